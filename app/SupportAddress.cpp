@@ -1,0 +1,7 @@
+#include "SupportAddress.h"
+
+namespace app {
+
+QString supportAddress() { return QStringLiteral(NUMORRA_SUPPORT_EMAIL); }
+
+}  // namespace app

@@ -1,0 +1,218 @@
+// Measures the program's commands on big lists through the real main window, offscreen,
+// with recorded message boxes. Prints one line per figure, "name: value unit", each
+// operation beside a floor that does the same work without the window, so the ratio holds
+// on a noisy machine.
+//
+//   numorra_bench           N = 100,000 and N = 1,000,000
+//   numorra_bench --quick   N = 10,000 only
+
+#include "ClockRandom.h"
+#include "Form1.h"
+#include "PickText.h"
+#include "ResultsList.h"
+#include "TestServices.h"
+#include "TimeSlicedPump.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+constexpr int kPicksPerRun = 31999;
+
+void print(const char* name, qint64 rows, double value, const char* unit)
+{
+    std::printf("%s_%lld: %.3f %s\n", name, static_cast<long long>(rows), value, unit);
+    std::fflush(stdout);
+}
+
+double seconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e9; }
+
+// The real time-sliced pump, noting the longest stretch without a pump while metering.
+class MeteredPump : public platform::TimeSlicedPump {
+public:
+    void start()
+    {
+        longestMs_ = 0;
+        sinceLast_.start();
+    }
+    double stop()
+    {
+        note();
+        return longestMs_;
+    }
+
+protected:
+    void pump() override
+    {
+        note();
+        TimeSlicedPump::pump();
+        sinceLast_.restart();
+    }
+
+private:
+    void note()
+    {
+        if (sinceLast_.isValid())
+            longestMs_ = std::max(longestMs_, double(sinceLast_.nsecsElapsed()) / 1e6);
+    }
+    QElapsedTimer sinceLast_;
+    double longestMs_ = 0;
+};
+
+// The production pump and random source, with recorded message boxes and dialogs.
+class BenchServices {
+public:
+    BenchServices() : override_(registry()) {}
+    MeteredPump pump;
+
+private:
+    platform::Services registry()
+    {
+        platform::Services s;
+        s.messageBox = &messageBox_;
+        s.saveDialog = &saveDialog_;
+        s.clipboard = &clipboard_;
+        s.pump = &pump;
+        s.random = &random_;
+        s.programFolder = folder_.path();
+        return s;
+    }
+    testing::RecordingMessageBox messageBox_;
+    testing::ScriptedSaveDialog saveDialog_;
+    testing::MemoryClipboard clipboard_;
+    platform::ClockRandom random_;
+    QTemporaryDir folder_;
+    platform::ServicesOverride override_;
+};
+
+// One 6-of-42 pick, numbers ascending, as the generator writes it.
+generation::PickTexts randomPick(platform::ClockRandom& random)
+{
+    std::vector<std::int32_t> numbers;
+    std::unordered_set<std::int32_t> placed;
+    while (numbers.size() < 6) {
+        const auto n = std::int32_t(1 + random.next() * 42);
+        if (placed.insert(n).second)
+            numbers.push_back(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return generation::makePickTexts(numbers, u' ', QString());
+}
+
+// Fills the list with distinct picks, sorted by their sort text.
+void fill(platform::ResultsList& list, qint64 rows)
+{
+    platform::ClockRandom random(rows);
+    list.setSortKey(1);
+    list.setSorted(true);
+    while (list.rowCount() < rows) {
+        const generation::PickTexts pick = randomPick(random);
+        if (!list.containsItemText(pick.pickText))
+            list.append(pick.pickText, pick.sortText);
+    }
+    list.itemText(1);
+    QCoreApplication::processEvents();
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * 4096 : 0;
+}
+
+void setUpGeneration(Form1& form)
+{
+    form.Text1->setText(QStringLiteral("1"));
+    form.Text2->setText(QStringLiteral("42"));
+    form.Text3->setText(QString::number(kPicksPerRun));
+    form.Text4->setText(QStringLiteral("6"));
+    for (QCheckBox* option : {form.Check1, form.Check2, form.Check3, form.Check4, form.Check5})
+        option->setChecked(true);
+}
+
+// The same picks made by the pick-text code into a vector with a hash set, no window.
+double generateFloor()
+{
+    platform::ClockRandom random;
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<QString> rows;
+    QSet<QString> index;
+    for (int i = 0; i < kPicksPerRun; ++i) {
+        random.reseedFromClock();
+        const generation::PickTexts pick = randomPick(random);
+        if (!index.contains(pick.pickText)) {
+            index.insert(pick.pickText);
+            rows.push_back(pick.pickText);
+        }
+    }
+    return seconds(timer);
+}
+
+void measure(qint64 rows)
+{
+    BenchServices services;
+    Form1 form;
+    form.show();
+    QCoreApplication::processEvents();
+
+    const qint64 before = residentBytes();
+    fill(*form.ListView1, rows);
+    print("memory", rows, double(residentBytes() - before) / double(rows), "bytes/row");
+
+    setUpGeneration(form);
+    QElapsedTimer timer;
+    timer.start();
+    services.pump.start();
+    form.PushButton2->click();
+    print("generate", rows, seconds(timer), "s");
+    print("generate_pump_gap", rows, services.pump.stop(), "ms");
+    print("generate_floor", rows, generateFloor(), "s");
+
+    timer.start();
+    form.ListView1->clear();
+    QCoreApplication::processEvents();
+    print("clear", rows, seconds(timer) * 1000, "ms");
+}
+
+void measureStartup()
+{
+    BenchServices services;
+    QElapsedTimer timer;
+    timer.start();
+    Form1 form;
+    form.show();
+    QCoreApplication::processEvents();
+    std::printf("startup: %.3f ms\n", seconds(timer) * 1000);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const bool quick = application.arguments().contains(QStringLiteral("--quick"));
+    measureStartup();
+    const std::vector<qint64> sizes = quick ? std::vector<qint64>{10000}
+                                            : std::vector<qint64>{100000, 1000000};
+    for (const qint64 rows : sizes)
+        measure(rows);
+    return 0;
+}

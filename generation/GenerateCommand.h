@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Lotto.h"
+
+namespace app {
+class ErrorTrap;
+}
+
+namespace generation {
+
+class MainWindowView;
+
+// "Start Generating": checks the fields, tells the results list how to order itself,
+// sets the generation parameters and calls the generator once per requested pick.
+class GenerateCommand {
+public:
+    explicit GenerateCommand(MainWindowView& window);
+
+    // The click handler's body. A press while a run is in progress returns at once.
+    void run();
+
+    bool generationRunning() const { return generationRunning_; }
+    Lotto& lotto() { return lotto_; }
+
+private:
+    // The checks made before the hourglass shows; false ends the command.
+    bool fieldsValid(app::ErrorTrap& trap);
+    // Reads the range and orders the list; false ends the command.
+    bool prepareRun(app::ErrorTrap& trap);
+    void makePicks(app::ErrorTrap& trap);
+    void say(app::ErrorTrap& trap, int line, const QString& message);
+
+    MainWindowView& window_;
+    Lotto lotto_;
+    bool generationRunning_ = false;
+};
+
+// The message shown when the lowest number is above the highest.
+QString invalidRangeMessage();
+
+}  // namespace generation

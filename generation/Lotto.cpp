@@ -1,0 +1,144 @@
+#include "Lotto.h"
+
+#include "ErrorTrap.h"
+#include "MainWindowView.h"
+#include "PickText.h"
+#include "ResultsList.h"
+#include "Services.h"
+
+#include <cmath>
+
+namespace generation {
+
+namespace {
+
+// The options of the main window that the generator reads.
+constexpr int kNumericalOrder = 1;  // Check1 "Put numbers within picks in numerical order"
+constexpr int kNoDuplicatePicks = 2;  // Check2 "Do not generate duplicate picks"
+constexpr int kUniqueNumbers = 4;  // Check4 "Do not generate the same number twice in a pick"
+constexpr int kDashes = 5;  // Check5 "Put dashes between numbers instead of spaces"
+constexpr int kPrefix = 5;  // Text5 "Add Prefix To All Picks"
+
+}  // namespace
+
+Lotto::Lotto(MainWindowView& window) : window_(window) {}
+
+void Lotto::startRun()
+{
+    parameters_.picksMade = 0;
+    runStopped_ = false;
+}
+
+std::int64_t Lotto::span() const
+{
+    return std::int64_t(parameters_.highestNumber) - parameters_.lowestNumber + 1;
+}
+
+std::int32_t Lotto::draw() const
+{
+    const double u = platform::services().random->next();
+    // The product can round up to the span itself when u is within one ulp of 1.
+    const auto offset =
+        std::min(static_cast<std::int64_t>(std::floor(u * double(span()))), span() - 1);
+    return static_cast<std::int32_t>(parameters_.lowestNumber + offset);
+}
+
+bool Lotto::pickExists(const QString& pickText) const
+{
+    return window_.resultsList().containsItemText(pickText);
+}
+
+void Lotto::getNumbers()
+{
+    app::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"));
+    Pick pick;  // line 100
+    trap(102, [&] {
+        if (parameters_.numbersPerPick < 1)
+            throw platform::RuntimeFailure(QStringLiteral("Subscript out of range"));
+        pick.resize(std::size_t(parameters_.numbersPerPick));
+    });
+    PlacedSet placed;  // line 104
+    trap(106, [] { platform::services().random->reseedFromClock(); });
+    for (std::size_t position = 0; position < pick.size(); ++position) {  // line 108
+        if (!drawPosition(trap, pick, placed, position)) {
+            runStopped_ = true;
+            return;
+        }
+    }
+    // A repeat can only be in the pick when the no-repeat option was switched on while it
+    // was drawn: the pick is abandoned and a fresh call makes, adds and counts its own.
+    if (trap.test(128, [&] { return window_.optionOn(kUniqueNumbers); })
+        && placed.size() < pick.size()) {
+        getNumbers();  // line 130
+        return;  // line 132
+    }
+    if (trap.test(134, [&] { return window_.optionOn(kNumericalOrder); }))
+        trap(136, [&] { bubbleSort(pick); });
+    PickTexts texts;
+    trap(138, [&] {
+        const QChar separator = window_.optionOn(kDashes) ? u'-' : u' ';
+        texts = makePickTexts(pick, separator, window_.fieldText(kPrefix));
+    });
+    if (trap.test(140, [&] { return window_.optionOn(kNoDuplicatePicks); })) {
+        if (trap.test(142, [&] { return !pickExists(texts.pickText); }))
+            trap(144, [&] { appendRow(texts.pickText, texts.sortText); });
+    } else {
+        trap(146, [&] { appendRow(texts.pickText, texts.sortText); });
+    }
+    trap(148, [&] { ++parameters_.picksMade; });
+    trap(150, [&] { window_.repaintWindow(); });
+}
+
+bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
+                         std::size_t position)
+{
+    for (;;) {
+        platform::yieldEvents();  // line 110
+        std::int32_t number = 0;
+        trap(112, [&] { number = draw(); });
+        if (!trap.test(114, [&] { return window_.optionOn(kUniqueNumbers); })) {
+            pick[position] = number;  // line 122
+            placed.insert(number);  // line 124
+            return true;
+        }
+        if (!placed.contains(number)) {  // line 116
+            pick[position] = number;  // line 118
+            placed.insert(number);  // line 120
+            return true;
+        }
+        // Every number of the range is already in the pick: no redraw can succeed.
+        if (std::int64_t(placed.size()) >= span()) {
+            trap(116, [] {
+                throw platform::RuntimeFailure(
+                    QStringLiteral("The range holds too few numbers for a pick without repeats"));
+            });
+            return false;
+        }
+    }
+}
+
+void Lotto::appendRow(const QString& pickText, const QString& sortText)
+{
+    window_.resultsList().append(pickText, sortText);
+}
+
+void Lotto::bubbleSort(Pick& pick)
+{
+    // Each pass bubbles the largest unsorted number to its place; equal numbers are never
+    // swapped, and the sort ends after the first pass without a swap.
+    std::size_t unsortedEnd = pick.size();
+    bool sorted = false;
+    do {
+        platform::yieldEvents();
+        sorted = true;
+        for (std::size_t k = 0; k + 1 < unsortedEnd; ++k) {
+            if (pick[k + 1] < pick[k]) {
+                std::swap(pick[k], pick[k + 1]);
+                sorted = false;
+            }
+        }
+        --unsortedEnd;
+    } while (!sorted);
+}
+
+}  // namespace generation

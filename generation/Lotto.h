@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+namespace app {
+class ErrorTrap;
+}
+
+namespace generation {
+
+class MainWindowView;
+
+// The parameters the generate command sets before a run and the generator reads.
+struct GenerationParameters {
+    std::int32_t lowestNumber = 0;
+    std::int32_t highestNumber = 0;
+    std::int32_t numbersPerPick = 0;
+    std::int32_t picksWanted = 0;
+    std::int32_t picksMade = 0;  // picks finished in this run, dropped duplicates included
+};
+
+// The pick generator: each call of getNumbers() draws one pick, orders it if asked, and
+// appends it to the main window's results list unless it duplicates a row that the user
+// asked not to repeat.
+class Lotto {
+public:
+    explicit Lotto(MainWindowView& window);
+
+    GenerationParameters& parameters() { return parameters_; }
+    const GenerationParameters& parameters() const { return parameters_; }
+
+    void getNumbers();
+    // Whether a row of the results list has exactly this pick text.
+    bool pickExists(const QString& pickText) const;
+
+    // Set when a pick could not be completed without repeating a number (the no-repeat
+    // option was switched on mid-run for a range too small): the run must end.
+    bool runStopped() const { return runStopped_; }
+    void startRun();
+
+private:
+    using Pick = std::vector<std::int32_t>;
+    using PlacedSet = std::unordered_set<std::int32_t>;
+
+    // How many integers the range holds; 64-bit, so the widest range fits.
+    std::int64_t span() const;
+    std::int32_t draw() const;
+    // Draws the number at one position; false when no number can be placed there.
+    bool drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
+    void appendRow(const QString& pickText, const QString& sortText);
+    static void bubbleSort(Pick& pick);
+
+    MainWindowView& window_;
+    GenerationParameters parameters_;
+    bool runStopped_ = false;
+};
+
+}  // namespace generation

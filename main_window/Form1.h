@@ -1,0 +1,98 @@
+#pragma once
+
+#include "GenerateCommand.h"
+#include "MainWindowView.h"
+
+#include <QCursor>
+#include <QHash>
+#include <QWidget>
+
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace platform {
+class ResultsList;
+}
+
+// The main window: the fields and options that drive generation, the results list, the
+// progress bar and the push buttons that start every command. Closing it ends the
+// program.
+class Form1 : public QWidget, public generation::MainWindowView {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // generation::MainWindowView
+    QString fieldText(int field) const override;
+    int checkValue(int option) const override;
+    platform::ResultsList& resultsList() override;
+    int mousePointer() const override;
+    void setMousePointer(int pointer) override;
+    void repaintWindow() override;
+
+    generation::GenerateCommand& generateCommand() { return generate_; }
+
+    QPushButton* const PushButton3;  // "Help"
+    QGroupBox* const Frame1;  // "Range Of Numbers"
+    QGroupBox* const Frame2;  // "Lowest Possible Number"
+    QLineEdit* const Text1;
+    QGroupBox* const Frame4;  // "Highest Possible Number"
+    QLineEdit* const Text2;
+    QGroupBox* const Frame5;  // "Number Of Numbers To Generate Per Pick"
+    QLineEdit* const Text4;
+    QPushButton* const PushButton4;  // "?"
+    QGroupBox* const Frame6;  // "Number Of Picks To Generate"
+    QLineEdit* const Text3;
+    QPushButton* const PushButton5;  // "?"
+    QGroupBox* const Frame3;  // "Options"
+    QCheckBox* const Check1;  // "Put numbers within picks in numerical order"
+    QCheckBox* const Check2;  // "Do not generate duplicate picks"
+    QCheckBox* const Check3;  // "Sort picks in numeric order"
+    QCheckBox* const Check4;  // "Do not generate the same number twice in a pick"
+    QCheckBox* const Check5;  // "Put dashes between numbers instead of spaces"
+    QGroupBox* const Frame7;  // "Add Prefix To All Picks"
+    QLineEdit* const Text5;
+    QPushButton* const PushButton2;  // "Start Generating"
+    platform::ResultsList* const ListView1;
+    QProgressBar* const ProgressBar1;
+    QPushButton* const PushButton6;  // "Save Results As Text File"
+    QPushButton* const PushButton1;  // "Copy Results To Clipboard"
+    QPushButton* const PushButton9;  // "Clear List"
+    QPushButton* const PushButton7;  // "Search Picks"
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // What moving the mouse over a control does to the window's pointer.
+    enum class Hover { Hand, Default, Nothing };
+
+    void layOutControls();
+    void setTabOrder();
+    void watchMouseMoves();
+    void connectHandlers();
+    void Form_Load();
+    void PushButton2_Click();
+    // The hover pointer handlers: the hand over push buttons, the default pointer over the
+    // window's background and the listed areas; neither replaces the hourglass.
+    void PushButton_MouseMove();
+    void Area_MouseMove();
+    void hoverAt(const QPoint& globalPosition);
+    Hover hoverOf(const QWidget* widget) const;
+    bool busy() const;
+
+    generation::GenerateCommand generate_;
+    QHash<const QWidget*, Hover> hover_;
+    std::optional<QCursor> handCursor_;
+    int mousePointer_ = 0;
+    bool shownBefore_ = false;
+};

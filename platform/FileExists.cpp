@@ -1,0 +1,16 @@
+#include "FileExists.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace platform {
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.lastModified().isValid();
+}
+
+}  // namespace platform

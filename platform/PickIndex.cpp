@@ -1,0 +1,116 @@
+#include "PickIndex.h"
+
+#include "RowStore.h"
+
+#include <QHash>
+
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+constexpr size_t kMinCapacity = 64;
+
+// Grows before the table is seven tenths full; linear probing slows down sharply beyond.
+bool overLoaded(size_t size, size_t capacity) { return size * 10 >= capacity * 7; }
+
+}  // namespace
+
+PickIndex::PickIndex(const RowStore& store) : store_(store) {}
+
+quint32 PickIndex::hashOf(QByteArrayView text)
+{
+    // Folds the high half in, so the kept 32 bits depend on the whole hash.
+    const auto hash = quint64(qHash(text, 0));
+    return quint32(hash ^ (hash >> 32));
+}
+
+void PickIndex::insert(RowId id)
+{
+    growIfFull();
+    place(Slot{id, hashOf(store_.itemText(id))});
+    ++size_;
+}
+
+void PickIndex::place(Slot entry)
+{
+    size_t slot = homeOf(entry.hash);
+    while (slots_[slot].id != kNoRow)
+        slot = next(slot);
+    slots_[slot] = entry;
+}
+
+bool PickIndex::contains(QByteArrayView itemText) const
+{
+    if (size_ == 0)
+        return false;
+    const quint32 hash = hashOf(itemText);
+    for (size_t slot = homeOf(hash); slots_[slot].id != kNoRow; slot = next(slot)) {
+        if (slots_[slot].hash == hash && store_.itemText(slots_[slot].id) == itemText)
+            return true;
+    }
+    return false;
+}
+
+void PickIndex::remove(RowId id)
+{
+    if (size_ == 0)
+        return;
+    size_t slot = homeOf(hashOf(store_.itemText(id)));
+    for (; slots_[slot].id != id; slot = next(slot)) {
+        if (slots_[slot].id == kNoRow)
+            return;
+    }
+    shiftBackFrom(slot);
+    --size_;
+}
+
+// Backward-shift deletion: walks the cluster after the hole and moves back every entry
+// whose home slot does not lie cyclically after the hole, up to the entry's own slot, so
+// each remaining entry stays reachable from its home without tombstones.
+void PickIndex::shiftBackFrom(size_t hole)
+{
+    for (size_t slot = next(hole); slots_[slot].id != kNoRow; slot = next(slot)) {
+        const size_t home = homeOf(slots_[slot].hash);
+        const bool homeAfterHole = ((slot - home) & mask_) < ((slot - hole) & mask_);
+        if (homeAfterHole)
+            continue;
+        slots_[hole] = slots_[slot];
+        hole = slot;
+    }
+    slots_[hole] = Slot{};
+}
+
+void PickIndex::growIfFull()
+{
+    if (slots_.empty() || overLoaded(size_ + 1, slots_.size()))
+        rehash(slots_.empty() ? kMinCapacity : slots_.size() * 2);
+}
+
+void PickIndex::rehash(size_t capacity)
+{
+    const std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(capacity));
+    mask_ = capacity - 1;
+    for (const Slot& entry : old) {
+        if (entry.id != kNoRow)
+            place(entry);
+    }
+}
+
+void PickIndex::clear()
+{
+    slots_ = std::vector<Slot>();
+    mask_ = 0;
+    size_ = 0;
+}
+
+void PickIndex::renumber(const std::vector<RowId>& newIdOf)
+{
+    for (Slot& entry : slots_) {
+        if (entry.id != kNoRow)
+            entry.id = newIdOf[entry.id];
+    }
+}
+
+}  // namespace platform

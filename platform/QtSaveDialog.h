@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Services.h"
+
+namespace platform {
+
+// The save dialog through QFileDialog: empty start name, no overwrite prompt of its
+// own, no extension added.
+class QtSaveDialog : public SaveDialogService {
+public:
+    QString askSaveFileName(const QString& title, const QString& filter) override;
+};
+
+// Turns a filter list of the form "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"
+// (description and pattern pairs) into Qt's "Text Files (*.txt);;All Files (*.*)".
+QString qtFilterFromPairs(const QString& pairs);
+
+}  // namespace platform

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+// The desktop services the program calls from its handlers: message boxes, the save
+// dialog, the clipboard, the yield to the event queue, the random source and the
+// program folder. Production fills the registry with Qt-backed implementations at
+// start-up; a test swaps in doubles with a ServicesOverride.
+namespace platform {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Exclamation };
+enum class MsgAnswer { Ok, Yes, No };
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Shows a modal box and returns the button the user pressed.
+    virtual MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons,
+                           MsgIcon icon) = 0;
+};
+
+class SaveDialogService {
+public:
+    virtual ~SaveDialogService() = default;
+    // Asks for a file name to save to; an empty name means the user cancelled. The
+    // dialog asks no overwrite question of its own and adds no extension.
+    virtual QString askSaveFileName(const QString& title, const QString& filter) = 0;
+};
+
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    // Each request may be refused (another program holds the clipboard); false then.
+    virtual bool clear() = 0;
+    virtual bool setText(const QString& text) = 0;
+};
+
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    // Lets pending user-interface events run, then returns.
+    virtual void yield() = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseedFromClock() = 0;
+    // The next value, uniform in [0, 1).
+    virtual double next() = 0;
+};
+
+struct Services {
+    MessageBoxService* messageBox = nullptr;
+    SaveDialogService* saveDialog = nullptr;
+    ClipboardService* clipboard = nullptr;
+    EventPump* pump = nullptr;
+    RandomSource* random = nullptr;
+    QString programFolder;
+    bool programEnding = false;
+};
+
+// The registry every handler reaches the services through.
+Services& services();
+
+// Replaces the registry for the lifetime of the guard (tests), restoring it afterwards.
+class ServicesOverride {
+public:
+    explicit ServicesOverride(const Services& replacement);
+    ~ServicesOverride();
+    ServicesOverride(const ServicesOverride&) = delete;
+    ServicesOverride& operator=(const ServicesOverride&) = delete;
+
+private:
+    Services saved_;
+};
+
+// Thrown out of a yield or a message box once the program has been told to end, so
+// that a running command unwinds at once instead of finishing its work.
+class ProgramEnded : public std::exception {
+public:
+    const char* what() const noexcept override { return "program ended"; }
+};
+
+MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
+                 MsgIcon icon = MsgIcon::None);
+void yieldEvents();
+QString programFolder();
+
+// Ends the program at once: every window goes, the event loop quits, and any command
+// still running unwinds at its next yield.
+void endProgram();
+bool programEnding();
+
+// Runs an event handler, absorbing the unwinding of a command cut off by endProgram().
+template <typename Handler>
+void runHandler(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const ProgramEnded&) {
+    }
+}
+
+}  // namespace platform

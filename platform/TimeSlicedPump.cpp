@@ -1,0 +1,19 @@
+#include "TimeSlicedPump.h"
+
+#include <QCoreApplication>
+
+namespace platform {
+
+TimeSlicedPump::TimeSlicedPump() { sinceLastPump_.start(); }
+
+void TimeSlicedPump::yield()
+{
+    if (sinceLastPump_.elapsed() < kSliceMs)
+        return;
+    pump();
+    sinceLastPump_.restart();
+}
+
+void TimeSlicedPump::pump() { QCoreApplication::processEvents(); }
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Installs what building Numorra needs, once. Shared by run.sh and test.sh.
+#
+# Debian/Ubuntu: installs only the missing packages, with apt-get (as root, or through sudo).
+# When nothing is missing it prints nothing and never calls apt.
+# Other systems: nothing is installed; a note names what is needed when it looks absent.
+set -euo pipefail
+
+say() { printf 'bootstrap: %s\n' "$*" >&2; }
+
+# Least Qt version the project accepts (find_package(Qt6 6.4 ...) in CMakeLists.txt).
+readonly qt_min=6.4
+
+have() { command -v "$1" >/dev/null 2>&1; }
+
+# A C++ compiler is present when CXX names one, or g++ / c++ is on the PATH.
+have_compiler() {
+    if [[ -n "${CXX:-}" ]] && have "${CXX%% *}"; then
+        return 0
+    fi
+    have g++ || have c++
+}
+
+installed() {
+    [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == installed ]]
+}
+
+if ! have apt-get || ! have dpkg-query; then
+    missing=()
+    have_compiler || missing+=("a C++20 compiler (GCC 10+, Clang 13+ or MSVC 2019+)")
+    have cmake || missing+=("CMake 3.21+")
+    if [[ -z "${CMAKE_PREFIX_PATH:-}" && -z "${Qt6_DIR:-}" ]] \
+        && ! have qmake6 && ! have qtpaths6 && ! have qmake-qt6; then
+        missing+=("the Qt ${qt_min}+ development files (Core, Gui, Widgets, Test; set CMAKE_PREFIX_PATH if CMake cannot find them)")
+    fi
+    if ((${#missing[@]})); then
+        say "not a Debian/Ubuntu system, so nothing is installed automatically; please install:"
+        for item in "${missing[@]}"; do
+            printf '  - %s\n' "$item" >&2
+        done
+    fi
+    # Carry on: if Qt cannot be found, the CMake configure step stops with its own message.
+    exit 0
+fi
+
+# qt6-base-dev brings moc and the other build tools (qt6-base-dev-tools), the OpenGL
+# headers (libgl-dev) and the platform plugins (qt6-qpa-plugins) as dependencies.
+# fonts-liberation makes "Arial" resolve to the metric-compatible Liberation Sans.
+packages=()
+have_compiler || packages+=(build-essential)
+have cmake || packages+=(cmake)
+installed qt6-base-dev || packages+=(qt6-base-dev)
+installed fonts-liberation || installed fonts-liberation2 || packages+=(fonts-liberation)
+
+if ((${#packages[@]})); then
+    if [[ "$(id -u)" -eq 0 ]]; then
+        as_root=()
+    elif have sudo; then
+        as_root=(sudo)
+    else
+        say "missing packages (${packages[*]}) need root to install: run as root, install sudo, or run 'apt-get install ${packages[*]}' as root yourself."
+        exit 1
+    fi
+    say "installing ${packages[*]} (apt-get)"
+    log="$(mktemp)"
+    trap 'rm -f "$log"' EXIT
+    if ! { ${as_root[@]+"${as_root[@]}"} env DEBIAN_FRONTEND=noninteractive apt-get update -q \
+            && ${as_root[@]+"${as_root[@]}"} env DEBIAN_FRONTEND=noninteractive \
+                apt-get install -y -q --no-install-recommends "${packages[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        say "installing ${packages[*]} failed; see the apt-get output above."
+        exit 1
+    fi
+fi
+
+# Older releases (Ubuntu 22.04 ships Qt 6.2) package a Qt that is too old for the build.
+qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)"
+qt_version="${qt_version#*:}"
+if [[ -z "${CMAKE_PREFIX_PATH:-}" && -z "${Qt6_DIR:-}" && -n "$qt_version" ]] \
+    && dpkg --compare-versions "$qt_version" lt "$qt_min"; then
+    say "this system's Qt is ${qt_version%%[+-]*}, but Numorra needs Qt ${qt_min} or later: install a newer Qt (for example from the Qt online installer) and pass -DCMAKE_PREFIX_PATH=<Qt folder> to CMake."
+fi
+exit 0

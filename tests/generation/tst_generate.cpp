@@ -1,0 +1,454 @@
+#include "Form1.h"
+#include "MousePointer.h"
+#include "ResultsList.h"
+#include "TestServices.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <initializer_list>
+
+namespace {
+
+const QString kDone = QStringLiteral("Done.");
+const QString kTooFewUnique = QStringLiteral(
+    "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
+
+struct Fields {
+    QString lowest = QStringLiteral("1");
+    QString highest = QStringLiteral("42");
+    QString picks = QStringLiteral("10");
+    QString perPick = QStringLiteral("6");
+};
+
+// The main window with the test doubles behind it, its fields filled and every option
+// as given (1 to 5; true is ticked).
+struct Window {
+    testing::TestServices services;
+    Form1 form;
+
+    void fill(const Fields& fields)
+    {
+        form.Text1->setText(fields.lowest);
+        form.Text2->setText(fields.highest);
+        form.Text3->setText(fields.picks);
+        form.Text4->setText(fields.perPick);
+    }
+    void options(std::initializer_list<bool> on)
+    {
+        QCheckBox* const boxes[] = {form.Check1, form.Check2, form.Check3, form.Check4, form.Check5};
+        int i = 0;
+        for (const bool tick : on)
+            boxes[i++]->setChecked(tick);
+    }
+    // Scripts the random source so the next draws give these numbers of the range.
+    void draws(int lowest, int highest, std::initializer_list<int> numbers)
+    {
+        const double span = double(highest) - lowest + 1;
+        for (const int n : numbers)
+            services.random.values.push_back((double(n) - lowest + 0.5) / span);
+    }
+    void start() { form.PushButton2->click(); }
+    QStringList rows() const
+    {
+        QStringList out;
+        for (int r = 1; r <= form.ListView1->rowCount(); ++r)
+            out << form.ListView1->itemText(r);
+        return out;
+    }
+    QStringList sortTexts() const
+    {
+        QStringList out;
+        for (int r = 1; r <= form.ListView1->rowCount(); ++r)
+            out << form.ListView1->subItemText(r, 1);
+        return out;
+    }
+    QStringList messages() const { return services.messageBox.texts(); }
+    const generation::GenerationParameters& parameters()
+    {
+        return form.generateCommand().lotto().parameters();
+    }
+};
+
+}  // namespace
+
+class TestGenerate : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void validation_data();
+    void validation();
+    void messagesUseTheApplicationTitle();
+    void invalidRangeComesAfterHourglass();
+    void pickCountBelowOneMakesOnePick_data();
+    void pickCountBelowOneMakesOnePick();
+    void halfPickCountRoundsUp();
+    void roundingOfTheRange_data();
+    void roundingOfTheRange();
+    void smallRangeWithDuplicatesDropped();
+    void duplicatesAcrossRunsAndOptions();
+    void duplicatesKeptWhenAllowed();
+    void sortedListMergesRuns();
+    void unsortedListKeepsOrderMade();
+    void sortTextPutsHundredBeforeNinetyNine();
+    void negativeRanges_data();
+    void negativeRanges();
+    void widestRangeDrawsBothEnds();
+    void repeatsOnlyWithoutNoRepeatOption();
+    void equalBoundsGiveThatNumber();
+    void noRepeatSwitchedOnMidPickRedoesPick();
+    void noRepeatSwitchedOnForTooSmallRangeEndsRun();
+    void secondPressDuringRunIsIgnored();
+    void closingDuringRunEndsAtOnce();
+    void hourglassDuringRun();
+    void failedStatementIsReportedAndRunGoesOn();
+};
+
+void TestGenerate::validation_data()
+{
+    QTest::addColumn<QString>("lowest");
+    QTest::addColumn<QString>("highest");
+    QTest::addColumn<QString>("picks");
+    QTest::addColumn<QString>("perPick");
+    QTest::addColumn<bool>("noRepeat");
+    QTest::addColumn<QString>("message");
+    const QString notNumberPicks = QStringLiteral("How Many Pics - Not a number");
+    const QString tooMany = QStringLiteral("How Many Picks - Please keep to less than 32,000.");
+    const QString notNumberPerPick = QStringLiteral("Number Of Numbers - Not a number");
+    const QString atLeastOne = QStringLiteral("Number Of Numbers - Number must be at least 1.");
+    QTest::newRow("picks empty") << "1" << "42" << "" << "6" << true << notNumberPicks;
+    QTest::newRow("picks letters, per pick letters: first check only") << "1" << "42" << "abc" << "x" << true << notNumberPicks;
+    QTest::newRow("picks 32000") << "1" << "42" << "32000" << "6" << true << tooMany;
+    QTest::newRow("picks 32000 before per pick check") << "1" << "42" << "32000" << "abc" << true << tooMany;
+    QTest::newRow("per pick empty") << "1" << "42" << "10" << "" << true << notNumberPerPick;
+    QTest::newRow("per pick 0") << "1" << "42" << "10" << "0" << false << atLeastOne;
+    QTest::newRow("per pick 0.5 rounds to 0") << "1" << "42" << "10" << "0.5" << false << atLeastOne;
+    QTest::newRow("per pick negative") << "1" << "42" << "10" << "-3" << true << atLeastOne;
+    QTest::newRow("at least 1 before the range check") << "1" << "0" << "10" << "0" << true << atLeastOne;
+    QTest::newRow("7 of 1..6 without repeats") << "1" << "6" << "10" << "7" << true << kTooFewUnique;
+    QTest::newRow("rounded range too small") << "1.5" << "2.5" << "10" << "2" << true << kTooFewUnique;
+    QTest::newRow("6 of 1..6 without repeats") << "1" << "6" << "1" << "6" << true << kDone;
+    QTest::newRow("7 of 1..6 with repeats") << "1" << "6" << "1" << "7" << false << kDone;
+    QTest::newRow("per pick 0.6 rounds to 1") << "1" << "42" << "1" << "0.6" << false << kDone;
+    QTest::newRow("lowest above highest") << "10" << "1" << "10" << "6" << false
+                                          << QStringLiteral("Invalid range of numbers entered.");
+}
+
+void TestGenerate::validation()
+{
+    QFETCH(QString, lowest);
+    QFETCH(QString, highest);
+    QFETCH(QString, picks);
+    QFETCH(QString, perPick);
+    QFETCH(bool, noRepeat);
+    QFETCH(QString, message);
+    Window w;
+    w.fill({lowest, highest, picks, perPick});
+    w.options({true, true, true, noRepeat, false});
+    w.start();
+    QCOMPARE(w.messages().size(), 1);
+    QVERIFY2(w.messages().first().startsWith(message), qPrintable(w.messages().first()));
+    QCOMPARE(w.form.ListView1->rowCount(), message == kDone ? 1 : 0);
+    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QVERIFY(!w.form.generateCommand().generationRunning());
+}
+
+void TestGenerate::messagesUseTheApplicationTitle()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
+    w.start();
+    w.form.Text3->clear();
+    w.start();
+    QCOMPARE(w.services.messageBox.boxes.size(), 2);
+    for (const testing::ShownBox& box : std::as_const(w.services.messageBox.boxes)) {
+        QCOMPARE(box.title, QStringLiteral("Numorra"));
+        QCOMPARE(box.icon, platform::MsgIcon::None);
+        QCOMPARE(box.buttons, platform::MsgButtons::Ok);
+    }
+}
+
+void TestGenerate::invalidRangeComesAfterHourglass()
+{
+    Window w;
+    w.fill({QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("6")});
+    w.options({true, true, true, false, false});
+    int pointerWhileShown = -1;
+    w.services.messageBox.onShow = [&](const testing::ShownBox&) { pointerWhileShown = w.form.mousePointer(); };
+    w.start();
+    QCOMPARE(pointerWhileShown, int(platform::kHourglassPointer));
+    QCOMPARE(w.messages().first(),
+             QStringLiteral("Invalid range of numbers entered. Lowest must be lowest, highest must be "
+                            "highest. Please email support@numorra.example if you have any questions."));
+    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+}
+
+void TestGenerate::pickCountBelowOneMakesOnePick_data()
+{
+    QTest::addColumn<QString>("picks");
+    QTest::newRow("zero") << "0";
+    QTest::newRow("negative") << "-5";
+}
+
+void TestGenerate::pickCountBelowOneMakesOnePick()
+{
+    QFETCH(QString, picks);
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), picks, QStringLiteral("6")});
+    w.start();
+    QCOMPARE(w.form.ListView1->rowCount(), 1);
+    QCOMPARE(w.messages(), QStringList{kDone});
+}
+
+void TestGenerate::halfPickCountRoundsUp()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("31999.5"), QStringLiteral("1")});
+    w.options({true, false, false, true, false});
+    w.start();
+    QCOMPARE(w.parameters().picksMade, 32000);
+    QCOMPARE(w.form.ListView1->rowCount(), 32000);
+}
+
+void TestGenerate::roundingOfTheRange_data()
+{
+    QTest::addColumn<QString>("lowest");
+    QTest::addColumn<int>("lowestNumber");
+    QTest::newRow("empty reads as 0") << "" << 0;
+    QTest::newRow("1.5 rounds to 2") << "1.5" << 2;
+    QTest::newRow("2.5 rounds to even 2") << "2.5" << 2;
+    QTest::newRow("leading number of 12abc") << "12abc" << 12;
+    QTest::newRow("letters read as 0") << "abc" << 0;
+}
+
+void TestGenerate::roundingOfTheRange()
+{
+    QFETCH(QString, lowest);
+    QFETCH(int, lowestNumber);
+    Window w;
+    w.fill({lowest, QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
+    w.start();
+    QCOMPARE(w.parameters().lowestNumber, lowestNumber);
+    QCOMPARE(w.parameters().highestNumber, 42);
+    QCOMPARE(w.messages(), QStringList{kDone});
+}
+
+void TestGenerate::smallRangeWithDuplicatesDropped()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("10"), QStringLiteral("3")});
+    w.options({true, true, true, true, false});
+    w.start();
+    QCOMPARE(w.rows(), QStringList{QStringLiteral("1 2 3")});
+    QCOMPARE(w.sortTexts(), QStringList{QStringLiteral("01 02 03")});
+    QCOMPARE(w.parameters().picksMade, 10);
+    QCOMPARE(w.messages(), QStringList{kDone});
+}
+
+// The duplicate test compares whole pick texts against every row, earlier runs included.
+void TestGenerate::duplicatesAcrossRunsAndOptions()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("3")});
+    w.options({true, true, false, true, false});
+    w.start();
+    w.start();
+    QCOMPARE(w.rows(), QStringList{QStringLiteral("1 2 3")});
+    w.form.Check5->setChecked(true);
+    w.start();
+    w.form.Text5->setText(QStringLiteral("X"));
+    w.start();
+    w.form.Check5->setChecked(false);
+    w.start();
+    w.start();
+    QCOMPARE(w.rows(), (QStringList{QStringLiteral("1 2 3"), QStringLiteral("1-2-3"),
+                                    QStringLiteral("X  1-2-3"), QStringLiteral("X  1 2 3")}));
+}
+
+void TestGenerate::duplicatesKeptWhenAllowed()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("10"), QStringLiteral("3")});
+    w.options({true, false, false, true, false});
+    w.start();
+    QCOMPARE(w.rows(), QStringList(10, QStringLiteral("1 2 3")));
+}
+
+void TestGenerate::sortedListMergesRuns()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("3"), QStringLiteral("1")});
+    w.options({true, true, true, true, false});
+    w.draws(1, 42, {30, 7, 12});
+    w.start();
+    w.draws(1, 42, {9, 40, 1});
+    w.start();
+    QCOMPARE(w.rows(), (QStringList{QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("9"),
+                                    QStringLiteral("12"), QStringLiteral("30"), QStringLiteral("40")}));
+}
+
+void TestGenerate::unsortedListKeepsOrderMade()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("3"), QStringLiteral("1")});
+    w.options({true, true, false, true, false});
+    w.draws(1, 42, {30, 7, 12});
+    w.start();
+    w.draws(1, 42, {9, 40, 1});
+    w.start();
+    QCOMPARE(w.rows(), (QStringList{QStringLiteral("30"), QStringLiteral("7"), QStringLiteral("12"),
+                                    QStringLiteral("9"), QStringLiteral("40"), QStringLiteral("1")}));
+}
+
+// Sorting is by the two-digit sort text, so it is numeric only up to two digits.
+void TestGenerate::sortTextPutsHundredBeforeNinetyNine()
+{
+    Window w;
+    w.fill({QStringLiteral("99"), QStringLiteral("100"), QStringLiteral("2"), QStringLiteral("1")});
+    w.options({true, true, true, true, false});
+    w.draws(99, 100, {99, 100});
+    w.start();
+    QCOMPARE(w.rows(), (QStringList{QStringLiteral("100"), QStringLiteral("99")}));
+}
+
+void TestGenerate::negativeRanges_data()
+{
+    QTest::addColumn<bool>("dashes");
+    QTest::addColumn<QString>("pickText");
+    QTest::addColumn<QString>("sortText");
+    QTest::newRow("spaces") << false << "-5 -4 -3" << "-05 -04 -03";
+    QTest::newRow("dashes") << true << "-5--4--3" << "-05--04--03";
+}
+
+void TestGenerate::negativeRanges()
+{
+    QFETCH(bool, dashes);
+    QFETCH(QString, pickText);
+    QFETCH(QString, sortText);
+    Window w;
+    w.fill({QStringLiteral("-5"), QStringLiteral("-3"), QStringLiteral("1"), QStringLiteral("3")});
+    w.options({true, true, true, true, dashes});
+    w.start();
+    QCOMPARE(w.rows(), QStringList{pickText});
+    QCOMPARE(w.sortTexts(), QStringList{sortText});
+}
+
+void TestGenerate::widestRangeDrawsBothEnds()
+{
+    Window w;
+    w.fill({QStringLiteral("-2147483648"), QStringLiteral("2147483647"), QStringLiteral("1"),
+            QStringLiteral("3")});
+    w.options({true, true, true, true, false});
+    w.services.random.values = {0.0, 0.5, 1.0 - 0x1.0p-53};
+    w.start();
+    QCOMPARE(w.rows(), QStringList{QStringLiteral("-2147483648 0 2147483647")});
+    QCOMPARE(w.messages(), QStringList{kDone});
+}
+
+void TestGenerate::repeatsOnlyWithoutNoRepeatOption()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("3")});
+    w.options({true, true, true, false, false});
+    w.draws(1, 3, {3, 1, 1});
+    w.start();
+    QCOMPARE(w.rows(), QStringList{QStringLiteral("1 1 3")});
+    w.form.Check4->setChecked(true);
+    w.form.Check1->setChecked(false);
+    w.draws(1, 3, {3, 3, 3, 1, 1, 2});
+    w.start();
+    QCOMPARE(w.rows().last(), QStringLiteral("3 1 2"));
+}
+
+void TestGenerate::equalBoundsGiveThatNumber()
+{
+    Window w;
+    w.fill({QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("3")});
+    w.options({true, false, false, false, false});
+    w.start();
+    QCOMPARE(w.rows(), QStringList(2, QStringLiteral("5 5 5")));
+}
+
+// A pick that already holds a repeat when the no-repeat option comes on is abandoned and
+// made afresh; the run still counts one pick.
+void TestGenerate::noRepeatSwitchedOnMidPickRedoesPick()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("3")});
+    w.options({false, false, false, false, false});
+    w.draws(1, 3, {1, 1, 2, 3, 1, 2});
+    // Yield 1 comes before the pick, yields 2 to 4 before its three draws.
+    w.services.pump.at(4, [&] { w.form.Check4->setChecked(true); });
+    w.start();
+    QCOMPARE(w.rows(), QStringList{QStringLiteral("3 1 2")});
+    QCOMPARE(w.parameters().picksMade, 1);
+    QCOMPARE(w.messages(), QStringList{kDone});
+}
+
+void TestGenerate::noRepeatSwitchedOnForTooSmallRangeEndsRun()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("3")});
+    w.options({true, false, false, false, false});
+    w.services.pump.at(2, [&] { w.form.Check4->setChecked(true); });
+    w.start();
+    QCOMPARE(w.messages().size(), 1);
+    QVERIFY(w.messages().first().contains(QStringLiteral("in Drawsmith2021/08/31.Lotto.getNumbers at line 116")));
+    QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Application Error"));
+    QCOMPARE(w.form.ListView1->rowCount(), 0);
+    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QVERIFY(!w.form.generateCommand().generationRunning());
+}
+
+void TestGenerate::secondPressDuringRunIsIgnored()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("20"), QStringLiteral("6")});
+    w.services.pump.at(10, [&] { w.start(); });
+    w.start();
+    QCOMPARE(w.parameters().picksMade, 20);
+    QCOMPARE(w.form.ListView1->rowCount(), 20);
+    QCOMPARE(w.messages(), QStringList{kDone});
+}
+
+void TestGenerate::closingDuringRunEndsAtOnce()
+{
+    Window w;
+    w.form.show();
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1000"), QStringLiteral("6")});
+    w.services.pump.at(50, [&] { w.form.close(); });
+    w.start();
+    QVERIFY(platform::programEnding());
+    QVERIFY(w.messages().isEmpty());
+    QVERIFY(w.parameters().picksMade < 1000);
+    QVERIFY(!w.form.isVisible());
+}
+
+void TestGenerate::hourglassDuringRun()
+{
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("2"), QStringLiteral("6")});
+    int pointer = -1;
+    w.services.pump.at(3, [&] { pointer = w.form.mousePointer(); });
+    w.start();
+    QCOMPARE(pointer, int(platform::kHourglassPointer));
+    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+}
+
+void TestGenerate::failedStatementIsReportedAndRunGoesOn()
+{
+    Window w;
+    w.fill({QStringLiteral("1e20"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
+    w.options({true, true, true, false, false});
+    w.start();
+    QCOMPARE(w.messages().size(), 2);
+    QVERIFY(w.messages()[0].startsWith(
+        QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line 126\r\r")));
+    QCOMPARE(w.messages()[1], kDone);
+    QCOMPARE(w.parameters().lowestNumber, 0);  // keeps its previous content
+    QCOMPARE(w.form.ListView1->rowCount(), 1);
+}
+
+QTEST_MAIN(TestGenerate)
+#include "tst_generate.moc"

@@ -1,0 +1,113 @@
+#include "ButtonFaceColors.h"
+#include "FileExists.h"
+#include "QtMessageBox.h"
+#include "QtSaveDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The small desktop helpers behind the windows: the file test, the system colours, the
+// dialog filter and how message text is shown.
+class TestDesktop : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fileExists_data();
+    void fileExists();
+    void buttonFaceReachesIntoFrames();
+    void dialogFilter_data();
+    void dialogFilter();
+    void lineBreaks_data();
+    void lineBreaks();
+};
+
+void TestDesktop::fileExists_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("existing file") << "picks.txt" << true;
+    QTest::newRow("empty file") << "empty.txt" << true;
+    QTest::newRow("missing file") << "missing.txt" << false;
+    QTest::newRow("file in a missing folder") << "nowhere/picks.txt" << false;
+    QTest::newRow("empty path") << QString() << false;
+}
+
+void TestDesktop::fileExists()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, exists);
+    QTemporaryDir folder;
+    QFile picks(folder.filePath(QStringLiteral("picks.txt")));
+    QVERIFY(picks.open(QIODevice::WriteOnly));
+    picks.write("1 2 3\r\n");
+    picks.close();
+    QFile empty(folder.filePath(QStringLiteral("empty.txt")));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const QString path = relative.isEmpty() ? QString() : folder.filePath(relative);
+    QCOMPARE(platform::FileExists(path), exists);
+}
+
+void TestDesktop::buttonFaceReachesIntoFrames()
+{
+    QWidget window;
+    auto* frame = new QGroupBox(QStringLiteral("Frame"), &window);
+    auto* check = new QCheckBox(QStringLiteral("Check"), frame);
+    auto* option = new QRadioButton(QStringLiteral("Option"), frame);
+    auto* text = new QLineEdit(frame);
+    auto* button = new QPushButton(QStringLiteral("Button"), frame);
+    const QColor textBefore = text->palette().color(QPalette::Base);
+    const QColor buttonBefore = button->palette().color(QPalette::Button);
+    platform::ApplyButtonFaceColors(window);
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    for (const QWidget* widget : std::initializer_list<const QWidget*>{&window, frame, check, option}) {
+        QCOMPARE(widget->palette().color(QPalette::Window), buttonFace);
+        QVERIFY(widget->autoFillBackground());
+    }
+    QVERIFY(!text->autoFillBackground());
+    QVERIFY(!button->autoFillBackground());
+    QCOMPARE(text->palette().color(QPalette::Base), textBefore);
+    QCOMPARE(button->palette().color(QPalette::Button), buttonBefore);
+}
+
+void TestDesktop::dialogFilter_data()
+{
+    QTest::addColumn<QString>("pairs");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("save filter") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"
+                                 << "Text Files (*.txt);;All Files (*.*)";
+    QTest::newRow("without trailing bar") << "Text Files (*.txt)|*.txt" << "Text Files (*.txt)";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestDesktop::dialogFilter()
+{
+    QFETCH(QString, pairs);
+    QFETCH(QString, filter);
+    QCOMPARE(platform::qtFilterFromPairs(pairs), filter);
+}
+
+void TestDesktop::lineBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("two carriage returns") << "a\r\rb" << "a\n\nb";
+    QTest::newRow("CR LF pairs") << "a\r\n\r\nb" << "a\n\nb";
+    QTest::newRow("mixed") << "a\r\nb\r\rc" << "a\nb\n\nc";
+    QTest::newRow("no breaks") << "Done." << "Done.";
+}
+
+void TestDesktop::lineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(platform::displayedLines(text), shown);
+}
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"

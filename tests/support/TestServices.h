@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ClockRandom.h"
+#include "Services.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+
+namespace testing {
+
+// One message box as the program asked for it.
+struct ShownBox {
+    QString text;
+    QString title;
+    platform::MsgButtons buttons;
+    platform::MsgIcon icon;
+};
+
+// Records every box and answers from a script (Ok, or Yes for a Yes/No box, when the
+// script is empty). An action can run while a box "shows", as a user would act then.
+class RecordingMessageBox : public platform::MessageBoxService {
+public:
+    platform::MsgAnswer show(const QString& text, const QString& title, platform::MsgButtons buttons,
+                             platform::MsgIcon icon) override;
+    QList<ShownBox> boxes;
+    std::deque<platform::MsgAnswer> answers;
+    std::function<void(const ShownBox&)> onShow;
+    QStringList texts() const;
+};
+
+// Returns scripted file names; an empty name is a cancelled dialog.
+class ScriptedSaveDialog : public platform::SaveDialogService {
+public:
+    QString askSaveFileName(const QString& title, const QString& filter) override;
+    std::deque<QString> names;
+    QStringList titles;
+    QStringList filters;
+};
+
+// An in-memory clipboard that can be told to refuse its next requests.
+class MemoryClipboard : public platform::ClipboardService {
+public:
+    bool clear() override;
+    bool setText(const QString& text) override;
+    QString text;
+    int refusals = 0;
+    int requests = 0;
+};
+
+// Counts yields and runs the action scripted for the Nth one (1-based), so a test can act
+// in the middle of a running command. Pending events are not pumped.
+class ScriptedPump : public platform::EventPump {
+public:
+    void yield() override;
+    void at(std::int64_t n, std::function<void()> action) { actions[n] = std::move(action); }
+    std::int64_t count = 0;
+    std::map<std::int64_t, std::function<void()>> actions;
+};
+
+// A reproducible random source: scripted values first, then a seeded sequence.
+class ScriptedRandom : public platform::RandomSource {
+public:
+    void reseedFromClock() override { ++reseeds; }
+    double next() override;
+    std::deque<double> values;
+    platform::ClockRandom sequence;
+    int reseeds = 0;
+};
+
+// All the doubles, installed for the lifetime of the object, with a temporary program
+// folder.
+class TestServices {
+public:
+    TestServices();
+    RecordingMessageBox messageBox;
+    ScriptedSaveDialog saveDialog;
+    MemoryClipboard clipboard;
+    ScriptedPump pump;
+    ScriptedRandom random;
+    QTemporaryDir programFolder;
+
+private:
+    platform::ServicesOverride override_;
+};
+
+}  // namespace testing
