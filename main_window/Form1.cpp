@@ -2,6 +2,7 @@
 
 #include "AppTitle.h"
 #include "ApplicationIcon.h"
+#include "ButtonFaceColors.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
 #include "FileExists.h"
@@ -38,13 +39,7 @@ QFont arialBold(double points)
     return font;
 }
 
-void paintWhite(QWidget& widget)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
+void paintWhite(QWidget& widget) { platform::setBackgroundColour(widget, Qt::white); }
 
 QGroupBox* frame(QWidget* parent, const QString& caption, int left, int top, int width, int height)
 {

@@ -8,15 +8,16 @@
 
 namespace platform {
 
-namespace {
-
-void paintBackground(QWidget& widget, const QColor& colour)
+void setBackgroundColour(QWidget& widget, const QColor& colour)
 {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(widget.backgroundRole(), colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
+
+namespace {
 
 bool takesButtonFace(const QWidget& widget)
 {
@@ -29,11 +30,11 @@ bool takesButtonFace(const QWidget& widget)
 void ApplyButtonFaceColors(QWidget& window)
 {
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    paintBackground(window, buttonFace);
+    setBackgroundColour(window, buttonFace);
     const auto children = window.findChildren<QWidget*>();
     for (QWidget* child : children) {
         if (takesButtonFace(*child))
-            paintBackground(*child, buttonFace);
+            setBackgroundColour(*child, buttonFace);
     }
 }
 

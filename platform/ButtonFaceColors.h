@@ -1,8 +1,13 @@
 #pragma once
 
+class QColor;
 class QWidget;
 
 namespace platform {
+
+// Fills a control's background with a colour, whichever palette role the control paints
+// its background with (check boxes use the button role, frames the window role).
+void setBackgroundColour(QWidget& widget, const QColor& colour);
 
 // Gives a window the plain system look: the window and every option button, check box,
 // frame and label in it, frames' contents included, take the system button-face colour.

@@ -48,7 +48,8 @@ void moveOver(QWidget* widget, QPoint at = QPoint(-1, -1))
     QApplication::sendEvent(widget, &move);
 }
 
-QColor background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
+// The colour a control fills its background with.
+QColor background(const QWidget* widget) { return widget->palette().color(widget->backgroundRole()); }
 
 }  // namespace
 

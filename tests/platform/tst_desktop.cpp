@@ -66,7 +66,7 @@ void TestDesktop::buttonFaceReachesIntoFrames()
     platform::ApplyButtonFaceColors(window);
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (const QWidget* widget : std::initializer_list<const QWidget*>{&window, frame, check, option}) {
-        QCOMPARE(widget->palette().color(QPalette::Window), buttonFace);
+        QCOMPARE(widget->palette().color(widget->backgroundRole()), buttonFace);
         QVERIFY(widget->autoFillBackground());
     }
     QVERIFY(!text->autoFillBackground());
