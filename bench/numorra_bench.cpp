@@ -7,6 +7,7 @@
 //   numorra_bench --quick   N = 10,000 only
 
 #include "ClockRandom.h"
+#include "CheckBox.h"
 #include "Form1.h"
 #include "PickText.h"
 #include "ResultsList.h"
@@ -74,7 +75,10 @@ private:
 // The production pump and random source, with recorded message boxes and dialogs.
 class BenchServices {
 public:
-    BenchServices() : override_(registry()) {}
+    BenchServices()
+        : override_(registry()), settings_(folder_.filePath(QStringLiteral("settings.ini")))
+    {
+    }
     MeteredPump pump;
 
 private:
@@ -95,6 +99,7 @@ private:
     platform::ClockRandom random_;
     QTemporaryDir folder_;
     platform::ServicesOverride override_;
+    settings::SettingsStore::Redirect settings_;
 };
 
 // One 6-of-42 pick, numbers ascending, as the generator writes it.

@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "AppTitle.h"
+#include "Conversions.h"
 #include "ApplicationIcon.h"
 #include "ButtonFaceColors.h"
+#include "CheckBox.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
 #include "FileExists.h"
@@ -12,7 +14,6 @@
 #include "Services.h"
 #include "Twips.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
@@ -59,9 +60,10 @@ QLineEdit* textBox(QGroupBox* parent, int left, int top, int width, int height)
     return edit;
 }
 
-QCheckBox* checkBox(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+platform::CheckBox* checkBox(QWidget* parent, const QString& caption, int left, int top, int width,
+                             int height)
 {
-    auto* box = new QCheckBox(caption, parent);
+    auto* box = new platform::CheckBox(caption, parent);
     platform::placeTwips(*box, left, top, width, height);
     box->setAccessibleName(caption);
     box->setChecked(true);
@@ -121,6 +123,7 @@ Form1::Form1(QWidget* parent)
     setTabOrder();
     watchMouseMoves();
     connectHandlers();
+    rememberFieldsAndOptions();
     Form_Load();
 }
 
@@ -183,8 +186,50 @@ void Form1::watchMouseMoves()
 
 void Form1::connectHandlers()
 {
-    connect(PushButton2, &QPushButton::clicked, this,
-            [this] { platform::runHandler([this] { PushButton2_Click(); }); });
+    const auto onClick = [this](QPushButton* button, void (Form1::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { platform::runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(PushButton2, &Form1::PushButton2_Click);
+    onClick(PushButton3, &Form1::PushButton3_Click);
+    onClick(PushButton4, &Form1::PushButton4_Click);
+    onClick(PushButton5, &Form1::PushButton5_Click);
+    onClick(PushButton9, &Form1::PushButton9_Click);
+    connect(ListView1, &platform::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
+    connect(ListView1, &platform::ResultsList::KeyDown, this,
+            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+}
+
+// The fields and options with the key each is remembered under, in the order the load
+// step restores them.
+namespace {
+
+template <typename Control>
+struct Remembered {
+    Control* control;
+    settings::Key key;
+};
+
+}  // namespace
+
+// Every change of a field or option, the program's own included, is stored at once
+// (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click).
+void Form1::rememberFieldsAndOptions()
+{
+    const Remembered<QLineEdit> fields[] = {
+        {Text1, settings::Key::Lower},           {Text2, settings::Key::Higher},
+        {Text3, settings::Key::PicksToGenerate}, {Text4, settings::Key::NumbersPerPick},
+        {Text5, settings::Key::Prefix}};
+    for (const auto& [field, key] : fields)
+        connect(field, &QLineEdit::textChanged, this, [this, key](const QString& text) { store_.write(key, text); });
+    const Remembered<platform::CheckBox> options[] = {
+        {Check1, settings::Key::NumericalOrder}, {Check2, settings::Key::NoDuplicatePicks},
+        {Check3, settings::Key::SortPicks},      {Check4, settings::Key::UniqueNumbers},
+        {Check5, settings::Key::Dashes}};
+    for (const auto& [option, key] : options) {
+        connect(option, &QCheckBox::stateChanged, this,
+                [this, key, option] { store_.write(key, QString::number(option->value())); });
+    }
 }
 
 void Form1::Form_Load()
@@ -202,9 +247,86 @@ void Form1::Form_Load()
     trap(116, [this] { ListView1->setColumnWidthTwips(1, 7000); });
     trap(118, [this] { ListView1->setColumnWidthTwips(2, 0); });
     ListView1->setAccessibleName(ListView1->columnHeader(1));
+    restoreSettings(trap);
+}
+
+// Each field takes its stored text as it is; each option its stored state, which must be
+// a whole number 0, 1 or 2, or the option keeps its design-time state.
+void Form1::restoreSettings(app::ErrorTrap& trap)
+{
+    using settings::Key;
+    trap(120, [this] { Text1->setText(store_.read(Key::Lower)); });
+    trap(122, [this] { Text2->setText(store_.read(Key::Higher)); });
+    trap(124, [this] { Text3->setText(store_.read(Key::PicksToGenerate)); });
+    trap(126, [this] { Text4->setText(store_.read(Key::NumbersPerPick)); });
+    trap(128, [this] { Text5->setText(store_.read(Key::Prefix)); });
+    trap(130, [this] { Check1->setValue(platform::wholeNumber(store_.read(Key::NumericalOrder))); });
+    trap(132, [this] { Check2->setValue(platform::wholeNumber(store_.read(Key::NoDuplicatePicks))); });
+    trap(134, [this] { Check3->setValue(platform::wholeNumber(store_.read(Key::SortPicks))); });
+    trap(136, [this] { Check4->setValue(platform::wholeNumber(store_.read(Key::UniqueNumbers))); });
+    trap(138, [this] { Check5->setValue(platform::wholeNumber(store_.read(Key::Dashes))); });
 }
 
 void Form1::PushButton2_Click() { generate_.run(); }
+
+// The help messages are built when clicked, from the frames' captions of the moment, and
+// work while a command runs.
+void Form1::showHelp(const QString& procedure, const std::function<QString()>& message)
+{
+    app::ErrorTrap trap(QStringLiteral("Form1"), procedure);
+    trap(100, [&] { platform::msgBox(message(), app::appTitle()); });
+}
+
+void Form1::PushButton3_Click()
+{
+    showHelp(QStringLiteral("PushButton3_Click"), [] {
+        return QStringLiteral("Sample: 3 23 37 41 49 58\r\rRange From: 1 Range To: 64\r\r"
+                              "Number Of Numbers Per Pick: 6\r\rHow Many Picks To Generate: 1\r\r"
+                              "Order Options: Yes");
+    });
+}
+
+void Form1::PushButton4_Click()
+{
+    showHelp(QStringLiteral("PushButton4_Click"), [this] {
+        return QStringLiteral("It is recommended that you use a number less than 1000 otherwise the "
+                              "software will be slow to generate.\r\n\r\nAlso ")
+               + Frame5->title() + QStringLiteral(" must be less or equal to ") + Frame4->title()
+               + QLatin1Char('.');
+    });
+}
+
+void Form1::PushButton5_Click()
+{
+    showHelp(QStringLiteral("PushButton5_Click"), [] {
+        return QStringLiteral("It is recommended to keep the number of picks to generate under 32,000.");
+    });
+}
+
+// "Clear List"; like row removal it does nothing while a command runs.
+void Form1::PushButton9_Click()
+{
+    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton9_Click"));
+    trap(100, [this] {
+        if (!busy())
+            ListView1->clear();
+    });
+}
+
+void Form1::ListView1_DblClick() { removeSelectedRow(); }
+
+// Delete, with any shift keys held, removes the selected row; no other key does.
+void Form1::ListView1_KeyDown(int key)
+{
+    if (key == Qt::Key_Delete)
+        removeSelectedRow();
+}
+
+void Form1::removeSelectedRow()
+{
+    if (!busy())
+        ListView1->removeSelectedRow();
+}
 
 QString Form1::fieldText(int field) const
 {
@@ -214,16 +336,8 @@ QString Form1::fieldText(int field) const
 
 int Form1::checkValue(int option) const
 {
-    const QCheckBox* const options[] = {Check1, Check2, Check3, Check4, Check5};
-    switch (options[option - 1]->checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    case Qt::Unchecked:
-        break;
-    }
-    return 0;
+    const platform::CheckBox* const options[] = {Check1, Check2, Check3, Check4, Check5};
+    return options[option - 1]->value();
 }
 
 platform::ResultsList& Form1::resultsList() { return *ListView1; }

@@ -2,20 +2,26 @@
 
 #include "GenerateCommand.h"
 #include "MainWindowView.h"
+#include "SettingsStore.h"
 
 #include <QCursor>
 #include <QHash>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
-class QCheckBox;
+namespace app {
+class ErrorTrap;
+}
+
 class QGroupBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
 namespace platform {
+class CheckBox;
 class ResultsList;
 }
 
@@ -51,11 +57,11 @@ public:
     QLineEdit* const Text3;
     QPushButton* const PushButton5;  // "?"
     QGroupBox* const Frame3;  // "Options"
-    QCheckBox* const Check1;  // "Put numbers within picks in numerical order"
-    QCheckBox* const Check2;  // "Do not generate duplicate picks"
-    QCheckBox* const Check3;  // "Sort picks in numeric order"
-    QCheckBox* const Check4;  // "Do not generate the same number twice in a pick"
-    QCheckBox* const Check5;  // "Put dashes between numbers instead of spaces"
+    platform::CheckBox* const Check1;  // "Put numbers within picks in numerical order"
+    platform::CheckBox* const Check2;  // "Do not generate duplicate picks"
+    platform::CheckBox* const Check3;  // "Sort picks in numeric order"
+    platform::CheckBox* const Check4;  // "Do not generate the same number twice in a pick"
+    platform::CheckBox* const Check5;  // "Put dashes between numbers instead of spaces"
     QGroupBox* const Frame7;  // "Add Prefix To All Picks"
     QLineEdit* const Text5;
     QPushButton* const PushButton2;  // "Start Generating"
@@ -80,8 +86,18 @@ private:
     void setTabOrder();
     void watchMouseMoves();
     void connectHandlers();
+    void rememberFieldsAndOptions();
     void Form_Load();
+    void restoreSettings(app::ErrorTrap& trap);
     void PushButton2_Click();
+    void PushButton3_Click();
+    void PushButton4_Click();
+    void PushButton5_Click();
+    void PushButton9_Click();
+    void ListView1_DblClick();
+    void ListView1_KeyDown(int key);
+    void removeSelectedRow();
+    void showHelp(const QString& procedure, const std::function<QString()>& message);
     // The hover pointer handlers: the hand over push buttons, the default pointer over the
     // window's background and the listed areas; neither replaces the hourglass.
     void PushButton_MouseMove();
@@ -90,6 +106,7 @@ private:
     Hover hoverOf(const QWidget* widget) const;
     bool busy() const;
 
+    settings::SettingsStore store_;
     generation::GenerateCommand generate_;
     QHash<const QWidget*, Hover> hover_;
     std::optional<QCursor> handCursor_;

@@ -117,6 +117,15 @@ int ResultsList::selectedRow() const
     return selected.isEmpty() ? 0 : selected.first().row() + 1;
 }
 
+void ResultsList::removeSelectedRow()
+{
+    if (rowCount() == 0)
+        return;
+    const int row = selectedRow();
+    if (row > 0)
+        removeAt(row);
+}
+
 bool ResultsList::checked(int row) const
 {
     checkRow(row);

@@ -36,6 +36,8 @@ public:
     void clear();
     // The position of the selected row, 0 when none is selected.
     int selectedRow() const;
+    // Removes the selected row, when the list has rows and one of them is selected.
+    void removeSelectedRow();
     // The lists show no check boxes, so every row reads as checked.
     bool checked(int row) const;
 

@@ -1,3 +1,4 @@
+#include "CheckBox.h"
 #include "Form1.h"
 #include "MousePointer.h"
 #include "ResultsList.h"

@@ -88,6 +88,14 @@ static platform::Services doublesOf(TestServices& t)
     return s;
 }
 
-TestServices::TestServices() : override_(doublesOf(*this)) {}
+TestServices::TestServices()
+    : override_(doublesOf(*this)), settingsRedirect_(settingsFile())
+{
+}
+
+QString TestServices::settingsFile() const
+{
+    return settingsFolder.filePath(QStringLiteral("settings.ini"));
+}
 
 }  // namespace testing

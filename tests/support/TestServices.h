@@ -2,6 +2,7 @@
 
 #include "ClockRandom.h"
 #include "Services.h"
+#include "SettingsStore.h"
 
 #include <QList>
 #include <QStringList>
@@ -74,7 +75,7 @@ public:
 };
 
 // All the doubles, installed for the lifetime of the object, with a temporary program
-// folder.
+// folder and a settings store in a temporary file ("settings.ini" in settingsFolder).
 class TestServices {
 public:
     TestServices();
@@ -84,9 +85,12 @@ public:
     ScriptedPump pump;
     ScriptedRandom random;
     QTemporaryDir programFolder;
+    QTemporaryDir settingsFolder;
+    QString settingsFile() const;
 
 private:
     platform::ServicesOverride override_;
+    settings::SettingsStore::Redirect settingsRedirect_;
 };
 
 }  // namespace testing

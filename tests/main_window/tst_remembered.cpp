@@ -1,0 +1,197 @@
+#include "CheckBox.h"
+#include "Form1.h"
+#include "TestServices.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+QString stored(const testing::TestServices& services, const QString& key)
+{
+    return QSettings(services.settingsFile(), QSettings::IniFormat).value(QStringLiteral("Numorra/") + key).toString();
+}
+
+QStringList storedKeys(const testing::TestServices& services)
+{
+    QSettings raw(services.settingsFile(), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Numorra"));
+    QStringList keys = raw.childKeys();
+    keys.sort();
+    return keys;
+}
+
+void store(const testing::TestServices& services, const QString& key, const QString& value)
+{
+    QSettings raw(services.settingsFile(), QSettings::IniFormat);
+    raw.setValue(QStringLiteral("Numorra/") + key, value);
+}
+
+QString child() { return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_child"); }
+
+}  // namespace
+
+// Every field and option of the main window is stored as it changes and restored when the
+// window loads.
+class TestRemembered : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStart();
+    void everyKeystrokeIsStored();
+    void programmaticChangesAreStored();
+    void storedValuesRestore();
+    void storedCheckStates_data();
+    void storedCheckStates();
+    void clickNeverGivesGrey();
+    void survivesRestartInAnotherProcess();
+    void survivesHardKill();
+};
+
+void TestRemembered::firstStart()
+{
+    testing::TestServices services;
+    Form1 form;
+    QCOMPARE(form.Text1->text(), QStringLiteral("1"));
+    QCOMPARE(form.Text2->text(), QStringLiteral("42"));
+    QCOMPARE(form.Text3->text(), QStringLiteral("10"));
+    QCOMPARE(form.Text4->text(), QStringLiteral("6"));
+    QCOMPARE(form.Text5->text(), QString());
+    for (const platform::CheckBox* option : {form.Check1, form.Check2, form.Check3, form.Check4})
+        QCOMPARE(option->value(), 1);
+    QCOMPARE(form.Check5->value(), 0);
+    // Only the values that differ from the design were written back.
+    QCOMPARE(storedKeys(services), (QStringList{QStringLiteral("Check5"), QStringLiteral("Higher"),
+                                                QStringLiteral("Lower"), QStringLiteral("No of Numbers"),
+                                                QStringLiteral("No. to Generate")}));
+    QVERIFY(services.messageBox.boxes.isEmpty());
+}
+
+void TestRemembered::everyKeystrokeIsStored()
+{
+    testing::TestServices services;
+    Form1 form;
+    form.Text2->clear();
+    QStringList seen;
+    for (const char key : {'4', '9', '5'}) {
+        QTest::keyClick(form.Text2, key);
+        seen << stored(services, QStringLiteral("Higher"));
+    }
+    QCOMPARE(seen, (QStringList{QStringLiteral("4"), QStringLiteral("49"), QStringLiteral("495")}));
+    QTest::keyClick(form.Text2, Qt::Key_Backspace);
+    QCOMPARE(stored(services, QStringLiteral("Higher")), QStringLiteral("49"));
+}
+
+void TestRemembered::programmaticChangesAreStored()
+{
+    testing::TestServices services;
+    Form1 form;
+    form.Text5->setText(QStringLiteral("Set"));
+    QCOMPARE(stored(services, QStringLiteral("Text5")), QStringLiteral("Set"));
+    form.Text5->clear();
+    QCOMPARE(stored(services, QStringLiteral("Text5")), QString());
+    QVERIFY(storedKeys(services).contains(QStringLiteral("Text5")));
+    form.Check2->setChecked(false);
+    QCOMPARE(stored(services, QStringLiteral("Check2")), QStringLiteral("0"));
+    form.Check1->click();
+    QCOMPARE(stored(services, QStringLiteral("Numerical Order")), QStringLiteral("0"));
+}
+
+void TestRemembered::storedValuesRestore()
+{
+    testing::TestServices services;
+    store(services, QStringLiteral("Lower"), QString());
+    store(services, QStringLiteral("Text5"), QStringLiteral("  Draw "));
+    store(services, QStringLiteral("Check5"), QStringLiteral("1"));
+    store(services, QStringLiteral("Numerical Order"), QStringLiteral("0"));
+    Form1 form;
+    QCOMPARE(form.Text1->text(), QString());  // empty, not the default
+    QCOMPARE(form.Text5->text(), QStringLiteral("  Draw "));
+    QCOMPARE(form.Check5->value(), 1);
+    QCOMPARE(form.Check1->value(), 0);
+    QCOMPARE(stored(services, QStringLiteral("Lower")), QString());
+}
+
+void TestRemembered::storedCheckStates_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("unchecked") << "0" << 0 << false;
+    QTest::newRow("grey") << "2" << 2 << false;
+    QTest::newRow("half rounds to even 2") << "1.5" << 2 << false;
+    QTest::newRow("blanks around") << " 0 " << 0 << false;
+    QTest::newRow("word") << "yes" << 1 << true;
+    QTest::newRow("empty") << "" << 1 << true;
+    QTest::newRow("three") << "3" << 1 << true;
+    QTest::newRow("negative") << "-1" << 1 << true;
+    QTest::newRow("overflow") << "1e12" << 1 << true;
+}
+
+// A hand-edited state that is not a whole number 0 to 2 fails that restore step only:
+// the option keeps its design-time tick and the later steps still run.
+void TestRemembered::storedCheckStates()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, value);
+    QFETCH(bool, reported);
+    testing::TestServices services;
+    store(services, QStringLiteral("Check3"), stored);
+    store(services, QStringLiteral("Check5"), QStringLiteral("1"));
+    Form1 form;
+    QCOMPARE(form.Check3->value(), value);
+    QCOMPARE(form.Check5->value(), 1);
+    QCOMPARE(services.messageBox.boxes.size(), reported ? 1 : 0);
+    if (reported) {
+        QVERIFY(services.messageBox.boxes.first().text.contains(
+            QStringLiteral("\r\nin Drawsmith2021/08/31.Form1.Form_Load at line 134\r\r")));
+        QCOMPARE(services.messageBox.boxes.first().title, QStringLiteral("Application Error"));
+    }
+}
+
+void TestRemembered::clickNeverGivesGrey()
+{
+    testing::TestServices services;
+    Form1 form;
+    form.Check2->setValue(2);
+    QCOMPARE(stored(services, QStringLiteral("Check2")), QStringLiteral("2"));
+    for (const int expected : {1, 0, 1, 0}) {
+        form.Check2->click();
+        QCOMPARE(form.Check2->value(), expected);
+    }
+}
+
+void TestRemembered::survivesRestartInAnotherProcess()
+{
+    testing::TestServices services;
+    QProcess editor;
+    editor.start(child(), {QStringLiteral("edit"), services.settingsFile()});
+    QVERIFY(editor.waitForReadyRead(10000));
+    QCOMPARE(editor.readLine().trimmed(), QByteArray("edited"));
+    editor.kill();
+    QVERIFY(editor.waitForFinished(10000));
+
+    QProcess viewer;
+    viewer.start(child(), {QStringLiteral("show"), services.settingsFile()});
+    QVERIFY(viewer.waitForFinished(10000));
+    QCOMPARE(viewer.exitCode(), 0);
+    QCOMPARE(viewer.readAllStandardOutput().trimmed(), QByteArray("-7|99|250|5|Week 3|0|0|0|0|1"));
+}
+
+// A program killed right after a keystroke has already stored it.
+void TestRemembered::survivesHardKill()
+{
+    testing::TestServices services;
+    QProcess editor;
+    editor.start(child(), {QStringLiteral("edit"), services.settingsFile()});
+    QVERIFY(editor.waitForReadyRead(10000));
+    editor.kill();
+    QVERIFY(editor.waitForFinished(10000));
+    QCOMPARE(editor.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(stored(services, QStringLiteral("Text5")), QStringLiteral("Week 3"));
+    QCOMPARE(stored(services, QStringLiteral("Check5")), QStringLiteral("1"));
+}
+
+QTEST_MAIN(TestRemembered)
+#include "tst_remembered.moc"

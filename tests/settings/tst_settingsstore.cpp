@@ -1,0 +1,150 @@
+#include "SettingsStore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using settings::Key;
+
+Q_DECLARE_METATYPE(settings::Key)
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void keyTable_data();
+    void keyTable();
+    void absentKeyReadsDefault_data();
+    void absentKeyReadsDefault();
+    void emptyValueIsNotReplacedByDefault();
+    void roundTrip_data();
+    void roundTrip();
+    void writeReachesDiskAtOnce();
+    void storedAsApplicationSectionAndKey();
+    void unwritableStoreKeepsWorking();
+    void unparsableStoreReadsDefaults();
+
+private:
+    QTemporaryDir folder_;
+    QString file() const { return folder_.filePath(QStringLiteral("Holvane.ini")); }
+};
+
+void TestSettingsStore::init() { QFile::remove(file()); }
+
+void TestSettingsStore::keyTable_data()
+{
+    QTest::addColumn<Key>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("defaultValue");
+    QTest::newRow("Lower") << Key::Lower << "Lower" << "1";
+    QTest::newRow("Higher") << Key::Higher << "Higher" << "42";
+    QTest::newRow("picks") << Key::PicksToGenerate << "No. to Generate" << "10";
+    QTest::newRow("per pick") << Key::NumbersPerPick << "No of Numbers" << "6";
+    QTest::newRow("prefix") << Key::Prefix << "Text5" << "";
+    QTest::newRow("option 1") << Key::NumericalOrder << "Numerical Order" << "1";
+    QTest::newRow("option 2") << Key::NoDuplicatePicks << "Check2" << "1";
+    QTest::newRow("option 3") << Key::SortPicks << "Check3" << "1";
+    QTest::newRow("option 4") << Key::UniqueNumbers << "Check4" << "1";
+    QTest::newRow("option 5") << Key::Dashes << "Check5" << "0";
+    QTest::newRow("search text") << Key::SearchText << "Form2Text1" << "";
+}
+
+void TestSettingsStore::keyTable()
+{
+    QFETCH(Key, key);
+    QFETCH(QString, name);
+    QFETCH(QString, defaultValue);
+    QCOMPARE(settings::keyName(key), name);
+    QCOMPARE(settings::defaultValue(key), defaultValue);
+}
+
+void TestSettingsStore::absentKeyReadsDefault_data() { keyTable_data(); }
+
+void TestSettingsStore::absentKeyReadsDefault()
+{
+    QFETCH(Key, key);
+    QFETCH(QString, defaultValue);
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore store;
+    QCOMPARE(store.read(key), defaultValue);
+}
+
+void TestSettingsStore::emptyValueIsNotReplacedByDefault()
+{
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore store;
+    store.write(Key::Lower, QString());
+    QCOMPARE(settings::SettingsStore().read(Key::Lower), QString());
+}
+
+void TestSettingsStore::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("number") << "42";
+    QTest::newRow("commas") << "1, 2,3";
+    QTest::newRow("equals and semicolon") << "a=b;c";
+    QTest::newRow("surrounding spaces") << "  set  ";
+    QTest::newRow("quotes and backslash") << "\"x\"\\y";
+    QTest::newRow("non-ASCII") << QStringLiteral("Zi\u00f6hung \u2116 7");
+}
+
+void TestSettingsStore::roundTrip()
+{
+    QFETCH(QString, text);
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore().write(Key::Prefix, text);
+    QCOMPARE(settings::SettingsStore().read(Key::Prefix), text);
+}
+
+void TestSettingsStore::writeReachesDiskAtOnce()
+{
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore store;
+    store.write(Key::Higher, QStringLiteral("4"));
+    store.write(Key::Higher, QStringLiteral("49"));
+    QFile disk(file());
+    QVERIFY(disk.open(QIODevice::ReadOnly));
+    QVERIFY(disk.readAll().contains("Higher=49"));
+}
+
+void TestSettingsStore::storedAsApplicationSectionAndKey()
+{
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore().write(Key::PicksToGenerate, QStringLiteral("25"));
+    QSettings raw(file(), QSettings::IniFormat);
+    QCOMPARE(raw.childGroups(), QStringList{QStringLiteral("Numorra")});
+    QCOMPARE(raw.value(QStringLiteral("Numorra/No. to Generate")).toString(), QStringLiteral("25"));
+}
+
+// A store whose folder cannot be made (its parent is a file, which stops root as well)
+// takes every write without failing; the session goes on with the values it was given.
+void TestSettingsStore::unwritableStoreKeepsWorking()
+{
+    QFile blocker(folder_.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unreachable = folder_.filePath(QStringLiteral("blocker/sub/Holvane.ini"));
+    settings::SettingsStore::Redirect redirect(unreachable);
+    settings::SettingsStore store;
+    for (int i = 0; i < 3; ++i)
+        store.write(Key::Higher, QString::number(i));
+    QCOMPARE(store.read(Key::Higher), QStringLiteral("2"));
+    QVERIFY(!QFile::exists(unreachable));
+}
+
+void TestSettingsStore::unparsableStoreReadsDefaults()
+{
+    QFile garbage(file());
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray("\x00\xff\xfe[[[\n=\x01\x02", 12));
+    garbage.close();
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore store;
+    QCOMPARE(store.read(Key::Lower), QStringLiteral("1"));
+    QCOMPARE(store.read(Key::Dashes), QStringLiteral("0"));
+    store.write(Key::Lower, QStringLiteral("3"));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
