@@ -145,6 +145,8 @@ bool ResultsList::containsItemText(const QString& text) const
     return model_->containsItemText(text);
 }
 
+ListSnapshot ResultsList::snapshot() const { return model_->snapshot(); }
+
 ResultsModel& ResultsList::model() const { return *model_; }
 
 // Double-clicks on the viewport, over rows or the empty area below them, arrive here

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListSnapshot.h"
+
 #include <QTableView>
 
 namespace platform {
@@ -51,6 +53,9 @@ public:
     // Whether some row's item text equals the given text exactly (case-sensitive),
     // answered from a hash index, without scanning the rows.
     bool containsItemText(const QString& text) const;
+
+    // The whole list as it stands now, unaffected by later changes.
+    ListSnapshot snapshot() const;
 
     ResultsModel& model() const;
 

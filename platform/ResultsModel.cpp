@@ -58,6 +58,12 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     scheduleMerge();
 }
 
+ListSnapshot ResultsModel::snapshot()
+{
+    mergePending();
+    return ListSnapshot(headers_, store_, order_.toVector());
+}
+
 qsizetype ResultsModel::totalRowCount() const
 {
     return order_.size() + qsizetype(pending_.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListSnapshot.h"
 #include "PickIndex.h"
 #include "RowOrder.h"
 #include "RowStore.h"
@@ -50,6 +51,9 @@ public:
     int sortColumn() const { return sortColumn_; }
     void setSorted(bool sorted);
     bool isSorted() const { return sorted_; }
+
+    // Every row, pending ones merged first, as the list stands now.
+    ListSnapshot snapshot();
 
     // Whether some row, merged or pending, has exactly this item text.
     bool containsItemText(const QString& text) const;
