@@ -9,6 +9,7 @@
 #include "ClockRandom.h"
 #include "CheckBox.h"
 #include "Form1.h"
+#include "Form2.h"
 #include "PickText.h"
 #include "ResultsList.h"
 #include "TestServices.h"
@@ -169,6 +170,49 @@ double generateFloor()
     return seconds(timer);
 }
 
+const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
+
+// The same containment tests with std::string::find over a vector of the same texts.
+double searchFloor(const platform::ResultsList& list)
+{
+    std::vector<std::string> texts;
+    texts.reserve(std::size_t(list.rowCount()));
+    const platform::ListSnapshot rows = list.snapshot();
+    for (qsizetype r = 1; r <= rows.rowCount(); ++r)
+        texts.emplace_back(rows.cellUtf8(r, 1).toByteArray().toStdString());
+    std::vector<std::string> terms;
+    for (const QString& term : kSearchTerms)
+        terms.push_back(term.toStdString());
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<const std::string*> found;
+    for (const std::string& text : texts) {
+        for (const std::string& term : terms) {
+            if (text.find(term) != std::string::npos)
+                found.push_back(&text);
+        }
+    }
+    return seconds(timer);
+}
+
+// "Search Picks", then "Search" with three terms, then "Close".
+void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
+{
+    form.PushButton7->click();
+    Form2* search = form.searchWindow();
+    search->Text1->setText(kSearchTerms.join(QLatin1Char(',')));
+    QElapsedTimer timer;
+    timer.start();
+    pump.start();
+    search->PushButton2->click();
+    QCoreApplication::processEvents();  // the found rows reach the view
+    print("search", rows, seconds(timer), "s");
+    print("search_pump_gap", rows, pump.stop(), "ms");
+    print("search_floor", rows, searchFloor(*form.ListView1), "s");
+    search->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void measure(qint64 rows)
 {
     BenchServices services;
@@ -179,6 +223,8 @@ void measure(qint64 rows)
     const qint64 before = residentBytes();
     fill(*form.ListView1, rows);
     print("memory", rows, double(residentBytes() - before) / double(rows), "bytes/row");
+
+    measureSearch(form, rows, services.pump);
 
     setUpGeneration(form);
     QElapsedTimer timer;

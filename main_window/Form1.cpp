@@ -1,146 +1,86 @@
 #include "Form1.h"
 
 #include "AppTitle.h"
-#include "Conversions.h"
 #include "ApplicationIcon.h"
-#include "ButtonFaceColors.h"
 #include "CheckBox.h"
+#include "Conversions.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
 #include "FileExists.h"
-#include "MousePointer.h"
+#include "Form2.h"
+#include "FormControls.h"
 #include "OptionalSkin.h"
 #include "ResultsList.h"
 #include "Services.h"
 #include "Twips.h"
+#include "WindowPointer.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
+
+using platform::makeCheckBox;
+using platform::makeFrame;
+using platform::makePushButton;
+using platform::makeTextBox;
 
 namespace {
 
 constexpr int kClientWidthTwips = 15960;
 constexpr int kClientHeightTwips = 6795;
-constexpr double kFontPoints = 9;
-constexpr double kButtonFontPoints = 11.25;
-const QString kListToolTip = QStringLiteral(
-    "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
-
-QFont arialBold(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPointSizeF(points);
-    return font;
-}
-
-void paintWhite(QWidget& widget) { platform::setBackgroundColour(widget, Qt::white); }
-
-QGroupBox* frame(QWidget* parent, const QString& caption, int left, int top, int width, int height)
-{
-    auto* box = new QGroupBox(caption, parent);
-    platform::placeTwips(*box, left, top, width, height);
-    box->setAccessibleName(caption);
-    paintWhite(*box);
-    return box;
-}
-
-// A text box takes the caption of the frame around it as its accessible name.
-QLineEdit* textBox(QGroupBox* parent, int left, int top, int width, int height)
-{
-    auto* edit = new QLineEdit(parent);
-    platform::placeTwips(*edit, left, top, width, height);
-    edit->setAccessibleName(parent->title());
-    return edit;
-}
-
-platform::CheckBox* checkBox(QWidget* parent, const QString& caption, int left, int top, int width,
-                             int height)
-{
-    auto* box = new platform::CheckBox(caption, parent);
-    platform::placeTwips(*box, left, top, width, height);
-    box->setAccessibleName(caption);
-    box->setChecked(true);
-    paintWhite(*box);
-    return box;
-}
-
-QPushButton* pushButton(QWidget* parent, const QString& caption, int left, int top, int width,
-                        int height)
-{
-    auto* button = new QPushButton(caption, parent);
-    platform::placeTwips(*button, left, top, width, height);
-    button->setAccessibleName(caption);
-    button->setFont(arialBold(kButtonFontPoints));
-    return button;
-}
-
-QString programFile(const QString& name)
-{
-    return platform::programFolder() + QDir::separator() + name;
-}
 
 }  // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent),
-      PushButton3(pushButton(this, QStringLiteral("Help"), 120, 120, 7800, 405)),
-      Frame1(frame(this, QStringLiteral("Range Of Numbers"), 120, 570, 7800, 1260)),
-      Frame2(frame(Frame1, QStringLiteral("Lowest Possible Number"), 240, 240, 3540, 840)),
-      Text1(textBox(Frame2, 240, 300, 3045, 345)),
-      Frame4(frame(Frame1, QStringLiteral("Highest Possible Number"), 4000, 240, 3540, 840)),
-      Text2(textBox(Frame4, 240, 300, 3045, 345)),
-      Frame5(frame(this, QStringLiteral("Number Of Numbers To Generate Per Pick"), 120, 1890, 7800, 840)),
-      Text4(textBox(Frame5, 240, 300, 6720, 345)),
-      PushButton4(pushButton(Frame5, QStringLiteral("?"), 7080, 300, 480, 345)),
-      Frame6(frame(this, QStringLiteral("Number Of Picks To Generate"), 120, 2790, 7800, 840)),
-      Text3(textBox(Frame6, 240, 300, 6720, 345)),
-      PushButton5(pushButton(Frame6, QStringLiteral("?"), 7080, 300, 480, 345)),
-      Frame3(frame(this, QStringLiteral("Options"), 120, 3690, 7800, 2130)),
-      Check1(checkBox(Frame3, QStringLiteral("Put numbers within picks in numerical order"), 240, 300, 4515, 255)),
-      Check2(checkBox(Frame3, QStringLiteral("Do not generate duplicate picks"), 240, 650, 3315, 255)),
-      Check3(checkBox(Frame3, QStringLiteral("Sort picks in numeric order"), 240, 1000, 2715, 255)),
-      Check4(checkBox(Frame3, QStringLiteral("Do not generate the same number twice in a pick"), 240, 1350, 4875, 255)),
-      Check5(checkBox(Frame3, QStringLiteral("Put dashes between numbers instead of spaces"), 240, 1710, 4875, 255)),
-      Frame7(frame(this, QStringLiteral("Add Prefix To All Picks"), 120, 5880, 7800, 810)),
-      Text5(textBox(Frame7, 240, 300, 7320, 345)),
-      PushButton2(pushButton(this, QStringLiteral("Start Generating"), 8040, 120, 7800, 405)),
+      PushButton3(makePushButton(this, QStringLiteral("Help"), 120, 120, 7800, 405)),
+      Frame1(makeFrame(this, QStringLiteral("Range Of Numbers"), 120, 570, 7800, 1260)),
+      Frame2(makeFrame(Frame1, QStringLiteral("Lowest Possible Number"), 240, 240, 3540, 840)),
+      Text1(makeTextBox(Frame2, 240, 300, 3045, 345)),
+      Frame4(makeFrame(Frame1, QStringLiteral("Highest Possible Number"), 4000, 240, 3540, 840)),
+      Text2(makeTextBox(Frame4, 240, 300, 3045, 345)),
+      Frame5(makeFrame(this, QStringLiteral("Number Of Numbers To Generate Per Pick"), 120, 1890, 7800, 840)),
+      Text4(makeTextBox(Frame5, 240, 300, 6720, 345)),
+      PushButton4(makePushButton(Frame5, QStringLiteral("?"), 7080, 300, 480, 345)),
+      Frame6(makeFrame(this, QStringLiteral("Number Of Picks To Generate"), 120, 2790, 7800, 840)),
+      Text3(makeTextBox(Frame6, 240, 300, 6720, 345)),
+      PushButton5(makePushButton(Frame6, QStringLiteral("?"), 7080, 300, 480, 345)),
+      Frame3(makeFrame(this, QStringLiteral("Options"), 120, 3690, 7800, 2130)),
+      Check1(makeCheckBox(Frame3, QStringLiteral("Put numbers within picks in numerical order"), 240, 300, 4515, 255)),
+      Check2(makeCheckBox(Frame3, QStringLiteral("Do not generate duplicate picks"), 240, 650, 3315, 255)),
+      Check3(makeCheckBox(Frame3, QStringLiteral("Sort picks in numeric order"), 240, 1000, 2715, 255)),
+      Check4(makeCheckBox(Frame3, QStringLiteral("Do not generate the same number twice in a pick"), 240, 1350, 4875, 255)),
+      Check5(makeCheckBox(Frame3, QStringLiteral("Put dashes between numbers instead of spaces"), 240, 1710, 4875, 255)),
+      Frame7(makeFrame(this, QStringLiteral("Add Prefix To All Picks"), 120, 5880, 7800, 810)),
+      Text5(makeTextBox(Frame7, 240, 300, 7320, 345)),
+      PushButton2(makePushButton(this, QStringLiteral("Start Generating"), 8040, 120, 7800, 405)),
       ListView1(new platform::ResultsList(this)),
       ProgressBar1(new QProgressBar(this)),
-      PushButton6(pushButton(this, QStringLiteral("Save Results As Text File"), 8040, 5780, 3840, 405)),
-      PushButton1(pushButton(this, QStringLiteral("Copy Results To Clipboard"), 12000, 5780, 3840, 405)),
-      PushButton9(pushButton(this, QStringLiteral("Clear List"), 8040, 6290, 3840, 405)),
-      PushButton7(pushButton(this, QStringLiteral("Search Picks"), 12000, 6290, 3840, 405)),
+      PushButton6(makePushButton(this, QStringLiteral("Save Results As Text File"), 8040, 5780, 3840, 405)),
+      PushButton1(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 12000, 5780, 3840, 405)),
+      PushButton9(makePushButton(this, QStringLiteral("Clear List"), 8040, 6290, 3840, 405)),
+      PushButton7(makePushButton(this, QStringLiteral("Search Picks"), 12000, 6290, 3840, 405)),
+      pointer_(new platform::WindowPointer(*this)),
       generate_(*this)
 {
     layOutControls();
     setTabOrder();
-    watchMouseMoves();
+    setHoverRules();
     connectHandlers();
     rememberFieldsAndOptions();
     Form_Load();
 }
 
-Form1::~Form1() = default;
+// The search window has no owner window, so it goes with the main window here.
+Form1::~Form1() { delete searchWindow_; }
 
 void Form1::layOutControls()
 {
     setWindowTitle(QStringLiteral("Form1"));
-    setFont(arialBold(kFontPoints));
-    // Buttons were made before the window font was set; they keep their larger font.
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setFont(arialBold(kButtonFontPoints));
-    setFixedSize(platform::pixels(kClientWidthTwips), platform::pixels(kClientHeightTwips));
-    paintWhite(*this);
-
+    platform::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
     platform::placeTwips(*ListView1, 8040, 630, 7800, 4530);
-    ListView1->setToolTip(kListToolTip);
     platform::placeTwips(*ProgressBar1, 8040, 5270, 7800, 405);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
@@ -163,25 +103,15 @@ void Form1::setTabOrder()
     ProgressBar1->setFocusPolicy(Qt::NoFocus);
 }
 
-// Every control reports mouse moves; what a move does depends on the control under the
-// pointer, looked up in one table that names every control of the window.
-void Form1::watchMouseMoves()
+// The hand over every push button; the default pointer over the window, its frames, the
+// first option, two of the fields and the list.
+void Form1::setHoverRules()
 {
-    const QList<QWidget*> withoutHandler = {Text1, Text2, Text4, Check2, Check3,
-                                            Check4, Check5, ProgressBar1};
-    for (QWidget* control : withoutHandler)
-        hover_.insert(control, Hover::Nothing);
-    for (QPushButton* button : findChildren<QPushButton*>())
-        hover_.insert(button, Hover::Hand);
-    const QList<QWidget*> resetting = {this,   Frame1, Frame2, Frame3, Frame4, Frame5, Frame6,
-                                       Frame7, Check1, Text3,  Text5,  ListView1};
-    for (QWidget* area : resetting)
-        hover_.insert(area, Hover::Default);
-    setMouseTracking(true);
-    for (QWidget* child : findChildren<QWidget*>()) {
-        child->setMouseTracking(true);
-        child->installEventFilter(this);
-    }
+    pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
+                        PushButton7, PushButton9});
+    pointer_->defaultOver({this, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Check1, Text3,
+                           Text5, ListView1});
+    pointer_->watch();
 }
 
 void Form1::connectHandlers()
@@ -194,6 +124,7 @@ void Form1::connectHandlers()
     onClick(PushButton3, &Form1::PushButton3_Click);
     onClick(PushButton4, &Form1::PushButton4_Click);
     onClick(PushButton5, &Form1::PushButton5_Click);
+    onClick(PushButton7, &Form1::PushButton7_Click);
     onClick(PushButton9, &Form1::PushButton9_Click);
     connect(ListView1, &platform::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
     connect(ListView1, &platform::ResultsList::KeyDown, this,
@@ -236,9 +167,9 @@ void Form1::Form_Load()
 {
     app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("Form_Load"));
     trap(100, [this] { ApplyOptionalSkin(*this); });
-    const QString cursorFile = programFile(QStringLiteral("HAND-M.CUR"));
+    const QString cursorFile = platform::handCursorFile();
     if (trap.test(102, [&] { return platform::FileExists(cursorFile); }))
-        trap(104, [&] { handCursor_ = platform::loadCursorFile(cursorFile); });
+        trap(104, [&] { pointer_->setHandCursor(platform::loadCursorFile(cursorFile)); });
     trap(106, [this] { setWindowTitle(app::productName()); });
     trap(108, [this] { setWindowIcon(app::applicationIcon()); });
     trap(110, [] { app::SetAppTitle(app::productName()); });
@@ -308,7 +239,7 @@ void Form1::PushButton9_Click()
 {
     app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton9_Click"));
     trap(100, [this] {
-        if (!busy())
+        if (!pointer_->busy())
             ListView1->clear();
     });
 }
@@ -324,8 +255,34 @@ void Form1::ListView1_KeyDown(int key)
 
 void Form1::removeSelectedRow()
 {
-    if (!busy())
+    if (!pointer_->busy())
         ListView1->removeSelectedRow();
+}
+
+// "Search Picks": opens the search window over the picks, or asks for picks first.
+void Form1::PushButton7_Click()
+{
+    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"));
+    if (trap.test(100, [this] { return ListView1->rowCount() >= 1; })) {
+        trap(102, [this] { showSearchWindow(); });
+        trap(104, [this] { hide(); });
+    } else {
+        trap(106, [] {
+            platform::msgBox(QStringLiteral("Please generate picks first before using this search feature."),
+                             app::appTitle());
+        });
+    }
+}
+
+Form2* Form1::searchWindow() const { return searchWindow_; }
+
+// Shows the search window, loading it first when it is not loaded. It has no owner: it is
+// a window of its own, and closing it unloads it.
+void Form1::showSearchWindow()
+{
+    if (!searchWindow_)
+        searchWindow_ = new Form2(*this, *ListView1, store_);
+    searchWindow_->show();
 }
 
 QString Form1::fieldText(int field) const
@@ -342,69 +299,11 @@ int Form1::checkValue(int option) const
 
 platform::ResultsList& Form1::resultsList() { return *ListView1; }
 
-int Form1::mousePointer() const { return mousePointer_; }
+int Form1::mousePointer() const { return pointer_->value(); }
 
-void Form1::setMousePointer(int pointer)
-{
-    mousePointer_ = pointer;
-    setCursor(platform::cursorForPointer(pointer, handCursor_));
-}
+void Form1::setMousePointer(int pointer) { pointer_->set(pointer); }
 
 void Form1::repaintWindow() { update(); }
-
-bool Form1::busy() const { return mousePointer_ == platform::kHourglassPointer; }
-
-void Form1::PushButton_MouseMove()
-{
-    if (!busy())
-        setMousePointer(platform::kCustomPointer);
-}
-
-void Form1::Area_MouseMove()
-{
-    if (!busy())
-        setMousePointer(platform::kDefaultPointer);
-}
-
-// The control that owns the widget under the pointer decides, so a move over a field
-// without a handler does nothing even though the frame around it has one.
-Form1::Hover Form1::hoverOf(const QWidget* widget) const
-{
-    for (; widget; widget = widget->parentWidget()) {
-        const auto control = hover_.constFind(widget);
-        if (control != hover_.constEnd())
-            return *control;
-    }
-    return Hover::Nothing;
-}
-
-void Form1::hoverAt(const QPoint& globalPosition)
-{
-    QWidget* under = childAt(mapFromGlobal(globalPosition));
-    switch (hoverOf(under ? under : this)) {
-    case Hover::Hand:
-        PushButton_MouseMove();
-        break;
-    case Hover::Default:
-        Area_MouseMove();
-        break;
-    case Hover::Nothing:
-        break;
-    }
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove)
-        hoverAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form1::mouseMoveEvent(QMouseEvent* event)
-{
-    hoverAt(event->globalPosition().toPoint());
-    QWidget::mouseMoveEvent(event);
-}
 
 void Form1::showEvent(QShowEvent* event)
 {
@@ -412,11 +311,7 @@ void Form1::showEvent(QShowEvent* event)
     if (shownBefore_)
         return;
     shownBefore_ = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    platform::centreOnScreen(*this);
     Check1->setFocus();
 }
 

@@ -4,26 +4,26 @@
 #include "MainWindowView.h"
 #include "SettingsStore.h"
 
-#include <QCursor>
-#include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
-namespace app {
-class ErrorTrap;
-}
-
+class Form2;
 class QGroupBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
+namespace app {
+class ErrorTrap;
+}
+
 namespace platform {
 class CheckBox;
 class ResultsList;
-}
+class WindowPointer;
+}  // namespace platform
 
 // The main window: the fields and options that drive generation, the results list, the
 // progress bar and the push buttons that start every command. Closing it ends the
@@ -43,6 +43,8 @@ public:
     void repaintWindow() override;
 
     generation::GenerateCommand& generateCommand() { return generate_; }
+    // The search window while it is loaded, otherwise null.
+    Form2* searchWindow() const;
 
     QPushButton* const PushButton3;  // "Help"
     QGroupBox* const Frame1;  // "Range Of Numbers"
@@ -73,18 +75,13 @@ public:
     QPushButton* const PushButton7;  // "Search Picks"
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // What moving the mouse over a control does to the window's pointer.
-    enum class Hover { Hand, Default, Nothing };
-
     void layOutControls();
     void setTabOrder();
-    void watchMouseMoves();
+    void setHoverRules();
     void connectHandlers();
     void rememberFieldsAndOptions();
     void Form_Load();
@@ -93,23 +90,17 @@ private:
     void PushButton3_Click();
     void PushButton4_Click();
     void PushButton5_Click();
+    void PushButton7_Click();
     void PushButton9_Click();
     void ListView1_DblClick();
     void ListView1_KeyDown(int key);
     void removeSelectedRow();
     void showHelp(const QString& procedure, const std::function<QString()>& message);
-    // The hover pointer handlers: the hand over push buttons, the default pointer over the
-    // window's background and the listed areas; neither replaces the hourglass.
-    void PushButton_MouseMove();
-    void Area_MouseMove();
-    void hoverAt(const QPoint& globalPosition);
-    Hover hoverOf(const QWidget* widget) const;
-    bool busy() const;
+    void showSearchWindow();
 
+    platform::WindowPointer* const pointer_;
     settings::SettingsStore store_;
     generation::GenerateCommand generate_;
-    QHash<const QWidget*, Hover> hover_;
-    std::optional<QCursor> handCursor_;
-    int mousePointer_ = 0;
+    QPointer<Form2> searchWindow_;
     bool shownBefore_ = false;
 };

@@ -25,6 +25,17 @@ public:
     // Column 1 is the row's item text, column 2 its first sub-item; others are empty.
     QByteArrayView cellUtf8(qsizetype row, int column) const;
     QString cell(qsizetype row, int column) const { return QString::fromUtf8(cellUtf8(row, column)); }
+    // The cell's length in characters as the program counts them (UTF-16 code units, so a
+    // character beyond the Basic Multilingual Plane counts two), without decoding the text.
+    qsizetype cellLength(qsizetype row, int column) const;
+    // Storage slots hold the rows' texts in the order they lie in memory, so a pass over
+    // the slots reads the packed texts from start to end, where a pass in list order may
+    // jump about (a sorted list). Slots of rows removed before the snapshot was taken
+    // hold texts that no row shows.
+    qsizetype slotCount() const { return rows_.idCount(); }
+    QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
+    qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
+
     // The lists show no check boxes, so every row reads as checked.
     bool checked(qsizetype /*row*/) const { return true; }
 

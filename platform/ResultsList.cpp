@@ -16,11 +16,16 @@ namespace {
 // Space above and below the text of a row, in pixels.
 constexpr int kRowPadding = 4;
 
+const QString kToolTip = QStringLiteral(
+    "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
+
 }  // namespace
 
-ResultsList::ResultsList(QWidget* parent) : QTableView(parent), model_(new ResultsModel(this))
+ResultsList::ResultsList(QWidget* parent, DuplicateIndex index)
+    : QTableView(parent), model_(new ResultsModel(index, this))
 {
     setModel(model_);
+    setToolTip(kToolTip);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -29,8 +34,6 @@ ResultsList::ResultsList(QWidget* parent) : QTableView(parent), model_(new Resul
     setCornerButtonEnabled(false);
     // Tab moves the focus on to the next control, as in any list box.
     setTabKeyNavigation(false);
-    setMouseTracking(true);
-    viewport()->setMouseTracking(true);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -102,6 +105,11 @@ void ResultsList::append(const QString& itemText, const QString& subItem1)
     model_->appendRow(itemText, subItem1);
 }
 
+void ResultsList::appendItems(const std::vector<QByteArrayView>& itemTexts)
+{
+    model_->appendItems(itemTexts);
+}
+
 void ResultsList::removeAt(int row)
 {
     prepareRowAccess(row);
@@ -162,12 +170,6 @@ void ResultsList::keyPressEvent(QKeyEvent* event)
 {
     Q_EMIT KeyDown(event->key(), event->modifiers());
     QTableView::keyPressEvent(event);
-}
-
-void ResultsList::mouseMoveEvent(QMouseEvent* event)
-{
-    Q_EMIT MouseMove();
-    QTableView::mouseMoveEvent(event);
 }
 
 // Home and End go to the first and last row, as in a list, rather than along the columns.

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ListSnapshot.h"
+#include "ResultsModel.h"
 
 #include <QTableView>
 
 namespace platform {
-
-class ResultsModel;
 
 // A results list in report view: column headers, whole-row selection, no grid, no row
 // numbers. Rows and columns are numbered from 1, as the program's commands count them.
@@ -14,7 +13,7 @@ class ResultsModel;
 class ResultsList : public QTableView {
     Q_OBJECT
 public:
-    explicit ResultsList(QWidget* parent = nullptr);
+    explicit ResultsList(QWidget* parent = nullptr, DuplicateIndex index = DuplicateIndex::Kept);
     ~ResultsList() override;
 
     // Columns appear in the order added; a width of 0 hides a column.
@@ -32,6 +31,8 @@ public:
     // Appends a row with its item text and first sub-item: at the end, or at its sorted
     // place while sorting is on.
     void append(const QString& itemText, const QString& subItem1 = QString());
+    // Appends rows of item texts only, given as UTF-8, as append() does one by one.
+    void appendItems(const std::vector<QByteArrayView>& itemTexts);
     // Later rows move up one place.
     void removeAt(int row);
     // All rows go; the columns stay.
@@ -51,7 +52,8 @@ public:
     bool sorted() const;
 
     // Whether some row's item text equals the given text exactly (case-sensitive),
-    // answered from a hash index, without scanning the rows.
+    // answered from a hash index, without scanning the rows. Only for a list made with
+    // the duplicate index kept.
     bool containsItemText(const QString& text) const;
 
     // The whole list as it stands now, unaffected by later changes.
@@ -64,13 +66,10 @@ Q_SIGNALS:
     void DblClick();
     // A key pressed while the list has the focus (Qt key code and modifiers).
     void KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // The mouse moved over the list (mouse tracking is on).
-    void MouseMove();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 

@@ -33,8 +33,10 @@ std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
 
 }  // namespace
 
-ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent)
+ResultsModel::ResultsModel(DuplicateIndex index, QObject* parent) : QAbstractTableModel(parent)
 {
+    if (index == DuplicateIndex::Kept)
+        index_.emplace(store_);
     mergeTimer_.setSingleShot(true);
     connect(&mergeTimer_, &QTimer::timeout, this, &ResultsModel::mergePending);
     clock_.start();
@@ -53,8 +55,21 @@ QString ResultsModel::columnHeader(int column) const { return headers_.value(col
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
     const RowId id = store_.add(itemText.toUtf8(), subItemText.toUtf8());
-    index_.insert(id);
+    if (index_)
+        index_->insert(id);
     pending_.push_back(id);
+    scheduleMerge();
+}
+
+void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts)
+{
+    const RowId first = store_.addItems(itemTexts);
+    pending_.reserve(pending_.size() + itemTexts.size());
+    for (RowId id = first; id < RowId(store_.idCount()); ++id) {
+        if (index_)
+            index_->insert(id);
+        pending_.push_back(id);
+    }
     scheduleMerge();
 }
 
@@ -215,7 +230,8 @@ void ResultsModel::removeRowAt(int row)
     beginRemoveRows(QModelIndex(), row, row);
     const RowId id = order_.at(row);
     order_.removeAt(row);
-    index_.remove(id);
+    if (index_)
+        index_->remove(id);
     store_.release(id);
     endRemoveRows();
     compactIfMostlyGarbage();
@@ -231,7 +247,8 @@ void ResultsModel::compactIfMostlyGarbage()
         live[id] = true;
     const std::vector<RowId> newIdOf = store_.compact(live);
     order_.renumber(newIdOf);
-    index_.renumber(newIdOf);
+    if (index_)
+        index_->renumber(newIdOf);
     for (RowId& id : pending_)
         id = newIdOf[id];
 }
@@ -242,7 +259,8 @@ void ResultsModel::clearRows()
     beginResetModel();
     pending_ = std::vector<RowId>();
     order_.clear();
-    index_.clear();
+    if (index_)
+        index_->clear();
     store_.clear();
     endResetModel();
 }
@@ -269,7 +287,8 @@ void ResultsModel::setSorted(bool sorted)
 
 bool ResultsModel::containsItemText(const QString& text) const
 {
-    return index_.contains(text.toUtf8());
+    Q_ASSERT(index_);
+    return index_ && index_->contains(text.toUtf8());
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const

@@ -10,9 +10,14 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 namespace platform {
+
+// Whether a list keeps the hash index that answers duplicate questions. Only a list whose
+// owner asks them needs it; without it, appends cost less time and memory.
+enum class DuplicateIndex { Kept, None };
 
 // The rows of a results list as a table model: texts packed in a RowStore, the display
 // order in a RowOrder, and a PickIndex answering duplicate questions. Rows and columns
@@ -28,12 +33,14 @@ namespace platform {
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit ResultsModel(QObject* parent = nullptr);
+    explicit ResultsModel(DuplicateIndex index, QObject* parent = nullptr);
 
     void addColumn(const QString& header);
     QString columnHeader(int column) const;
 
     void appendRow(const QString& itemText, const QString& subItemText);
+    // Appends rows of item texts only, given as UTF-8, in one go.
+    void appendItems(const std::vector<QByteArrayView>& itemTexts);
     qsizetype totalRowCount() const;
     // Brings every pending row into the display order now.
     void mergePending();
@@ -55,7 +62,8 @@ public:
     // Every row, pending ones merged first, as the list stands now.
     ListSnapshot snapshot();
 
-    // Whether some row, merged or pending, has exactly this item text.
+    // Whether some row, merged or pending, has exactly this item text. Only for a list
+    // that keeps the duplicate index.
     bool containsItemText(const QString& text) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -83,7 +91,7 @@ private:
 
     QStringList headers_;
     RowStore store_;
-    PickIndex index_{store_};
+    std::optional<PickIndex> index_;
     RowOrder order_;
     std::vector<RowId> pending_;
     int sortColumn_ = 0;

@@ -1,5 +1,7 @@
 #include "RowStore.h"
 
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -16,6 +18,24 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     bytes_.append(subItemText);
     records_.push_back(record);
     return RowId(records_.size() - 1);
+}
+
+RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
+{
+    const auto first = RowId(records_.size());
+    qsizetype offset = bytes_.size();
+    qsizetype total = 0;
+    for (const QByteArrayView text : itemTexts)
+        total += text.size();
+    bytes_.resize(offset + total);
+    records_.reserve(records_.size() + itemTexts.size());
+    char* const out = bytes_.data();
+    for (const QByteArrayView text : itemTexts) {
+        std::memcpy(out + offset, text.data(), std::size_t(text.size()));
+        records_.push_back(Record{offset, quint32(text.size()), 0});
+        offset += text.size();
+    }
+    return first;
 }
 
 QByteArrayView RowStore::itemText(RowId id) const

@@ -16,6 +16,9 @@ namespace platform {
 class RowStore {
 public:
     RowId add(QByteArrayView itemText, QByteArrayView subItemText);
+    // Adds rows of item texts only, in one go; returns the id of the first (the others
+    // follow in order).
+    RowId addItems(const std::vector<QByteArrayView>& itemTexts);
     QByteArrayView itemText(RowId id) const;
     QByteArrayView subItemText(RowId id) const;
 

@@ -95,7 +95,6 @@ private Q_SLOTS:
     void doubleClickEmits();
     void keysEmitAndStillNavigate_data();
     void keysEmitAndStillNavigate();
-    void mouseMoveEmits();
 };
 
 void TestResultsList::columnsHaveHeadersAndTwipWidths()
@@ -546,20 +545,6 @@ void TestResultsList::keysEmitAndStillNavigate()
     QCOMPARE(spy.last().at(0).toInt(), key);
     QCOMPARE(spy.last().at(1).value<Qt::KeyboardModifiers>(), modifiers);
     QCOMPARE(list.selectedRow(), selectedAfter);
-}
-
-void TestResultsList::mouseMoveEmits()
-{
-    ResultsList list;
-    addPicksColumns(list);
-    showList(list);
-    QVERIFY(list.viewport()->hasMouseTracking());
-    QSignalSpy spy(&list, &ResultsList::MouseMove);
-    const QPoint at(20, 20);
-    QMouseEvent move(QEvent::MouseMove, at, list.viewport()->mapToGlobal(at), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(list.viewport(), &move);
-    QCOMPARE(spy.count(), 1);
 }
 
 QTEST_MAIN(TestResultsList)

@@ -1,0 +1,236 @@
+#include "Form2.h"
+
+#include "AppTitle.h"
+#include "ApplicationIcon.h"
+#include "ButtonFaceColors.h"
+#include "CursorFile.h"
+#include "ErrorTrap.h"
+#include "FileExists.h"
+#include "FormControls.h"
+#include "MousePointer.h"
+#include "PickSearch.h"
+#include "ResultsList.h"
+#include "Services.h"
+#include "SettingsStore.h"
+#include "Twips.h"
+#include "WindowPointer.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using platform::makeFrame;
+using platform::makePushButton;
+using platform::makeTextBox;
+
+namespace {
+
+constexpr int kClientWidthTwips = 8040;
+constexpr int kClientHeightTwips = 5865;
+
+const QString kEnterSearchText = QStringLiteral("Enter one number or multiple numbers to search for.");
+
+}  // namespace
+
+Form2::Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::SettingsStore& store)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      Frame1(makeFrame(this, QStringLiteral("Search for"), 120, 120, 7800, 1335)),
+      Text1(makeTextBox(Frame1, 240, 300, 6600, 345)),
+      PushButton3(makePushButton(Frame1, QStringLiteral("?"), 6960, 300, 580, 345)),
+      PushButton2(makePushButton(Frame1, QStringLiteral("Search"), 240, 750, 7300, 405)),
+      ListView1(new platform::ResultsList(this, platform::DuplicateIndex::None)),
+      PushButton4(makePushButton(this, QStringLiteral("Save Results As Text File"), 120, 4320, 3840, 405)),
+      PushButton5(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 4080, 4320, 3840, 405)),
+      PushButton6(makePushButton(this, QStringLiteral("Clear List"), 120, 4830, 3840, 405)),
+      PushButton7(makePushButton(this, QStringLiteral("Help"), 4080, 4830, 3840, 405)),
+      PushButton1(makePushButton(this, QStringLiteral("Close"), 120, 5340, 7800, 405)),
+      mainWindow_(mainWindow),
+      picks_(picks),
+      store_(store),
+      pointer_(new platform::WindowPointer(*this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    layOutControls();
+    setTabOrder();
+    setHoverRules();
+    connectHandlers();
+    Form_Load();
+}
+
+Form2::~Form2() = default;
+
+void Form2::layOutControls()
+{
+    setWindowTitle(QStringLiteral("Form2"));
+    platform::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
+    platform::placeTwips(*ListView1, 120, 1560, 7800, 2670);
+}
+
+void Form2::setTabOrder()
+{
+    const QList<QWidget*> order = {PushButton1, ListView1, PushButton4, PushButton6, PushButton5,
+                                   PushButton7, Text1,     PushButton3, PushButton2};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void Form2::setHoverRules()
+{
+    pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
+                        PushButton7});
+    pointer_->defaultOver({this, Frame1, ListView1});
+    pointer_->watch();
+}
+
+void Form2::connectHandlers()
+{
+    const auto onClick = [this](QPushButton* button, void (Form2::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { platform::runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(PushButton1, &Form2::PushButton1_Click);
+    onClick(PushButton2, &Form2::PushButton2_Click);
+    onClick(PushButton3, &Form2::PushButton3_Click);
+    onClick(PushButton6, &Form2::PushButton6_Click);
+    onClick(PushButton7, &Form2::PushButton7_Click);
+    connect(ListView1, &platform::ResultsList::DblClick, this, &Form2::removeSelectedRow);
+    connect(ListView1, &platform::ResultsList::KeyDown, this,
+            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+    // Text1_Change: the search text is stored on every change.
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
+    Text1->installEventFilter(this);
+}
+
+void Form2::Form_Load()
+{
+    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("Form_Load"));
+    trap(100, [this] { platform::ApplyButtonFaceColors(*this); });
+    trap(102, [this] { setWindowIcon(app::applicationIcon()); });
+    trap(104, [this] { setWindowTitle(QStringLiteral("Search")); });
+    const QString cursorFile = platform::handCursorFile();
+    if (trap.test(106, [&] { return platform::FileExists(cursorFile); }))
+        trap(108, [&] { pointer_->setHandCursor(platform::loadCursorFile(cursorFile)); });
+    trap(110, [this] { ListView1->addColumn(QStringLiteral("Results")); });
+    trap(112, [this] { ListView1->setColumnWidthTwips(1, 7000); });
+    ListView1->setAccessibleName(ListView1->columnHeader(1));
+    trap(114, [this] { Text1->setText(store_.read(settings::Key::SearchText)); });
+}
+
+int Form2::mousePointer() const { return pointer_->value(); }
+
+void Form2::setMousePointer(int pointer) { pointer_->set(pointer); }
+
+void Form2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownBefore_)
+        return;
+    shownBefore_ = true;
+    platform::centreOnScreen(*this);
+}
+
+// Text1_GotFocus: the whole search text is selected, ready to be typed over.
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text1 && event->type() == QEvent::FocusIn)
+        Text1->selectAll();
+    return QWidget::eventFilter(watched, event);
+}
+
+// Every way of closing the window comes here. While a save of the results runs the close
+// is refused, so the save is never cut off half-way.
+void Form2::closeEvent(QCloseEvent* event)
+{
+    if (pointer_->busy()) {
+        event->ignore();
+        return;
+    }
+    platform::runHandler([this] { Form_QueryUnload(); });
+    event->accept();
+}
+
+// The main window comes back as it was hidden; this window then unloads.
+void Form2::Form_QueryUnload()
+{
+    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("Form_QueryUnload"));
+    trap(100, [this] { mainWindow_.show(); });
+    trap(102, [this] { hide(); });
+}
+
+// "Close"
+void Form2::PushButton1_Click()
+{
+    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton1_Click"));
+    trap(100, [this] { close(); });
+}
+
+// "Search": appends every pick of the main window that contains a term, once per term it
+// contains. It runs without yielding, so nothing else happens in the meantime.
+void Form2::PushButton2_Click()
+{
+    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click"));
+    if (trap.test(100, [this] { return Text1->text().isEmpty(); })) {
+        trap(122, [] { platform::msgBox(kEnterSearchText, app::appTitle()); });
+        return;
+    }
+    trap(102, [this] { setMousePointer(platform::kHourglassPointer); });
+    trap(104, [this] { search(); });
+    trap(118, [] { platform::msgBox(QStringLiteral("Done."), app::appTitle()); });
+    trap(120, [this] { setMousePointer(platform::kDefaultPointer); });
+}
+
+// Lines 104 to 116: cut the terms, test every row against every term, append the finds.
+void Form2::search()
+{
+    const platform::ListSnapshot rows = picks_.snapshot();
+    ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())));
+}
+
+void Form2::showMessage(const QString& procedure, const QString& message)
+{
+    app::ErrorTrap trap(QStringLiteral("Form2"), procedure);
+    trap(100, [&] { platform::msgBox(message, app::appTitle()); });
+}
+
+// "?"
+void Form2::PushButton3_Click()
+{
+    showMessage(QStringLiteral("PushButton3_Click"),
+                kEnterSearchText + QStringLiteral(" Please include spaces (or dashes) where necessary."));
+}
+
+// "Clear List"; refused while the window is busy.
+void Form2::PushButton6_Click()
+{
+    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
+    trap(100, [this] {
+        if (!pointer_->busy())
+            ListView1->clear();
+    });
+}
+
+// "Help"
+void Form2::PushButton7_Click()
+{
+    showMessage(QStringLiteral("PushButton7_Click"),
+                QStringLiteral("You can use this feature to search for a winning pick. It is recommended "
+                               "that you search for one number first then search for two numbers with "
+                               "space (or dash) to see the results to make sure you know how to enter "
+                               "the search text properly."));
+}
+
+void Form2::ListView1_KeyDown(int key)
+{
+    if (key == Qt::Key_Delete)
+        removeSelectedRow();
+}
+
+// Double-click or Delete: the selected row goes, unless the window is busy.
+void Form2::removeSelectedRow()
+{
+    if (!pointer_->busy())
+        ListView1->removeSelectedRow();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace app {
+class ErrorTrap;
+}
+
+namespace platform {
+class ResultsList;
+class WindowPointer;
+}  // namespace platform
+
+namespace settings {
+class SettingsStore;
+}
+
+// The search window: finds the main window's picks that contain the typed terms and
+// collects them in a list of its own. While it is open the main window is hidden; closing
+// it shows the main window again and unloads it, discarding its list.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::SettingsStore& store);
+    ~Form2() override;
+
+    int mousePointer() const;
+    void setMousePointer(int pointer);
+
+    QGroupBox* const Frame1;  // "Search for"
+    QLineEdit* const Text1;
+    QPushButton* const PushButton3;  // "?"
+    QPushButton* const PushButton2;  // "Search"
+    platform::ResultsList* const ListView1;
+    QPushButton* const PushButton4;  // "Save Results As Text File"
+    QPushButton* const PushButton5;  // "Copy Results To Clipboard"
+    QPushButton* const PushButton6;  // "Clear List"
+    QPushButton* const PushButton7;  // "Help"
+    QPushButton* const PushButton1;  // "Close"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layOutControls();
+    void setTabOrder();
+    void setHoverRules();
+    void connectHandlers();
+    void Form_Load();
+    void Form_QueryUnload();
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton3_Click();
+    void PushButton6_Click();
+    void PushButton7_Click();
+    void ListView1_KeyDown(int key);
+    void removeSelectedRow();
+    void search();
+    void showMessage(const QString& procedure, const QString& message);
+
+    QWidget& mainWindow_;
+    platform::ResultsList& picks_;
+    settings::SettingsStore& store_;
+    platform::WindowPointer* const pointer_;
+    bool shownBefore_ = false;
+};

@@ -1,0 +1,354 @@
+#include "Form1.h"
+#include "Form2.h"
+#include "MousePointer.h"
+#include "ResultsList.h"
+#include "TestServices.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+const QString kDone = QStringLiteral("Done.");
+
+QStringList rowsOf(const platform::ResultsList& list)
+{
+    QStringList rows;
+    for (int r = 1; r <= list.rowCount(); ++r)
+        rows << list.itemText(r);
+    return rows;
+}
+
+void moveOver(QWidget* widget)
+{
+    const QPoint at = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// The main window with picks in its list, and the search window opened from it.
+struct Windows {
+    testing::TestServices services;
+    Form1 main;
+    explicit Windows(const QStringList& picks = {QStringLiteral("5 12 33"), QStringLiteral("15 20 41"),
+                                                 QStringLiteral("1 2 3")})
+    {
+        main.show();
+        for (const QString& pick : picks)
+            main.ListView1->append(pick, pick);
+    }
+    Form2* open()
+    {
+        main.PushButton7->click();
+        return main.searchWindow();
+    }
+    QStringList search(const QString& text)
+    {
+        Form2* form = main.searchWindow();
+        form->Text1->setText(text);
+        form->PushButton2->click();
+        return rowsOf(*form->ListView1);
+    }
+    // The window is unloaded once the deferred deletion has run.
+    void letCloseFinish() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+}  // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void openingNeedsPicks();
+    void openingHidesMainWindow();
+    void layout();
+    void search_data();
+    void search();
+    void searchesAppend();
+    void emptySearchText();
+    void hourglassUntilDone();
+    void searchTextIsRemembered();
+    void searchTextSelectedOnFocus();
+    void closing_data();
+    void closing();
+    void clearAndRemove();
+    void editingRefusedWhileBusy();
+    void closeRefusedWhileBusy();
+    void messages_data();
+    void messages();
+    void hoverPointer();
+    void closingMainWindowEndsBoth();
+};
+
+void TestForm2::openingNeedsPicks()
+{
+    Windows w{QStringList()};
+    QCOMPARE(w.open(), nullptr);
+    QCOMPARE(w.services.messageBox.texts(),
+             QStringList{QStringLiteral("Please generate picks first before using this search feature.")});
+    QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Numorra"));
+    QVERIFY(w.main.isVisible());
+}
+
+void TestForm2::openingHidesMainWindow()
+{
+    Windows w;
+    Form2* form = w.open();
+    QVERIFY(form);
+    QVERIFY(form->isVisible());
+    QVERIFY(!w.main.isVisible());
+    QCOMPARE(form->parentWidget(), nullptr);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Search"));
+    QVERIFY(w.services.messageBox.boxes.isEmpty());
+    QCOMPARE(w.main.PushButton7->text(), QStringLiteral("Search Picks"));
+    QCOMPARE(w.open(), form);  // already loaded: shown again, not loaded twice
+}
+
+void TestForm2::layout()
+{
+    Windows w;
+    Form2* form = w.open();
+    QCOMPARE(form->size(), QSize(536, 391));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(form->Frame1->geometry(), QRect(8, 8, 520, 89));
+    QCOMPARE(form->Text1->geometry(), QRect(16, 20, 440, 23));
+    QCOMPARE(form->PushButton2->geometry(), QRect(16, 50, 486, 27));
+    QCOMPARE(form->ListView1->geometry(), QRect(8, 104, 520, 178));
+    QCOMPARE(form->PushButton1->geometry(), QRect(8, 356, 520, 27));
+    QCOMPARE(form->PushButton2->font().pointSizeF(), 11.25);
+    QCOMPARE(form->Text1->font().pointSizeF(), 9.0);
+    QCOMPARE(form->Text1->accessibleName(), QStringLiteral("Search for"));
+    QCOMPARE(form->ListView1->accessibleName(), QStringLiteral("Results"));
+    QCOMPARE(form->ListView1->columnCount(), 1);
+    QCOMPARE(form->ListView1->columnHeader(1), QStringLiteral("Results"));
+    QCOMPARE(form->ListView1->columnWidth(0), 466);
+    QVERIFY(form->ListView1->toolTip().startsWith(QStringLiteral("Double-click item to remove it.")));
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    QCOMPARE(form->palette().color(form->backgroundRole()), buttonFace);
+    QCOMPARE(form->Frame1->palette().color(form->Frame1->backgroundRole()), buttonFace);
+    QVERIFY(!form->windowIcon().isNull());
+}
+
+void TestForm2::search_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("results");
+    QTest::newRow("5") << "5" << QStringList{QStringLiteral("5 12 33"), QStringLiteral("15 20 41")};
+    QTest::newRow("5,12") << "5,12"
+                          << QStringList{QStringLiteral("5 12 33"), QStringLiteral("5 12 33"),
+                                         QStringLiteral("15 20 41")};
+    QTest::newRow("no match") << "99" << QStringList();
+}
+
+void TestForm2::search()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, results);
+    Windows w;
+    w.open();
+    QCOMPARE(w.search(text), results);
+    QCOMPARE(w.services.messageBox.texts(), QStringList{kDone});
+    QCOMPARE(rowsOf(*w.main.ListView1).size(), 3);  // the main list is only read
+}
+
+void TestForm2::searchesAppend()
+{
+    Windows w;
+    w.open();
+    w.search(QStringLiteral("5"));
+    QCOMPARE(w.search(QStringLiteral("5")).size(), 4);
+    w.main.searchWindow()->PushButton6->click();
+    QCOMPARE(w.search(QStringLiteral("5")).size(), 2);
+}
+
+void TestForm2::emptySearchText()
+{
+    Windows w;
+    Form2* form = w.open();
+    form->setMousePointer(platform::kCustomPointer);
+    QVERIFY(w.search(QString()).isEmpty());
+    QCOMPARE(w.services.messageBox.texts(),
+             QStringList{QStringLiteral("Enter one number or multiple numbers to search for.")});
+    QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
+}
+
+void TestForm2::hourglassUntilDone()
+{
+    Windows w;
+    Form2* form = w.open();
+    int pointerAtDone = -1;
+    w.services.messageBox.onShow = [&](const testing::ShownBox&) { pointerAtDone = form->mousePointer(); };
+    w.search(QStringLiteral("1"));
+    QCOMPARE(pointerAtDone, int(platform::kHourglassPointer));
+    QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+}
+
+void TestForm2::searchTextIsRemembered()
+{
+    Windows w;
+    Form2* form = w.open();
+    QVERIFY(form->Text1->text().isEmpty());
+    form->Text1->setFocus();
+    QTest::keyClicks(form->Text1, QStringLiteral("3,"));
+    QSettings stored(w.services.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("Numorra/Form2Text1")).toString(), QStringLiteral("3,"));
+    QCOMPARE(stored.value(QStringLiteral("Numorra/Lower")).toString(), QStringLiteral("1"));
+    form->PushButton1->click();
+    w.letCloseFinish();
+    QCOMPARE(w.open()->Text1->text(), QStringLiteral("3,"));
+}
+
+void TestForm2::searchTextSelectedOnFocus()
+{
+    Windows w;
+    Form2* form = w.open();
+    form->Text1->setText(QStringLiteral("5 12"));
+    form->Text1->deselect();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    form->PushButton3->setFocus();
+    form->Text1->setFocus(Qt::TabFocusReason);
+    QCOMPARE(form->Text1->selectedText(), QStringLiteral("5 12"));
+}
+
+void TestForm2::closing_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Close button") << true;
+    QTest::newRow("close box") << false;
+}
+
+// Every way of closing shows the main window as it was and unloads the search window;
+// the next opening starts with an empty list and one column.
+void TestForm2::closing()
+{
+    QFETCH(bool, byButton);
+    Windows w;
+    Form2* form = w.open();
+    w.search(QStringLiteral("5"));
+    if (byButton)
+        form->PushButton1->click();
+    else
+        form->close();
+    w.letCloseFinish();
+    QCOMPARE(w.main.searchWindow(), nullptr);
+    QVERIFY(w.main.isVisible());
+    QCOMPARE(rowsOf(*w.main.ListView1).size(), 3);
+    Form2* again = w.open();
+    QCOMPARE(again->ListView1->rowCount(), 0);
+    QCOMPARE(again->ListView1->columnCount(), 1);
+}
+
+void TestForm2::clearAndRemove()
+{
+    Windows w({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+               QStringLiteral("5")});
+    Form2* form = w.open();
+    w.search(QStringLiteral(","));  // the empty term: each of the five once
+    QCOMPARE(form->ListView1->rowCount(), 10);
+    form->PushButton6->click();
+    QCOMPARE(form->ListView1->rowCount(), 0);
+    QTest::mouseDClick(form->ListView1->viewport(), Qt::LeftButton);  // empty: nothing happens
+    w.search(QStringLiteral(" ,1,2,3,4,5"));
+    form->ListView1->selectRow(2);
+    QTest::keyClick(form->ListView1, Qt::Key_Delete);
+    QCOMPARE(rowsOf(*form->ListView1),
+             (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5")}));
+    form->ListView1->selectRow(0);
+    QTest::keyClick(form->ListView1, Qt::Key_A);
+    QTest::keyClick(form->ListView1, Qt::Key_Backspace);
+    QCOMPARE(form->ListView1->rowCount(), 4);
+    QCOMPARE(w.main.ListView1->rowCount(), 5);  // only the search list changes
+}
+
+void TestForm2::editingRefusedWhileBusy()
+{
+    Windows w;
+    Form2* form = w.open();
+    w.search(QStringLiteral("5"));
+    form->setMousePointer(platform::kHourglassPointer);
+    form->ListView1->selectRow(0);
+    QTest::keyClick(form->ListView1, Qt::Key_Delete);
+    form->PushButton6->click();
+    QCOMPARE(form->ListView1->rowCount(), 2);
+    form->setMousePointer(platform::kDefaultPointer);
+    form->PushButton6->click();
+    QCOMPARE(form->ListView1->rowCount(), 0);
+}
+
+// While a save of the results runs, the window refuses to close, so the save is never cut
+// off half-way.
+void TestForm2::closeRefusedWhileBusy()
+{
+    Windows w;
+    Form2* form = w.open();
+    form->setMousePointer(platform::kHourglassPointer);
+    QVERIFY(!form->close());
+    form->PushButton1->click();
+    w.letCloseFinish();
+    QCOMPARE(w.main.searchWindow(), form);
+    QVERIFY(form->isVisible());
+    QVERIFY(!w.main.isVisible());
+    form->setMousePointer(platform::kDefaultPointer);
+    QVERIFY(form->close());
+}
+
+void TestForm2::messages_data()
+{
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("?") << false
+                       << "Enter one number or multiple numbers to search for. Please include spaces (or "
+                          "dashes) where necessary.";
+    QTest::newRow("Help") << true
+                          << "You can use this feature to search for a winning pick. It is recommended that "
+                             "you search for one number first then search for two numbers with space (or "
+                             "dash) to see the results to make sure you know how to enter the search text "
+                             "properly.";
+}
+
+void TestForm2::messages()
+{
+    QFETCH(bool, help);
+    QFETCH(QString, message);
+    Windows w;
+    Form2* form = w.open();
+    (help ? form->PushButton7 : form->PushButton3)->click();
+    QCOMPARE(w.services.messageBox.texts(), QStringList{message});
+    QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Numorra"));
+    QCOMPARE(w.services.messageBox.boxes.first().icon, platform::MsgIcon::None);
+}
+
+void TestForm2::hoverPointer()
+{
+    Windows w;
+    Form2* form = w.open();
+    moveOver(form->PushButton2);
+    QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
+    moveOver(form->Text1);
+    QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
+    moveOver(form->ListView1->viewport());
+    QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+    form->setMousePointer(platform::kHourglassPointer);
+    moveOver(form->PushButton4);
+    moveOver(form->Frame1);
+    QCOMPARE(form->mousePointer(), int(platform::kHourglassPointer));
+}
+
+void TestForm2::closingMainWindowEndsBoth()
+{
+    Windows w;
+    Form2* form = w.open();
+    w.main.close();
+    QVERIFY(platform::programEnding());
+    QVERIFY(!form->isVisible());
+    QVERIFY(!w.main.isVisible());
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
