@@ -15,13 +15,6 @@ namespace generation {
 
 namespace {
 
-// The fields and options the command reads.
-constexpr int kLowest = 1;  // Text1 "Lowest Possible Number"
-constexpr int kHighest = 2;  // Text2 "Highest Possible Number"
-constexpr int kPicks = 3;  // Text3 "Number Of Picks To Generate"
-constexpr int kNumbersPerPick = 4;  // Text4 "Number Of Numbers To Generate Per Pick"
-constexpr int kSortPicks = 3;  // Check3 "Sort picks in numeric order"
-constexpr int kUniqueNumbers = 4;  // Check4 "Do not generate the same number twice in a pick"
 constexpr int kSortTextKey = 1;  // the list's second column, holding the sort text
 constexpr double kPickLimit = 32000;
 

@@ -10,17 +10,6 @@
 
 namespace generation {
 
-namespace {
-
-// The options of the main window that the generator reads.
-constexpr int kNumericalOrder = 1;  // Check1 "Put numbers within picks in numerical order"
-constexpr int kNoDuplicatePicks = 2;  // Check2 "Do not generate duplicate picks"
-constexpr int kUniqueNumbers = 4;  // Check4 "Do not generate the same number twice in a pick"
-constexpr int kDashes = 5;  // Check5 "Put dashes between numbers instead of spaces"
-constexpr int kPrefix = 5;  // Text5 "Add Prefix To All Picks"
-
-}  // namespace
-
 Lotto::Lotto(MainWindowView& window) : window_(window) {}
 
 void Lotto::startRun()

@@ -8,15 +8,32 @@ class ResultsList;
 
 namespace generation {
 
+// The main window's numbered fields, Text1 to Text5.
+enum Field : int {
+    kLowest = 1,  // "Lowest Possible Number"
+    kHighest = 2,  // "Highest Possible Number"
+    kPicks = 3,  // "Number Of Picks To Generate"
+    kNumbersPerPick = 4,  // "Number Of Numbers To Generate Per Pick"
+    kPrefix = 5,  // "Add Prefix To All Picks"
+};
+
+// The main window's numbered options, Check1 to Check5.
+enum Option : int {
+    kNumericalOrder = 1,  // "Put numbers within picks in numerical order"
+    kNoDuplicatePicks = 2,  // "Do not generate duplicate picks"
+    kSortPicks = 3,  // "Sort picks in numeric order"
+    kUniqueNumbers = 4,  // "Do not generate the same number twice in a pick"
+    kDashes = 5,  // "Put dashes between numbers instead of spaces"
+};
+
 // What the generator and the generate command read and change of the main window: its
 // numbered fields and options, its results list, its pointer and its repaint.
 class MainWindowView {
 public:
     virtual ~MainWindowView() = default;
-    // The text of Text1 .. Text5.
-    virtual QString fieldText(int field) const = 0;
-    // The value of Check1 .. Check5: 0 unchecked, 1 checked, 2 grey.
-    virtual int checkValue(int option) const = 0;
+    virtual QString fieldText(Field field) const = 0;
+    // 0 unchecked, 1 checked, 2 grey.
+    virtual int checkValue(Option option) const = 0;
     // ListView1.
     virtual platform::ResultsList& resultsList() = 0;
     virtual int mousePointer() const = 0;
@@ -25,7 +42,7 @@ public:
     virtual void repaintWindow() = 0;
 
     // An option counts as on only when its value is 1.
-    bool optionOn(int option) const { return checkValue(option) == 1; }
+    bool optionOn(Option option) const { return checkValue(option) == 1; }
 };
 
 }  // namespace generation

@@ -9,6 +9,7 @@
 #include "FileExists.h"
 #include "Form2.h"
 #include "FormControls.h"
+#include "Handlers.h"
 #include "OptionalSkin.h"
 #include "ResultsList.h"
 #include "Services.h"
@@ -116,16 +117,12 @@ void Form1::setHoverRules()
 
 void Form1::connectHandlers()
 {
-    const auto onClick = [this](QPushButton* button, void (Form1::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { platform::runHandler([this, handler] { (this->*handler)(); }); });
-    };
-    onClick(PushButton2, &Form1::PushButton2_Click);
-    onClick(PushButton3, &Form1::PushButton3_Click);
-    onClick(PushButton4, &Form1::PushButton4_Click);
-    onClick(PushButton5, &Form1::PushButton5_Click);
-    onClick(PushButton7, &Form1::PushButton7_Click);
-    onClick(PushButton9, &Form1::PushButton9_Click);
+    platform::onClick(PushButton2, this, &Form1::PushButton2_Click);
+    platform::onClick(PushButton3, this, &Form1::PushButton3_Click);
+    platform::onClick(PushButton4, this, &Form1::PushButton4_Click);
+    platform::onClick(PushButton5, this, &Form1::PushButton5_Click);
+    platform::onClick(PushButton7, this, &Form1::PushButton7_Click);
+    platform::onClick(PushButton9, this, &Form1::PushButton9_Click);
     connect(ListView1, &platform::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
     connect(ListView1, &platform::ResultsList::KeyDown, this,
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
@@ -285,13 +282,13 @@ void Form1::showSearchWindow()
     searchWindow_->show();
 }
 
-QString Form1::fieldText(int field) const
+QString Form1::fieldText(generation::Field field) const
 {
     const QLineEdit* const fields[] = {Text1, Text2, Text3, Text4, Text5};
     return fields[field - 1]->text();
 }
 
-int Form1::checkValue(int option) const
+int Form1::checkValue(generation::Option option) const
 {
     const platform::CheckBox* const options[] = {Check1, Check2, Check3, Check4, Check5};
     return options[option - 1]->value();

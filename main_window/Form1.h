@@ -35,8 +35,8 @@ public:
     ~Form1() override;
 
     // generation::MainWindowView
-    QString fieldText(int field) const override;
-    int checkValue(int option) const override;
+    QString fieldText(generation::Field field) const override;
+    int checkValue(generation::Option option) const override;
     platform::ResultsList& resultsList() override;
     int mousePointer() const override;
     void setMousePointer(int pointer) override;

@@ -7,6 +7,7 @@
 #include "ErrorTrap.h"
 #include "FileExists.h"
 #include "FormControls.h"
+#include "Handlers.h"
 #include "MousePointer.h"
 #include "PickSearch.h"
 #include "ResultsList.h"
@@ -86,15 +87,11 @@ void Form2::setHoverRules()
 
 void Form2::connectHandlers()
 {
-    const auto onClick = [this](QPushButton* button, void (Form2::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { platform::runHandler([this, handler] { (this->*handler)(); }); });
-    };
-    onClick(PushButton1, &Form2::PushButton1_Click);
-    onClick(PushButton2, &Form2::PushButton2_Click);
-    onClick(PushButton3, &Form2::PushButton3_Click);
-    onClick(PushButton6, &Form2::PushButton6_Click);
-    onClick(PushButton7, &Form2::PushButton7_Click);
+    platform::onClick(PushButton1, this, &Form2::PushButton1_Click);
+    platform::onClick(PushButton2, this, &Form2::PushButton2_Click);
+    platform::onClick(PushButton3, this, &Form2::PushButton3_Click);
+    platform::onClick(PushButton6, this, &Form2::PushButton6_Click);
+    platform::onClick(PushButton7, this, &Form2::PushButton7_Click);
     connect(ListView1, &platform::ResultsList::DblClick, this, &Form2::removeSelectedRow);
     connect(ListView1, &platform::ResultsList::KeyDown, this,
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });

@@ -3,6 +3,7 @@
 #include "MousePointer.h"
 #include "ResultsList.h"
 #include "TestServices.h"
+#include "WindowDriving.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -52,13 +53,7 @@ struct Window {
             services.random.values.push_back((double(n) - lowest + 0.5) / span);
     }
     void start() { form.PushButton2->click(); }
-    QStringList rows() const
-    {
-        QStringList out;
-        for (int r = 1; r <= form.ListView1->rowCount(); ++r)
-            out << form.ListView1->itemText(r);
-        return out;
-    }
+    QStringList rows() const { return testing::rowsOf(*form.ListView1); }
     QStringList sortTexts() const
     {
         QStringList out;

@@ -4,6 +4,7 @@
 #include "MousePointer.h"
 #include "ResultsList.h"
 #include "TestServices.h"
+#include "WindowDriving.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,15 +39,6 @@ void writeCursorFile(const QString& path, int hotspotX, int hotspotY)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-void moveOver(QWidget* widget, QPoint at = QPoint(-1, -1))
-{
-    if (at == QPoint(-1, -1))
-        at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
 }
 
 // The colour a control fills its background with.
@@ -222,20 +214,20 @@ void TestForm1::hoverPointer()
 {
     testing::TestServices services;
     Form1 form;
-    moveOver(form.PushButton2);
+    testing::moveMouseOver(form.PushButton2);
     QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
-    moveOver(form.Text4);  // no handler: the hand stays
+    testing::moveMouseOver(form.Text4);  // no handler: the hand stays
     QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
-    moveOver(form.Frame5, QPoint(4, 40));  // the frame's own area, below its text box
+    testing::moveMouseOver(form.Frame5, QPoint(4, 40));  // the frame's own area, below its text box
     QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
-    moveOver(form.PushButton4);
+    testing::moveMouseOver(form.PushButton4);
     QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
-    moveOver(form.Check2);  // no handler
+    testing::moveMouseOver(form.Check2);  // no handler
     QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
-    moveOver(form.ListView1->viewport());
+    testing::moveMouseOver(form.ListView1->viewport());
     QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
-    moveOver(form.PushButton7);
-    moveOver(&form, QPoint(530, 440));  // the window's background
+    testing::moveMouseOver(form.PushButton7);
+    testing::moveMouseOver(&form, QPoint(530, 440));  // the window's background
     QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
 }
 
@@ -246,7 +238,7 @@ void TestForm1::hoverLeavesHourglass()
     form.setMousePointer(platform::kHourglassPointer);
     for (QWidget* widget : std::initializer_list<QWidget*>{form.PushButton2, form.Frame1, form.Check1,
                                                            form.ListView1->viewport(), &form}) {
-        moveOver(widget);
+        testing::moveMouseOver(widget);
         QCOMPARE(form.mousePointer(), int(platform::kHourglassPointer));
     }
     QCOMPARE(form.cursor().shape(), Qt::WaitCursor);

@@ -3,6 +3,7 @@
 #include "MousePointer.h"
 #include "ResultsList.h"
 #include "TestServices.h"
+#include "WindowDriving.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -13,14 +14,6 @@
 namespace {
 
 const QString kDone = QStringLiteral("Done.");
-
-QStringList rowsOf(const platform::ResultsList& list)
-{
-    QStringList rows;
-    for (int r = 1; r <= list.rowCount(); ++r)
-        rows << list.itemText(r);
-    return rows;
-}
 
 const QStringList kFive = {QStringLiteral("1 2 3"), QStringLiteral("4 5 6"), QStringLiteral("7 8 9"),
                            QStringLiteral("10 11 12"), QStringLiteral("13 14 15")};
@@ -44,7 +37,7 @@ struct Window {
         form.Text4->setText(perPick);
         form.PushButton2->click();
     }
-    QStringList rows() const { return rowsOf(*form.ListView1); }
+    QStringList rows() const { return testing::rowsOf(*form.ListView1); }
 };
 
 enum class Removal { DoubleClickRow, DoubleClickBelowRows, Delete, ShiftDelete, CtrlDelete, Backspace, LetterKey };

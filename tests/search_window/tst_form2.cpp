@@ -3,6 +3,7 @@
 #include "MousePointer.h"
 #include "ResultsList.h"
 #include "TestServices.h"
+#include "WindowDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -14,22 +15,6 @@
 namespace {
 
 const QString kDone = QStringLiteral("Done.");
-
-QStringList rowsOf(const platform::ResultsList& list)
-{
-    QStringList rows;
-    for (int r = 1; r <= list.rowCount(); ++r)
-        rows << list.itemText(r);
-    return rows;
-}
-
-void moveOver(QWidget* widget)
-{
-    const QPoint at = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 
 // The main window with picks in its list, and the search window opened from it.
 struct Windows {
@@ -52,7 +37,7 @@ struct Windows {
         Form2* form = main.searchWindow();
         form->Text1->setText(text);
         form->PushButton2->click();
-        return rowsOf(*form->ListView1);
+        return testing::rowsOf(*form->ListView1);
     }
     // The window is unloaded once the deferred deletion has run.
     void letCloseFinish() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -153,7 +138,7 @@ void TestForm2::search()
     w.open();
     QCOMPARE(w.search(text), results);
     QCOMPARE(w.services.messageBox.texts(), QStringList{kDone});
-    QCOMPARE(rowsOf(*w.main.ListView1).size(), 3);  // the main list is only read
+    QCOMPARE(testing::rowsOf(*w.main.ListView1).size(), 3);  // the main list is only read
 }
 
 void TestForm2::searchesAppend()
@@ -238,7 +223,7 @@ void TestForm2::closing()
     w.letCloseFinish();
     QCOMPARE(w.main.searchWindow(), nullptr);
     QVERIFY(w.main.isVisible());
-    QCOMPARE(rowsOf(*w.main.ListView1).size(), 3);
+    QCOMPARE(testing::rowsOf(*w.main.ListView1).size(), 3);
     Form2* again = w.open();
     QCOMPARE(again->ListView1->rowCount(), 0);
     QCOMPARE(again->ListView1->columnCount(), 1);
@@ -257,7 +242,7 @@ void TestForm2::clearAndRemove()
     w.search(QStringLiteral(" ,1,2,3,4,5"));
     form->ListView1->selectRow(2);
     QTest::keyClick(form->ListView1, Qt::Key_Delete);
-    QCOMPARE(rowsOf(*form->ListView1),
+    QCOMPARE(testing::rowsOf(*form->ListView1),
              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5")}));
     form->ListView1->selectRow(0);
     QTest::keyClick(form->ListView1, Qt::Key_A);
@@ -328,15 +313,15 @@ void TestForm2::hoverPointer()
 {
     Windows w;
     Form2* form = w.open();
-    moveOver(form->PushButton2);
+    testing::moveMouseOver(form->PushButton2);
     QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
-    moveOver(form->Text1);
+    testing::moveMouseOver(form->Text1);
     QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
-    moveOver(form->ListView1->viewport());
+    testing::moveMouseOver(form->ListView1->viewport());
     QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
     form->setMousePointer(platform::kHourglassPointer);
-    moveOver(form->PushButton4);
-    moveOver(form->Frame1);
+    testing::moveMouseOver(form->PushButton4);
+    testing::moveMouseOver(form->Frame1);
     QCOMPARE(form->mousePointer(), int(platform::kHourglassPointer));
 }
 

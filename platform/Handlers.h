@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QAbstractButton>
+
+namespace platform {
+
+// Runs a window's handler for every click of a button. A handler cut off because the
+// program is ending unwinds to here and no further.
+template <typename Form>
+void onClick(QAbstractButton* button, Form* form, void (Form::*handler)())
+{
+    QObject::connect(button, &QAbstractButton::clicked, form,
+                     [form, handler] { runHandler([form, handler] { (form->*handler)(); }); });
+}
+
+}  // namespace platform

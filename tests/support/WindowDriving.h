@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPoint>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+class ResultsList;
+}
+
+namespace testing {
+
+// The item texts of a results list, top to bottom.
+QStringList rowsOf(const platform::ResultsList& list);
+
+// Moves the mouse over a widget, at a point of its own (its centre by default), as the
+// window system reports it: a move with no button held.
+void moveMouseOver(QWidget* widget, QPoint at = QPoint(-1, -1));
+
+}  // namespace testing
