@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSaveFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
@@ -81,6 +82,13 @@ public:
     {
     }
     MeteredPump pump;
+    // The next save goes to this file of the temporary folder.
+    QString saveTo(const QString& name)
+    {
+        const QString path = folder_.filePath(name);
+        saveDialog_.names = {path};
+        return path;
+    }
 
 private:
     platform::Services registry()
@@ -213,6 +221,60 @@ void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Writing the same bytes to a file in one buffered write, replaced atomically as the save
+// replaces its file.
+double saveFloor(const QByteArray& bytes, const QString& path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        std::fprintf(stderr, "save floor: %s\n", qPrintable(file.errorString()));
+    return seconds(timer);
+}
+
+// Building the same clipboard text with a reserved string, from the picks' texts in list
+// order.
+double copyFloor(const platform::ResultsList& list)
+{
+    const platform::ListSnapshot rows = list.snapshot();
+    std::vector<QString> texts;
+    texts.reserve(std::size_t(rows.rowCount()));
+    for (qsizetype r = 1; r <= rows.rowCount(); ++r)
+        texts.push_back(rows.cell(r, 1));
+    QElapsedTimer timer;
+    timer.start();
+    QString text;
+    text.reserve(rows.rowCount() * 20);
+    for (const QString& pick : texts) {
+        text += pick;
+        text += QLatin1String("\r\n");
+    }
+    return seconds(timer);
+}
+
+// "Save Results As Text File" and "Copy Results To Clipboard" of the main window.
+void measureExports(Form1& form, qint64 rows, BenchServices& services)
+{
+    const QString file = services.saveTo(QStringLiteral("picks.txt"));
+    QElapsedTimer timer;
+    timer.start();
+    services.pump.start();
+    form.PushButton6->click();
+    print("save", rows, seconds(timer), "s");
+    print("save_pump_gap", rows, services.pump.stop(), "ms");
+    QFile written(file);
+    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    print("save_floor", rows, saveFloor(bytes, services.saveTo(QStringLiteral("floor.txt"))), "s");
+
+    timer.start();
+    services.pump.start();
+    form.PushButton1->click();
+    print("copy", rows, seconds(timer), "s");
+    print("copy_pump_gap", rows, services.pump.stop(), "ms");
+    print("copy_floor", rows, copyFloor(*form.ListView1), "s");
+}
+
 void measure(qint64 rows)
 {
     BenchServices services;
@@ -225,6 +287,7 @@ void measure(qint64 rows)
     print("memory", rows, double(residentBytes() - before) / double(rows), "bytes/row");
 
     measureSearch(form, rows, services.pump);
+    measureExports(form, rows, services);
 
     setUpGeneration(form);
     QElapsedTimer timer;
@@ -236,9 +299,11 @@ void measure(qint64 rows)
     print("generate_floor", rows, generateFloor(), "s");
 
     timer.start();
-    form.ListView1->clear();
+    services.pump.start();
+    form.PushButton9->click();
     QCoreApplication::processEvents();
     print("clear", rows, seconds(timer) * 1000, "ms");
+    print("clear_pump_gap", rows, services.pump.stop(), "ms");
 }
 
 void measureStartup()

@@ -6,11 +6,13 @@
 #include "Conversions.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
+#include "ExportCommands.h"
 #include "FileExists.h"
 #include "Form2.h"
 #include "FormControls.h"
 #include "Handlers.h"
 #include "OptionalSkin.h"
+#include "ProgressBar.h"
 #include "ResultsList.h"
 #include "Services.h"
 #include "Twips.h"
@@ -19,7 +21,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 
 using platform::makeCheckBox;
@@ -58,7 +59,7 @@ Form1::Form1(QWidget* parent)
       Text5(makeTextBox(Frame7, 240, 300, 7320, 345)),
       PushButton2(makePushButton(this, QStringLiteral("Start Generating"), 8040, 120, 7800, 405)),
       ListView1(new platform::ResultsList(this)),
-      ProgressBar1(new QProgressBar(this)),
+      ProgressBar1(new platform::ProgressBar(this)),
       PushButton6(makePushButton(this, QStringLiteral("Save Results As Text File"), 8040, 5780, 3840, 405)),
       PushButton1(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 12000, 5780, 3840, 405)),
       PushButton9(makePushButton(this, QStringLiteral("Clear List"), 8040, 6290, 3840, 405)),
@@ -83,11 +84,6 @@ void Form1::layOutControls()
     platform::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
     platform::placeTwips(*ListView1, 8040, 630, 7800, 4530);
     platform::placeTwips(*ProgressBar1, 8040, 5270, 7800, 405);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(true);
-    ProgressBar1->setFormat(QStringLiteral("Progress Bar"));
-    ProgressBar1->setAlignment(Qt::AlignCenter);
     ProgressBar1->setAccessibleName(QStringLiteral("Progress Bar"));
 }
 
@@ -117,10 +113,12 @@ void Form1::setHoverRules()
 
 void Form1::connectHandlers()
 {
+    platform::onClick(PushButton1, this, &Form1::PushButton1_Click);
     platform::onClick(PushButton2, this, &Form1::PushButton2_Click);
     platform::onClick(PushButton3, this, &Form1::PushButton3_Click);
     platform::onClick(PushButton4, this, &Form1::PushButton4_Click);
     platform::onClick(PushButton5, this, &Form1::PushButton5_Click);
+    platform::onClick(PushButton6, this, &Form1::PushButton6_Click);
     platform::onClick(PushButton7, this, &Form1::PushButton7_Click);
     platform::onClick(PushButton9, this, &Form1::PushButton9_Click);
     connect(ListView1, &platform::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
@@ -195,7 +193,16 @@ void Form1::restoreSettings(app::ErrorTrap& trap)
     trap(138, [this] { Check5->setValue(platform::wholeNumber(store_.read(Key::Dashes))); });
 }
 
+// "Copy Results To Clipboard"
+void Form1::PushButton1_Click()
+{
+    exporting::copyWindowList(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"), *ListView1);
+}
+
 void Form1::PushButton2_Click() { generate_.run(); }
+
+// "Save Results As Text File"
+void Form1::PushButton6_Click() { exporting::saveMainWindowList(*this, *ProgressBar1); }
 
 // The help messages are built when clicked, from the frames' captions of the moment, and
 // work while a command runs.

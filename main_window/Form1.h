@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportWindow.h"
 #include "GenerateCommand.h"
 #include "MainWindowView.h"
 #include "SettingsStore.h"
@@ -12,7 +13,6 @@
 class Form2;
 class QGroupBox;
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 
 namespace app {
@@ -21,6 +21,7 @@ class ErrorTrap;
 
 namespace platform {
 class CheckBox;
+class ProgressBar;
 class ResultsList;
 class WindowPointer;
 }  // namespace platform
@@ -28,13 +29,13 @@ class WindowPointer;
 // The main window: the fields and options that drive generation, the results list, the
 // progress bar and the push buttons that start every command. Closing it ends the
 // program.
-class Form1 : public QWidget, public generation::MainWindowView {
+class Form1 : public QWidget, public generation::MainWindowView, public exporting::ExportWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // generation::MainWindowView
+    // generation::MainWindowView and exporting::ExportWindow
     QString fieldText(generation::Field field) const override;
     int checkValue(generation::Option option) const override;
     platform::ResultsList& resultsList() override;
@@ -68,7 +69,7 @@ public:
     QLineEdit* const Text5;
     QPushButton* const PushButton2;  // "Start Generating"
     platform::ResultsList* const ListView1;
-    QProgressBar* const ProgressBar1;
+    platform::ProgressBar* const ProgressBar1;
     QPushButton* const PushButton6;  // "Save Results As Text File"
     QPushButton* const PushButton1;  // "Copy Results To Clipboard"
     QPushButton* const PushButton9;  // "Clear List"
@@ -86,10 +87,12 @@ private:
     void rememberFieldsAndOptions();
     void Form_Load();
     void restoreSettings(app::ErrorTrap& trap);
+    void PushButton1_Click();
     void PushButton2_Click();
     void PushButton3_Click();
     void PushButton4_Click();
     void PushButton5_Click();
+    void PushButton6_Click();
     void PushButton7_Click();
     void PushButton9_Click();
     void ListView1_DblClick();

@@ -1,15 +1,38 @@
 #include "ListSnapshot.h"
 
+#include "Services.h"
+
+#include <cstring>
+#include <numeric>
 #include <utility>
 
 namespace platform {
 
 namespace {
 
+// Whether a text is all ASCII, read eight bytes at a time.
+bool isAscii(QByteArrayView text)
+{
+    const char* byte = text.data();
+    qsizetype left = text.size();
+    quint64 highBits = 0;
+    for (; left >= 8; byte += 8, left -= 8) {
+        quint64 word;
+        std::memcpy(&word, byte, sizeof word);
+        highBits |= word;
+    }
+    for (; left > 0; ++byte, --left)
+        highBits |= static_cast<unsigned char>(*byte);
+    return (highBits & 0x8080808080808080ULL) == 0;
+}
+
 // Every UTF-8 sequence has one lead byte (any byte but 10xxxxxx); a four-byte sequence,
-// led by 11110xxx, stands for a surrogate pair, two UTF-16 code units.
+// led by 11110xxx, stands for a surrogate pair, two UTF-16 code units. ASCII text, the
+// usual case, is one unit per byte.
 qsizetype utf16Length(QByteArrayView utf8)
 {
+    if (isAscii(utf8))
+        return utf8.size();
     qsizetype length = 0;
     for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
@@ -24,6 +47,15 @@ qsizetype utf16Length(QByteArrayView utf8)
 ListSnapshot::ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId> order)
     : headers_(std::move(headers)), rows_(std::move(rows)), order_(std::move(order))
 {
+}
+
+ListSnapshot ListSnapshot::inListOrder() const
+{
+    std::vector<RowId> identity(order_.size());
+    std::iota(identity.begin(), identity.end(), RowId(0));
+    if (order_ == identity && rows_.idCount() == rowCount())
+        return *this;
+    return ListSnapshot(headers_, rows_.gathered(order_, yieldEvents), std::move(identity));
 }
 
 QByteArrayView ListSnapshot::cellUtf8(qsizetype row, int column) const

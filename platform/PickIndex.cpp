@@ -28,8 +28,15 @@ quint32 PickIndex::hashOf(QByteArrayView text)
 
 void PickIndex::insert(RowId id)
 {
+    const QByteArrayView text = store_.itemText(id);
+    const quint32 hash = hashOf(text);
+    const size_t existing = find(text, hash);
+    if (existing != kNotFound) {
+        ++sharers_[slots_[existing].id];
+        return;
+    }
     growIfFull();
-    place(Slot{id, hashOf(store_.itemText(id))});
+    place(Slot{id, hash});
     ++size_;
 }
 
@@ -41,26 +48,34 @@ void PickIndex::place(Slot entry)
     slots_[slot] = entry;
 }
 
-bool PickIndex::contains(QByteArrayView itemText) const
+size_t PickIndex::find(QByteArrayView itemText, quint32 hash) const
 {
     if (size_ == 0)
-        return false;
-    const quint32 hash = hashOf(itemText);
+        return kNotFound;
     for (size_t slot = homeOf(hash); slots_[slot].id != kNoRow; slot = next(slot)) {
         if (slots_[slot].hash == hash && store_.itemText(slots_[slot].id) == itemText)
-            return true;
+            return slot;
     }
-    return false;
+    return kNotFound;
 }
 
+bool PickIndex::contains(QByteArrayView itemText) const
+{
+    return find(itemText, hashOf(itemText)) != kNotFound;
+}
+
+// The row leaves its text's slot; the slot goes with the last row that has the text.
 void PickIndex::remove(RowId id)
 {
-    if (size_ == 0)
+    const QByteArrayView text = store_.itemText(id);
+    const size_t slot = find(text, hashOf(text));
+    if (slot == kNotFound)
         return;
-    size_t slot = homeOf(hashOf(store_.itemText(id)));
-    for (; slots_[slot].id != id; slot = next(slot)) {
-        if (slots_[slot].id == kNoRow)
-            return;
+    const auto shared = sharers_.find(slots_[slot].id);
+    if (shared != sharers_.end()) {
+        if (--shared->second == 0)
+            sharers_.erase(shared);
+        return;
     }
     shiftBackFrom(slot);
     --size_;
@@ -101,16 +116,16 @@ void PickIndex::rehash(size_t capacity)
 void PickIndex::clear()
 {
     slots_ = std::vector<Slot>();
+    sharers_.clear();
     mask_ = 0;
     size_ = 0;
 }
 
-void PickIndex::renumber(const std::vector<RowId>& newIdOf)
+void PickIndex::rebuild(RowId rows)
 {
-    for (Slot& entry : slots_) {
-        if (entry.id != kNoRow)
-            entry.id = newIdOf[entry.id];
-    }
+    clear();
+    for (RowId id = 0; id < rows; ++id)
+        insert(id);
 }
 
 }  // namespace platform

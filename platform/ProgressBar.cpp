@@ -2,7 +2,8 @@
 
 namespace platform {
 
-ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent), text_(QStringLiteral("Progress Bar"))
+ProgressBar::ProgressBar(QWidget* parent)
+    : QProgressBar(parent), text_(QStringLiteral("Progress Bar"))
 {
     setRange(0, 100);
     setValue(0);

@@ -248,7 +248,7 @@ void ResultsModel::compactIfMostlyGarbage()
     const std::vector<RowId> newIdOf = store_.compact(live);
     order_.renumber(newIdOf);
     if (index_)
-        index_->renumber(newIdOf);
+        index_->rebuild(RowId(store_.idCount()));
     for (RowId& id : pending_)
         id = newIdOf[id];
 }

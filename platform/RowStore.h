@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -21,6 +22,10 @@ public:
     RowId addItems(const std::vector<QByteArrayView>& itemTexts);
     QByteArrayView itemText(RowId id) const;
     QByteArrayView subItemText(RowId id) const;
+
+    // A store of just the given rows, in the given order, their texts packed in that order.
+    // Calls pause() between stretches of rows, so a caller can let events in.
+    RowStore gathered(const std::vector<RowId>& ids, const std::function<void()>& pause) const;
 
     // The row's texts are no longer used; their space counts as garbage.
     void release(RowId id);

@@ -5,6 +5,7 @@
 #include "ButtonFaceColors.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
+#include "ExportCommands.h"
 #include "FileExists.h"
 #include "FormControls.h"
 #include "Handlers.h"
@@ -90,6 +91,8 @@ void Form2::connectHandlers()
     platform::onClick(PushButton1, this, &Form2::PushButton1_Click);
     platform::onClick(PushButton2, this, &Form2::PushButton2_Click);
     platform::onClick(PushButton3, this, &Form2::PushButton3_Click);
+    platform::onClick(PushButton4, this, &Form2::PushButton4_Click);
+    platform::onClick(PushButton5, this, &Form2::PushButton5_Click);
     platform::onClick(PushButton6, this, &Form2::PushButton6_Click);
     platform::onClick(PushButton7, this, &Form2::PushButton7_Click);
     connect(ListView1, &platform::ResultsList::DblClick, this, &Form2::removeSelectedRow);
@@ -117,6 +120,8 @@ void Form2::Form_Load()
 }
 
 int Form2::mousePointer() const { return pointer_->value(); }
+
+platform::ResultsList& Form2::resultsList() { return *ListView1; }
 
 void Form2::setMousePointer(int pointer) { pointer_->set(pointer); }
 
@@ -197,6 +202,15 @@ void Form2::PushButton3_Click()
 {
     showMessage(QStringLiteral("PushButton3_Click"),
                 kEnterSearchText + QStringLiteral(" Please include spaces (or dashes) where necessary."));
+}
+
+// "Save Results As Text File": one line per result; the window is busy meanwhile.
+void Form2::PushButton4_Click() { exporting::saveSearchWindowList(*this); }
+
+// "Copy Results To Clipboard"
+void Form2::PushButton5_Click()
+{
+    exporting::copyWindowList(QStringLiteral("Form2"), QStringLiteral("PushButton5_Click"), *ListView1);
 }
 
 // "Clear List"; refused while the window is busy.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExportWindow.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -22,14 +24,16 @@ class SettingsStore;
 // The search window: finds the main window's picks that contain the typed terms and
 // collects them in a list of its own. While it is open the main window is hidden; closing
 // it shows the main window again and unloads it, discarding its list.
-class Form2 : public QWidget {
+class Form2 : public QWidget, public exporting::ExportWindow {
     Q_OBJECT
 public:
     Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::SettingsStore& store);
     ~Form2() override;
 
     int mousePointer() const;
-    void setMousePointer(int pointer);
+    // exporting::ExportWindow
+    platform::ResultsList& resultsList() override;
+    void setMousePointer(int pointer) override;
 
     QGroupBox* const Frame1;  // "Search for"
     QLineEdit* const Text1;
@@ -57,6 +61,8 @@ private:
     void PushButton1_Click();
     void PushButton2_Click();
     void PushButton3_Click();
+    void PushButton4_Click();
+    void PushButton5_Click();
     void PushButton6_Click();
     void PushButton7_Click();
     void ListView1_KeyDown(int key);

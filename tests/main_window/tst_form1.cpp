@@ -2,6 +2,7 @@
 #include "CheckBox.h"
 #include "Form1.h"
 #include "MousePointer.h"
+#include "ProgressBar.h"
 #include "ResultsList.h"
 #include "TestServices.h"
 #include "WindowDriving.h"

@@ -84,6 +84,7 @@ private Q_SLOTS:
     void changingTheSortKeyReorders();
     void clearKeepsColumns();
     void modelStaysConsistent();
+    void manyEqualPicks();
     void matchesReferenceList_data();
     void matchesReferenceList();
     void selectionFollowsItsRow_data();
@@ -545,6 +546,34 @@ void TestResultsList::keysEmitAndStillNavigate()
     QCOMPARE(spy.last().at(0).toInt(), key);
     QCOMPARE(spy.last().at(1).value<Qt::KeyboardModifiers>(), modifiers);
     QCOMPARE(list.selectedRow(), selectedAfter);
+}
+
+// A run with duplicates allowed over a tiny range makes thousands of equal picks. They
+// share one entry of the duplicate index, so appending them stays linear (one probe chain
+// per pick would make this take minutes), and the index still answers right as they go.
+void TestResultsList::manyEqualPicks()
+{
+    ResultsList list;
+    addPicksColumns(list);
+    const QString pick = QStringLiteral("1 1 1");
+    for (int i = 0; i < 100000; ++i)
+        list.append(pick, QStringLiteral("01 01 01"));
+    list.append(QStringLiteral("1 1 2"), QStringLiteral("01 01 02"));
+    QVERIFY(list.containsItemText(pick));
+    // The equal rows go one by one, the first added (which names the shared entry) first.
+    list.clear();
+    for (int i = 0; i < 50; ++i)
+        list.append(pick, QString());
+    list.append(QStringLiteral("1 1 2"), QString());
+    while (list.rowCount() > 2) {
+        list.removeAt(1);
+        QVERIFY(list.containsItemText(pick));
+    }
+    list.removeAt(1);
+    QVERIFY(!list.containsItemText(pick));
+    QVERIFY(list.containsItemText(QStringLiteral("1 1 2")));
+    list.append(pick, QString());
+    QVERIFY(list.containsItemText(pick));
 }
 
 QTEST_MAIN(TestResultsList)

@@ -1,4 +1,5 @@
 #include "ResultsList.h"
+#include "TestServices.h"
 
 #include <QtTest>
 
@@ -7,6 +8,7 @@ class TestSnapshot : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void keepsRowsThroughLaterChanges();
+    void laysRowsOutInListOrder();
 };
 
 void TestSnapshot::keepsRowsThroughLaterChanges()
@@ -37,6 +39,33 @@ void TestSnapshot::keepsRowsThroughLaterChanges()
     QCOMPARE(afterChanges.rowCount(), 2);
     QCOMPARE(afterChanges.cell(1, 1), QStringLiteral("0 1"));
     QCOMPARE(afterChanges.cell(2, 1), QStringLiteral("7 8"));
+}
+
+// A sorted list with a removed row, laid out again: the same rows in the same order, the
+// removed row's text gone, every row's slot its position.
+void TestSnapshot::laysRowsOutInListOrder()
+{
+    testing::TestServices services;  // laying out yields now and then
+    platform::ResultsList list;
+    list.addColumn(QStringLiteral("Picks"));
+    list.addColumn(QString());
+    list.setSortKey(1);
+    list.setSorted(true);
+    for (const char* pick : {"30", "4", "200", "15", "7"})
+        list.append(QString::fromLatin1(pick), QString::fromLatin1(pick).rightJustified(3, u'0'));
+    list.removeAt(2);  // "007"
+    const platform::ListSnapshot stored = list.snapshot();
+    const platform::ListSnapshot laidOut = stored.inListOrder();
+    QCOMPARE(laidOut.rowCount(), 4);
+    QCOMPARE(laidOut.slotCount(), 4);
+    for (qsizetype row = 1; row <= 4; ++row) {
+        QCOMPARE(laidOut.slotOfRow(row), row - 1);
+        QCOMPARE(laidOut.cell(row, 1), stored.cell(row, 1));
+        QCOMPARE(laidOut.cell(row, 2), stored.cell(row, 2));
+    }
+    QCOMPARE(laidOut.cell(1, 1), QStringLiteral("4"));
+    QCOMPARE(laidOut.cell(4, 2), QStringLiteral("200"));
+    QCOMPARE(laidOut.columnHeader(1), QStringLiteral("Picks"));
 }
 
 QTEST_MAIN(TestSnapshot)

@@ -137,7 +137,7 @@ void TestSettingsStore::unparsableStoreReadsDefaults()
 {
     QFile garbage(file());
     QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write(QByteArray("\x00\xff\xfe[[[\n=\x01\x02", 12));
+    garbage.write(QByteArray("\x00\xff\xfe[[[\n=\x01\x02", 10));
     garbage.close();
     settings::SettingsStore::Redirect redirect(file());
     settings::SettingsStore store;

@@ -1,0 +1,117 @@
+#include "ClipboardExport.h"
+
+#include "ColumnWidths.h"
+#include "ErrorTrap.h"
+#include "ListSnapshot.h"
+#include "ResultsList.h"
+#include "RowYield.h"
+#include "Services.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace exporting {
+
+namespace {
+
+// Another program may hold the clipboard for a moment; a request is repeated, without a
+// pause, up to this many times.
+constexpr int kClipboardAttempts = 1000;
+
+template <typename Request>
+bool withinAttempts(Request&& request)
+{
+    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+        if (request())
+            return true;
+    }
+    return false;
+}
+
+// Room for every line at full width; characters beyond the Basic Multilingual Plane grow
+// the text as needed.
+qsizetype lineLengthBound(const std::vector<qsizetype>& widths)
+{
+    return std::accumulate(widths.begin(), widths.end(), qsizetype(0)) + qsizetype(widths.size())
+           + 2;
+}
+
+// A cell of `length` characters: ASCII text (one byte per character) is widened as it
+// is, other text decoded.
+void appendCell(QString& text, QByteArrayView utf8, qsizetype length)
+{
+    if (length == utf8.size())
+        text.append(QLatin1String(utf8.data(), utf8.size()));
+    else
+        text.append(QString::fromUtf8(utf8));
+}
+
+void appendSpaces(QString& text, qsizetype count)
+{
+    text.resize(text.size() + count, QLatin1Char(' '));
+}
+
+void chopTrailingSpaces(QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    text.truncate(end);
+}
+
+// The text of the copy (lines 102 to 170).
+QString tabbedText(const platform::ListSnapshot& list, int columns)
+{
+    const std::vector<qsizetype> widths = cellWidths(list, columns);
+    QString text;
+    text.reserve(list.rowCount() * lineLengthBound(widths));
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        yieldBeforeRow(r);
+        if (!list.checked(r))
+            continue;
+        for (int c = 1; c <= columns; ++c) {
+            const qsizetype length = list.cellLength(r, c);
+            appendCell(text, list.cellUtf8(r, c), length);
+            appendSpaces(text, std::max<qsizetype>(0, widths[c - 1] - length));
+            text.append(QLatin1Char('\t'));
+        }
+        text.chop(1);  // the last tab
+        chopTrailingSpaces(text);
+        text.append(QLatin1String("\r\n"));
+    }
+    return text;
+}
+
+}  // namespace
+
+void ClearClipboard()
+{
+    withinAttempts([] { return platform::services().clipboard->clear(); });
+}
+
+bool SetClipboardText(const QString& text, int /*format*/)
+{
+    return withinAttempts([&] { return platform::services().clipboard->setText(text); });
+}
+
+void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
+{
+    app::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
+    if (trap.test(100, [&] { return list.rowCount() == 0; }))
+        return;
+    // Building the text can fail only for want of memory: that is reported once, under the
+    // line that starts the text, and the clipboard keeps what it had.
+    QString text;
+    bool built = false;
+    trap(136, [&] {
+        const platform::ListSnapshot snapshot = list.snapshot().inListOrder();
+        text = tabbedText(snapshot, firstColumnOnly ? 1 : snapshot.columnCount());
+        built = true;
+    });
+    if (!built)
+        return;
+    trap(172, [] { ClearClipboard(); });
+    trap(174, [&] { SetClipboardText(text, 0); });
+}
+
+}  // namespace exporting

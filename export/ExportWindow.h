@@ -1,0 +1,19 @@
+#pragma once
+
+namespace platform {
+class ResultsList;
+}
+
+namespace exporting {
+
+// What the save commands use of the window whose list they save: the list itself and the
+// window's pointer. The signatures match generation::MainWindowView's, so the main window
+// serves both with one override each.
+class ExportWindow {
+public:
+    virtual ~ExportWindow() = default;
+    virtual platform::ResultsList& resultsList() = 0;
+    virtual void setMousePointer(int pointer) = 0;
+};
+
+}  // namespace exporting

@@ -1,0 +1,121 @@
+#include "TextFileWriter.h"
+
+#include "RuntimeFailure.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace exporting {
+
+namespace {
+
+// Whether the system's 8-bit code page is UTF-8, so that the list's UTF-8 texts can be
+// written as they are: always so on Linux and macOS, where Qt takes the system encoding
+// to be UTF-8, and on Windows when the ANSI code page is 65001. Asked of the encoder
+// itself, with characters that no other code page encodes the same way.
+bool systemCodePageIsUtf8()
+{
+    static const bool utf8 = [] {
+        const QString probe = QStringLiteral(u"\u00e9\u4e2d\U0001F600");
+        QStringEncoder encoder(QStringConverter::System);
+        const QByteArray encoded = encoder(probe);
+        return encoded == probe.toUtf8();
+    }();
+    return utf8;
+}
+
+// The error report's words for a failure, from the system's error code where it gives
+// one (errno), else from Qt's error class.
+QString failureDescription(int systemError, QFileDevice::FileError error)
+{
+    switch (systemError) {
+        case ENOENT:
+        case ENOTDIR:
+            return QStringLiteral("Path not found");
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return QStringLiteral("Permission denied");
+        case ENOSPC:
+        case EFBIG:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return QStringLiteral("Disk full");
+        default:
+            break;
+    }
+    if (error == QFileDevice::ResourceError)
+        return QStringLiteral("Disk full");
+    if (error == QFileDevice::PermissionsError)
+        return QStringLiteral("Permission denied");
+    return QStringLiteral("Path/File access error");
+}
+
+// A file cannot be created in a folder that does not exist (or is a file); said so on
+// every system, whatever error code it reports.
+bool folderExists(const QString& fileName)
+{
+    return QFileInfo(QFileInfo(fileName).absolutePath()).isDir();
+}
+
+}  // namespace
+
+TextFileWriter::TextFileWriter(const QString& fileName)
+    : buffer_(std::make_unique_for_overwrite<char[]>(std::size_t(kBufferBytes))),
+      file_(fileName),
+      systemEncoder_(QStringConverter::System)
+{
+    errno = 0;
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int systemError = errno;
+        if (!folderExists(fileName))
+            throw platform::RuntimeFailure(QStringLiteral("Path not found"));
+        throw platform::RuntimeFailure(failureDescription(systemError, file_.error()));
+    }
+}
+
+void TextFileWriter::commit()
+{
+    flush();
+    errno = 0;
+    if (!file_.commit())
+        throw platform::RuntimeFailure(failureDescription(errno, file_.error()));
+}
+
+// A text too long for the room left: what the buffer holds goes first, then the text, at
+// once when it is longer than the whole buffer.
+void TextFileWriter::appendBeyondBuffer(QByteArrayView utf8)
+{
+    flush();
+    if (utf8.size() > kBufferBytes)
+        write(utf8);
+    else
+        append(utf8);
+}
+
+void TextFileWriter::flush()
+{
+    write(QByteArrayView(buffer_.get(), used_));
+    used_ = 0;
+}
+
+// UTF-8 text in the system's code page.
+void TextFileWriter::write(QByteArrayView utf8)
+{
+    if (systemCodePageIsUtf8())
+        writeBytes(utf8);
+    else
+        writeBytes(QByteArray(systemEncoder_.encode(QString::fromUtf8(utf8))));
+}
+
+// A short count means the write stopped part-way (a full disk, a size limit).
+void TextFileWriter::writeBytes(QByteArrayView bytes)
+{
+    errno = 0;
+    if (file_.write(bytes.data(), bytes.size()) != bytes.size())
+        throw platform::RuntimeFailure(failureDescription(errno, file_.error()));
+}
+
+}  // namespace exporting

@@ -1,0 +1,417 @@
+#include "AppTitle.h"
+#include "ErrorTrap.h"
+#include "ExportCommands.h"
+#include "ExportFixture.h"
+#include "ProgressBar.h"
+#include "TestServices.h"
+#include "TextFileExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+using testing::Rows;
+
+namespace {
+
+const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+
+// One of the two save commands run from a window with the test doubles behind it, with a
+// temporary folder to save into.
+struct SaveFixture {
+    testing::TestServices services;
+    testing::ExportTestWindow window;
+    platform::ProgressBar bar;
+    QTemporaryDir folder;
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // Answers the save dialog with `name` (empty cancels) and clicks the command.
+    void run(bool mainWindow, const QString& name)
+    {
+        services.saveDialog.names.push_back(name);
+        platform::runHandler([&] {
+            if (mainWindow)
+                exporting::saveMainWindowList(window, bar);
+            else
+                exporting::saveSearchWindowList(window);
+        });
+    }
+    // Every file in the folder with its bytes.
+    QMap<QString, QByteArray> files() const
+    {
+        QMap<QString, QByteArray> out;
+        const QDir dir(folder.path());
+        const QStringList names =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& name : names) {
+            QFile file(dir.filePath(name));
+            out[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>");
+        }
+        return out;
+    }
+    void putFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList messages() const { return services.messageBox.texts(); }
+    bool barIdle() const
+    {
+        return bar.value() == 0 && bar.text() == QStringLiteral("Progress Bar");
+    }
+};
+
+QString overwriteQuestion(const QString& path)
+{
+    return QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?");
+}
+
+QString errorReport(bool mainWindow, const QString& description)
+{
+    const QString path =
+        mainWindow
+            ? app::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"))
+            : app::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
+    return app::errorReportText(description, path, 124);
+}
+
+#ifdef Q_OS_UNIX
+// Files of this process cannot grow beyond a few kilobytes while it lives: a write past
+// the limit stops part-way, as on a full disk.
+class FileSizeLimit {
+public:
+    FileSizeLimit()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+#endif
+
+}  // namespace
+
+class TestSaveCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fileNames_data();
+    void fileNames();
+    void contents_data();
+    void contents();
+    void cancelWritesNothing_data();
+    void cancelWritesNothing();
+    void overwrite_data();
+    void overwrite();
+    void progress_data();
+    void progress();
+    void failureLeavesFolderAsItWas_data();
+    void failureLeavesFolderAsItWas();
+    void listChangedMidSave_data();
+    void listChangedMidSave();
+    void closingMidSaveLeavesOldFile_data();
+    void closingMidSaveLeavesOldFile();
+};
+
+void TestSaveCommands::fileNames_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("afterBackslash");
+    QTest::addColumn<QString>("ownName");
+#ifdef Q_OS_WIN
+    const bool windows = true;
+#else
+    const bool windows = false;
+#endif
+    QTest::newRow("backslashes") << "C:\\Lotto\\picks.txt"
+                                 << "picks.txt" << (windows ? "picks.txt" : "C:\\Lotto\\picks.txt");
+    QTest::newRow("no separator") << "picks"
+                                  << "picks"
+                                  << "picks";
+    QTest::newRow("trailing backslash") << "C:\\Lotto\\"
+                                        << "" << (windows ? "" : "C:\\Lotto\\");
+    QTest::newRow("slashes") << "/home/ann/picks.txt"
+                             << "/home/ann/picks.txt"
+                             << "picks.txt";
+    QTest::newRow("mixed") << "C:/Lotto\\sub/picks.txt"
+                           << "sub/picks.txt"
+                           << "picks.txt";
+    QTest::newRow("backslash inside a name") << "/home/ann/a\\b.txt"
+                                             << "b.txt" << (windows ? "b.txt" : "a\\b.txt");
+}
+
+void TestSaveCommands::fileNames()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, afterBackslash);
+    QFETCH(QString, ownName);
+    QCOMPARE(exporting::GetFileNameFromPath(path), afterBackslash);
+    QCOMPARE(exporting::ownFileName(path), ownName);
+}
+
+void TestSaveCommands::contents_data()
+{
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QString>("mainFile");
+    QTest::addColumn<QString>("searchFile");
+    QTest::newRow("worked example")
+        << Rows{{"1 2 3", "01 02 03"}, {"10 20 30", "10 20 30"}}
+        << "Picks   \t        \t\r\n1 2 3   \t01 02 03\t\r\n10 20 30\t10 20 30\t\r\n"
+        << "1 2 3\r\n10 20 30\r\n";
+    QTest::newRow("empty list") << Rows{} << "Picks\t\t\r\n"
+                                << "";
+    QTest::newRow("widest cell in the last row")
+        << Rows{{"1", "a"}, {"22 33 44 55", "b"}}
+        << "Picks      \t \t\r\n1          \ta\t\r\n22 33 44 55\tb\t\r\n"
+        << "1\r\n22 33 44 55\r\n";
+    QTest::newRow("header wider than cells") << Rows{{"1", "2"}} << "Picks\t \t\r\n1    \t2\t\r\n"
+                                             << "1\r\n";
+    QTest::newRow("empty item text")
+        << Rows{{"", "00"}, {"7", "07"}} << "Picks\t  \t\r\n     \t00\t\r\n7    \t07\t\r\n"
+        << "\r\n7\r\n";
+    QTest::newRow("widths in UTF-16 units")
+        << Rows{{"é😀é😀", "x"}, {"abcdef", "ÿ"}} << "Picks \t \t\r\né😀é😀\tx\t\r\nabcdef\tÿ\t\r\n"
+        << "é😀é😀\r\nabcdef\r\n";
+    const QString longer(1500000, QLatin1Char('x'));  // more than the write buffer holds
+    QTest::newRow("texts longer than the buffer")
+        << Rows{{longer, "a"}}
+        << "Picks" + QString(longer.size() - 5, QLatin1Char(' ')) + "\t \t\r\n" + longer
+               + "\ta\t\r\n"
+        << longer + "\r\n";
+}
+
+// The files as written, byte for byte, saved under names without an extension: the name
+// is taken as typed.
+void TestSaveCommands::contents()
+{
+    QFETCH(Rows, rows);
+    QFETCH(QString, mainFile);
+    QFETCH(QString, searchFile);
+    SaveFixture s;
+    s.window.add(rows);
+    s.run(true, s.path(QStringLiteral("main")));
+    s.run(false, s.path(QStringLiteral("search")));
+    const QMap<QString, QByteArray> expected{{QStringLiteral("main"), mainFile.toUtf8()},
+                                             {QStringLiteral("search"), searchFile.toUtf8()}};
+    QCOMPARE(s.files(), expected);
+    QCOMPARE(s.messages(), QStringList{QStringLiteral("Done.")});
+    QCOMPARE(s.window.pointers, (QList<int>{11, 0, 11, 0}));
+    QVERIFY(s.barIdle());
+}
+
+void TestSaveCommands::cancelWritesNothing_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::newRow("main window") << true;
+    QTest::newRow("search window") << false;
+}
+
+void TestSaveCommands::cancelWritesNothing()
+{
+    QFETCH(bool, mainWindow);
+    SaveFixture s;
+    s.window.add({{"1 2 3", "01 02 03"}});
+    s.run(mainWindow, QString());
+    QCOMPARE(s.services.saveDialog.titles, QStringList{QStringLiteral("Save")});
+    QCOMPARE(s.services.saveDialog.filters, QStringList{kFilter});
+    QVERIFY(s.files().isEmpty());
+    QVERIFY(s.messages().isEmpty());
+    QVERIFY(s.window.pointers.isEmpty());
+}
+
+void TestSaveCommands::overwrite_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("main, No") << true << false;
+    QTest::newRow("main, Yes") << true << true;
+    QTest::newRow("search, No") << false << false;
+    QTest::newRow("search, Yes") << false << true;
+}
+
+void TestSaveCommands::overwrite()
+{
+    QFETCH(bool, mainWindow);
+    QFETCH(bool, replace);
+    SaveFixture s;
+    s.window.add({{"1 2 3", "01 02 03"}});
+    const QByteArray old = QByteArray("an older and much longer file\r\n").repeated(20);
+    s.putFile(QStringLiteral("picks.txt"), old);
+    s.services.messageBox.answers.push_back(replace ? platform::MsgAnswer::Yes
+                                                    : platform::MsgAnswer::No);
+    s.run(mainWindow, s.path(QStringLiteral("picks.txt")));
+
+    const testing::ShownBox question = s.services.messageBox.boxes.value(0);
+    QCOMPARE(question.text, overwriteQuestion(s.path(QStringLiteral("picks.txt"))));
+    QCOMPARE(question.title, app::appTitle());
+    QCOMPARE(question.buttons, platform::MsgButtons::YesNo);
+    const QByteArray written =
+        mainWindow ? "Picks\t        \t\r\n1 2 3\t01 02 03\t\r\n" : "1 2 3\r\n";
+    QCOMPARE(s.files().value(QStringLiteral("picks.txt")), replace ? written : old);
+    QCOMPARE(s.files().size(), 1);
+    QCOMPARE(s.messages().size(), replace && mainWindow ? 2 : 1);
+    QCOMPARE(s.window.pointers, replace ? (QList<int>{11, 0}) : QList<int>());
+}
+
+void TestSaveCommands::progress_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList start{"value 1", "text Writing file: picks.txt", "value 10", "value 20"};
+    const QStringList end{"text Done.", "value 0", "text Progress Bar"};
+    QTest::newRow("no rows") << 0 << "picks.txt" << start + QStringList{"value 100"} + end;
+    QTest::newRow("3 rows") << 3 << "picks.txt"
+                            << start + QStringList{"value 33", "value 66", "value 100"} + end;
+    QStringList rowValues;
+    for (int v = 0; v <= 100; ++v) {
+        rowValues << QStringLiteral("value %1").arg(v);
+        if (v == 50)
+            rowValues << "text Writing file: picks.txt (1000)";
+    }
+    rowValues << "text Writing file: picks.txt (2000)";
+    QTest::newRow("2000 rows") << 2000 << "picks.txt" << start + rowValues + end;
+    QTest::newRow("% in the name is no placeholder")
+        << 0 << "50%p %v.txt"
+        << QStringList{"value 1", "text Writing file: 50%p %v.txt", "value 10", "value 20",
+                       "value 100"}
+               + end;
+}
+
+// Every change of the bar, in order; a value that does not change shows nothing.
+void TestSaveCommands::progress()
+{
+    QFETCH(int, rows);
+    QFETCH(QString, name);
+    QFETCH(QStringList, shown);
+    SaveFixture s;
+    s.window.addPicks(rows);
+    QStringList log;
+    connect(&s.bar, &QProgressBar::valueChanged, this,
+            [&](int v) { log << QStringLiteral("value %1").arg(v); });
+    connect(&s.bar, &platform::ProgressBar::textChanged, this,
+            [&](const QString& t) { log << QStringLiteral("text ") + t; });
+    s.run(true, s.path(name));
+    QCOMPARE(log, shown);
+}
+
+void TestSaveCommands::failureLeavesFolderAsItWas_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("description");
+    for (const bool mainWindow : {true, false}) {
+        const char* window = mainWindow ? "main: " : "search: ";
+        QTest::addRow("%sfolder is a file", window)
+            << mainWindow << "file as folder" << 10 << "Path not found";
+        QTest::addRow("%smissing folder", window)
+            << mainWindow << "missing folder" << 10 << "Path not found";
+        QTest::addRow("%sfull at the end", window)
+            << mainWindow << "size limit" << 1000 << "Disk full";
+        QTest::addRow("%sfull part-way", window)
+            << mainWindow << "size limit" << 70000 << "Disk full";
+    }
+}
+
+void TestSaveCommands::failureLeavesFolderAsItWas()
+{
+    QFETCH(bool, mainWindow);
+    QFETCH(QString, failure);
+    QFETCH(int, rows);
+    QFETCH(QString, description);
+    SaveFixture s;
+    s.window.addPicks(rows);
+    s.putFile(QStringLiteral("picks.txt"), "an older file\r\n");
+    const QMap<QString, QByteArray> before = s.files();
+    QStringList messages{errorReport(mainWindow, description)};
+    if (failure == QStringLiteral("file as folder")) {
+        s.run(mainWindow, s.path(QStringLiteral("picks.txt/new.txt")));
+    } else if (failure == QStringLiteral("missing folder")) {
+        s.run(mainWindow, s.path(QStringLiteral("missing/new.txt")));
+    } else {
+#ifdef Q_OS_UNIX
+        FileSizeLimit limit;
+        s.run(mainWindow, s.path(QStringLiteral("picks.txt")));
+        messages.prepend(overwriteQuestion(s.path(QStringLiteral("picks.txt"))));
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+    QCOMPARE(s.files(), before);
+    QCOMPARE(s.messages(), messages);
+    QVERIFY(s.messages().last().contains(
+        mainWindow ? "in Drawsmith2021/08/31.Form1.PushButton6_Click at line 124"
+                   : "in Drawsmith2021/08/31.Form2.PushButton4_Click at line 124"));
+    QCOMPARE(s.services.messageBox.boxes.last().title, QStringLiteral("Application Error"));
+    QCOMPARE(s.window.pointers, (QList<int>{11, 0}));
+    QVERIFY(s.barIdle());
+}
+
+void TestSaveCommands::listChangedMidSave_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<QString>("change");
+    for (const bool mainWindow : {true, false}) {
+        for (const char* change : {"append", "remove", "clear"})
+            QTest::addRow("%s, %s", mainWindow ? "main" : "search", change) << mainWindow << change;
+    }
+}
+
+// The file holds the list as it stood when the save started, wherever the change falls.
+void TestSaveCommands::listChangedMidSave()
+{
+    QFETCH(bool, mainWindow);
+    QFETCH(QString, change);
+    const QString name = QStringLiteral("picks.txt");
+    testing::checkChangedMidway<SaveFixture>(
+        change, [&](SaveFixture& s) { s.run(mainWindow, s.path(name)); },
+        [&](SaveFixture& s) { return s.files().value(name); });
+}
+
+// The program ends at a yield once the file is being written.
+void TestSaveCommands::closingMidSaveLeavesOldFile_data()
+{
+    QTest::addColumn<bool>("mainWindow");
+    QTest::addColumn<int>("yield");
+    QTest::newRow("main window") << true << 50;
+    QTest::newRow("search window") << false << 10;
+}
+
+void TestSaveCommands::closingMidSaveLeavesOldFile()
+{
+    QFETCH(bool, mainWindow);
+    QFETCH(int, yield);
+    SaveFixture s;
+    s.window.addPicks(5000);
+    s.putFile(QStringLiteral("picks.txt"), "an older file\r\n");
+    const QMap<QString, QByteArray> before = s.files();
+    s.services.pump.at(yield, [] { platform::endProgram(); });
+    s.run(mainWindow, s.path(QStringLiteral("picks.txt")));
+    QVERIFY(platform::programEnding());
+    QCOMPARE(s.files(), before);
+    QCOMPARE(s.messages(), QStringList{overwriteQuestion(s.path(QStringLiteral("picks.txt")))});
+    QVERIFY(s.barIdle());
+}
+
+QTEST_MAIN(TestSaveCommands)
+#include "tst_savecommands.moc"

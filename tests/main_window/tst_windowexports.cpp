@@ -1,0 +1,147 @@
+#include "Form1.h"
+#include "Form2.h"
+#include "MousePointer.h"
+#include "ProgressBar.h"
+#include "ResultsList.h"
+#include "TestServices.h"
+#include "WindowDriving.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString kCopied = QStringLiteral(
+    "Results have been copied to the clipboard.\r\rClick a text area where you normally type and "
+    "press Ctrl+V to paste the clipboard.");
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The main window holding the two rows of the worked example, and a file name to save to.
+struct Windows {
+    testing::TestServices services;
+    Form1 main;
+    QString file = services.programFolder.filePath(QStringLiteral("picks.txt"));
+    Windows()
+    {
+        main.show();
+        main.ListView1->append(QStringLiteral("1 2 3"), QStringLiteral("01 02 03"));
+        main.ListView1->append(QStringLiteral("10 20 30"), QStringLiteral("10 20 30"));
+    }
+    Form2* searchFor(const QString& text)
+    {
+        main.PushButton7->click();
+        Form2* form = main.searchWindow();
+        form->Text1->setText(text);
+        form->PushButton2->click();
+        services.messageBox.boxes.clear();
+        return form;
+    }
+};
+
+}  // namespace
+
+// The save and copy commands through the real windows, with the dialog and clipboard
+// doubles: whole files and whole clipboard texts, byte for byte.
+class TestWindowExports : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void mainWindowSave();
+    void mainWindowCopy();
+    void searchWindowSave();
+    void searchWindowCopy();
+    void listStaysWhileMainWindowSaves();
+    void searchWindowStaysOpenWhileSaving();
+};
+
+void TestWindowExports::mainWindowSave()
+{
+    Windows w;
+    w.services.saveDialog.names = {w.file};
+    w.main.PushButton6->click();
+    QCOMPARE(contentsOf(w.file), QByteArray("Picks   \t        \t\r\n"
+                                            "1 2 3   \t01 02 03\t\r\n"
+                                            "10 20 30\t10 20 30\t\r\n"));
+    QCOMPARE(w.services.saveDialog.titles, QStringList{QStringLiteral("Save")});
+    QCOMPARE(w.services.saveDialog.filters,
+             QStringList{QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|")});
+    QCOMPARE(w.services.messageBox.texts(), QStringList{QStringLiteral("Done.")});
+    QCOMPARE(w.main.ProgressBar1->value(), 0);
+    QCOMPARE(w.main.ProgressBar1->text(), QStringLiteral("Progress Bar"));
+    QCOMPARE(w.main.mousePointer(), int(platform::kDefaultPointer));
+}
+
+void TestWindowExports::mainWindowCopy()
+{
+    Windows w;
+    w.main.PushButton1->click();
+    QCOMPARE(w.services.clipboard.text, QStringLiteral("1 2 3\r\n10 20 30\r\n"));
+    QCOMPARE(w.services.messageBox.texts(), QStringList{kCopied});
+}
+
+void TestWindowExports::searchWindowSave()
+{
+    Windows w;
+    Form2* form = w.searchFor(QStringLiteral("0,2"));
+    w.services.saveDialog.names = {w.file};
+    form->PushButton4->click();
+    QCOMPARE(contentsOf(w.file), QByteArray("1 2 3\r\n10 20 30\r\n10 20 30\r\n"));
+    QVERIFY(w.services.messageBox.boxes.isEmpty());
+    QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+}
+
+void TestWindowExports::searchWindowCopy()
+{
+    Windows w;
+    Form2* form = w.searchFor(QStringLiteral("2"));
+    form->PushButton5->click();
+    QCOMPARE(w.services.clipboard.text, QStringLiteral("1 2 3\r\n10 20 30\r\n"));
+    QCOMPARE(w.services.messageBox.texts(), QStringList{kCopied});
+}
+
+// While the main window saves, "Clear List" and row removal are refused.
+void TestWindowExports::listStaysWhileMainWindowSaves()
+{
+    Windows w;
+    for (int i = 0; i < 3000; ++i)
+        w.main.ListView1->append(QString::number(i), QString::number(i));
+    w.main.ListView1->selectRow(0);
+    w.services.saveDialog.names = {w.file};
+    w.services.pump.at(3, [&] {
+        w.main.PushButton9->click();
+        QTest::keyClick(w.main.ListView1, Qt::Key_Delete);
+    });
+    w.main.PushButton6->click();
+    QCOMPARE(w.main.ListView1->rowCount(), 3002);
+    QCOMPARE(contentsOf(w.file).count("\r\n"), 3003);
+    w.main.PushButton9->click();
+    QCOMPARE(w.main.ListView1->rowCount(), 0);
+}
+
+// Closing the search window in the middle of a save of its results is refused, so the save
+// is never cut off; afterwards it closes as usual.
+void TestWindowExports::searchWindowStaysOpenWhileSaving()
+{
+    Windows w;
+    for (int i = 0; i < 3000; ++i)
+        w.main.ListView1->append(QStringLiteral("7 %1").arg(i), QString());
+    Form2* form = w.searchFor(QStringLiteral("7"));
+    w.services.saveDialog.names = {w.file};
+    bool closed = true;
+    w.services.pump.at(3, [&] { closed = form->close(); });
+    form->PushButton4->click();
+    QVERIFY(!closed);
+    QVERIFY(form->isVisible());
+    QCOMPARE(contentsOf(w.file).count("\r\n"), 3000);
+    QVERIFY(form->close());
+    QVERIFY(w.main.isVisible());
+}
+
+QTEST_MAIN(TestWindowExports)
+#include "tst_windowexports.moc"
