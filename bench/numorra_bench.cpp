@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -203,19 +204,27 @@ double searchFloor(const platform::ResultsList& list)
     return seconds(timer);
 }
 
+// Times one command (a button's click and the events it leaves behind) and the longest
+// stretch without an event pump while it ran.
+void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* button,
+                 double scale = 1, const char* unit = "s")
+{
+    QElapsedTimer timer;
+    timer.start();
+    pump.start();
+    button->click();
+    QCoreApplication::processEvents();
+    print(name, rows, seconds(timer) * scale, unit);
+    print((std::string(name) + "_pump_gap").c_str(), rows, pump.stop(), "ms");
+}
+
 // "Search Picks", then "Search" with three terms, then "Close".
 void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
 {
     form.PushButton7->click();
     Form2* search = form.searchWindow();
     search->Text1->setText(kSearchTerms.join(QLatin1Char(',')));
-    QElapsedTimer timer;
-    timer.start();
-    pump.start();
-    search->PushButton2->click();
-    QCoreApplication::processEvents();  // the found rows reach the view
-    print("search", rows, seconds(timer), "s");
-    print("search_pump_gap", rows, pump.stop(), "ms");
+    timeCommand("search", rows, pump, search->PushButton2);
     print("search_floor", rows, searchFloor(*form.ListView1), "s");
     search->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -257,21 +266,12 @@ double copyFloor(const platform::ResultsList& list)
 void measureExports(Form1& form, qint64 rows, BenchServices& services)
 {
     const QString file = services.saveTo(QStringLiteral("picks.txt"));
-    QElapsedTimer timer;
-    timer.start();
-    services.pump.start();
-    form.PushButton6->click();
-    print("save", rows, seconds(timer), "s");
-    print("save_pump_gap", rows, services.pump.stop(), "ms");
+    timeCommand("save", rows, services.pump, form.PushButton6);
     QFile written(file);
     const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     print("save_floor", rows, saveFloor(bytes, services.saveTo(QStringLiteral("floor.txt"))), "s");
 
-    timer.start();
-    services.pump.start();
-    form.PushButton1->click();
-    print("copy", rows, seconds(timer), "s");
-    print("copy_pump_gap", rows, services.pump.stop(), "ms");
+    timeCommand("copy", rows, services.pump, form.PushButton1);
     print("copy_floor", rows, copyFloor(*form.ListView1), "s");
 }
 
@@ -290,20 +290,10 @@ void measure(qint64 rows)
     measureExports(form, rows, services);
 
     setUpGeneration(form);
-    QElapsedTimer timer;
-    timer.start();
-    services.pump.start();
-    form.PushButton2->click();
-    print("generate", rows, seconds(timer), "s");
-    print("generate_pump_gap", rows, services.pump.stop(), "ms");
+    timeCommand("generate", rows, services.pump, form.PushButton2);
     print("generate_floor", rows, generateFloor(), "s");
 
-    timer.start();
-    services.pump.start();
-    form.PushButton9->click();
-    QCoreApplication::processEvents();
-    print("clear", rows, seconds(timer) * 1000, "ms");
-    print("clear_pump_gap", rows, services.pump.stop(), "ms");
+    timeCommand("clear", rows, services.pump, form.PushButton9, 1000, "ms");
 }
 
 void measureStartup()

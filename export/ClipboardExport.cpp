@@ -104,8 +104,8 @@ void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstCol
     QString text;
     bool built = false;
     trap(136, [&] {
-        const platform::ListSnapshot snapshot = list.snapshot().inListOrder();
-        text = tabbedText(snapshot, firstColumnOnly ? 1 : snapshot.columnCount());
+        const int columns = firstColumnOnly ? 1 : list.columnCount();
+        text = tabbedText(list.snapshot().inListOrder(columns), columns);
         built = true;
     });
     if (!built)

@@ -49,13 +49,13 @@ ListSnapshot::ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId
 {
 }
 
-ListSnapshot ListSnapshot::inListOrder() const
+ListSnapshot ListSnapshot::inListOrder(int columns) const
 {
     std::vector<RowId> identity(order_.size());
     std::iota(identity.begin(), identity.end(), RowId(0));
     if (order_ == identity && rows_.idCount() == rowCount())
         return *this;
-    return ListSnapshot(headers_, rows_.gathered(order_, yieldEvents), std::move(identity));
+    return ListSnapshot(headers_, rows_.gathered(order_, columns > 1, yieldEvents), std::move(identity));
 }
 
 QByteArrayView ListSnapshot::cellUtf8(qsizetype row, int column) const

@@ -36,11 +36,11 @@ public:
     QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
     qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
 
-    // The same rows with their texts laid out in list order, so that a pass over the rows
-    // reads memory from start to end. Worth it before several passes over a list whose
-    // order jumps about its storage (a sorted list); a list already stored in its order is
-    // returned as it is.
-    ListSnapshot inListOrder() const;
+    // The same rows with the texts of their first `columns` columns laid out in list order
+    // (the other cells read empty), so that a pass over the rows reads memory from start
+    // to end. Worth it before several passes over a list whose order jumps about its
+    // storage (a sorted list); a list already stored in its order is returned as it is.
+    ListSnapshot inListOrder(int columns = 2) const;
 
     // The lists show no check boxes, so every row reads as checked.
     bool checked(qsizetype /*row*/) const { return true; }

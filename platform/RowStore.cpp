@@ -54,7 +54,8 @@ QByteArrayView RowStore::subItemText(RowId id) const
 // One tight pass whose steps do not wait on each other, so the processor overlaps the
 // scattered reads of a sorted list instead of waiting for each in turn. The rows cannot
 // take more room than the whole store, so that is made room for first.
-RowStore RowStore::gathered(const std::vector<RowId>& ids, const std::function<void()>& pause) const
+RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
+                            const std::function<void()>& pause) const
 {
     constexpr std::size_t kRowsBetweenPauses = 1 << 15;
     RowStore out;
@@ -66,9 +67,10 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, const std::function<v
         if (i % kRowsBetweenPauses == 0)
             pause();
         const Record& from = records_[ids[i]];
-        const std::size_t length = std::size_t(from.itemLength) + from.subItemLength;
+        const quint32 subItemLength = withSubItems ? from.subItemLength : 0;
+        const std::size_t length = std::size_t(from.itemLength) + subItemLength;
         std::memcpy(to + offset, bytes_.constData() + from.offset, length);
-        out.records_[i] = Record{offset, from.itemLength, from.subItemLength};
+        out.records_[i] = Record{offset, from.itemLength, subItemLength};
         offset += qint64(length);
     }
     out.bytes_.truncate(offset);

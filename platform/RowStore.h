@@ -23,9 +23,11 @@ public:
     QByteArrayView itemText(RowId id) const;
     QByteArrayView subItemText(RowId id) const;
 
-    // A store of just the given rows, in the given order, their texts packed in that order.
-    // Calls pause() between stretches of rows, so a caller can let events in.
-    RowStore gathered(const std::vector<RowId>& ids, const std::function<void()>& pause) const;
+    // A store of just the given rows, in the given order, their texts packed in that order;
+    // without sub-items, the rows keep only their item texts. Calls pause() between
+    // stretches of rows, so a caller can let events in.
+    RowStore gathered(const std::vector<RowId>& ids, bool withSubItems,
+                      const std::function<void()>& pause) const;
 
     // The row's texts are no longer used; their space counts as garbage.
     void release(RowId id);

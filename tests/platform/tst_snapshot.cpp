@@ -66,6 +66,9 @@ void TestSnapshot::laysRowsOutInListOrder()
     QCOMPARE(laidOut.cell(1, 1), QStringLiteral("4"));
     QCOMPARE(laidOut.cell(4, 2), QStringLiteral("200"));
     QCOMPARE(laidOut.columnHeader(1), QStringLiteral("Picks"));
+    const platform::ListSnapshot firstColumn = stored.inListOrder(1);
+    QCOMPARE(firstColumn.cell(4, 1), QStringLiteral("200"));
+    QCOMPARE(firstColumn.cell(4, 2), QString());
 }
 
 QTEST_MAIN(TestSnapshot)
