@@ -45,16 +45,6 @@ public:
         return held;
     }
 
-    // The value of an expression statement, or the given fallback when it failed (the
-    // variable it was meant for keeps its previous content).
-    template <typename T, typename Expression>
-    void assign(int line, T& target, Expression&& expression)
-    {
-        guarded(line, [&] { target = expression(); });
-    }
-
-    const QString& path() const { return path_; }
-
 private:
     template <typename Statement>
     void guarded(int line, Statement&& statement)
