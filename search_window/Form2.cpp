@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using platform::makeFrame;
 using platform::makePushButton;
@@ -142,11 +143,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Every way of closing the window comes here. While a save of the results runs the close
-// is refused, so the save is never cut off half-way.
+// Every way of closing the window comes here. While a save of the results runs, or the
+// window is otherwise busy, the close is refused, so the save is never cut off half-way.
 void Form2::closeEvent(QCloseEvent* event)
 {
-    if (pointer_->busy()) {
+    if (saving_ || pointer_->busy()) {
         event->ignore();
         return;
     }
@@ -205,7 +206,11 @@ void Form2::PushButton3_Click()
 }
 
 // "Save Results As Text File": one line per result; the window is busy meanwhile.
-void Form2::PushButton4_Click() { exporting::saveSearchWindowList(*this); }
+void Form2::PushButton4_Click()
+{
+    const QScopedValueRollback<bool> saving(saving_, true);
+    exporting::saveSearchWindowList(*this);
+}
 
 // "Copy Results To Clipboard"
 void Form2::PushButton5_Click()

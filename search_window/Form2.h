@@ -74,5 +74,8 @@ private:
     platform::ResultsList& picks_;
     settings::SettingsStore& store_;
     platform::WindowPointer* const pointer_;
+    // A save of the results is running. The hourglass shows then too, but a search made
+    // in the middle of the save puts the default pointer back before the save ends.
+    bool saving_ = false;
     bool shownBefore_ = false;
 };

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void searchWindowCopy();
     void listStaysWhileMainWindowSaves();
     void searchWindowStaysOpenWhileSaving();
+    void searchDuringSaveDoesNotLetTheWindowClose();
 };
 
 void TestWindowExports::mainWindowSave()
@@ -141,6 +142,28 @@ void TestWindowExports::searchWindowStaysOpenWhileSaving()
     QCOMPARE(contentsOf(w.file).count("\r\n"), 3000);
     QVERIFY(form->close());
     QVERIFY(w.main.isVisible());
+}
+
+// A search made while the results are being saved puts the default pointer back before
+// the save ends; the window must still refuse to close until the save is done.
+void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
+{
+    Windows w;
+    for (int i = 0; i < 3000; ++i)
+        w.main.ListView1->append(QStringLiteral("7 %1").arg(i), QString());
+    Form2* form = w.searchFor(QStringLiteral("7"));
+    w.services.saveDialog.names = {w.file};
+    bool closed = true;
+    w.services.pump.at(2, [&] { form->PushButton2->click(); });
+    w.services.pump.at(4, [&] {
+        QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+        closed = form->close();
+    });
+    form->PushButton4->click();
+    QVERIFY(!closed);
+    QCOMPARE(w.main.searchWindow(), form);
+    QCOMPARE(contentsOf(w.file).count("\r\n"), 3000);  // the list as it was when the save began
+    QCOMPARE(form->ListView1->rowCount(), 6000);
 }
 
 QTEST_MAIN(TestWindowExports)
