@@ -6,8 +6,8 @@
 //   numorra_bench           N = 100,000 and N = 1,000,000
 //   numorra_bench --quick   N = 10,000 only
 
-#include "ClockRandom.h"
 #include "CheckBox.h"
+#include "ClockRandom.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PickText.h"
@@ -19,9 +19,9 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -316,8 +316,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const bool quick = application.arguments().contains(QStringLiteral("--quick"));
     measureStartup();
-    const std::vector<qint64> sizes = quick ? std::vector<qint64>{10000}
-                                            : std::vector<qint64>{100000, 1000000};
+    const std::vector<qint64> sizes =
+        quick ? std::vector<qint64>{10000} : std::vector<qint64>{100000, 1000000};
     for (const qint64 rows : sizes)
         measure(rows);
     return 0;

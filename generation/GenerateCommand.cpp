@@ -25,8 +25,9 @@ const QString kTooFewUnique = QStringLiteral(
 
 QString invalidRangeMessage()
 {
-    return QStringLiteral("Invalid range of numbers entered. Lowest must be lowest, highest must be "
-                          "highest. Please email ")
+    return QStringLiteral(
+               "Invalid range of numbers entered. Lowest must be lowest, highest must be "
+               "highest. Please email ")
            + app::supportAddress() + QStringLiteral(" if you have any questions.");
 }
 
@@ -86,8 +87,13 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
     GenerationParameters& p = lotto_.parameters();
     platform::ResultsList& list = window_.resultsList();
     trap(124, [&] { window_.setMousePointer(platform::kHourglassPointer); });
-    trap(126, [&] { p.lowestNumber = platform::roundToInt32(platform::leadingValue(window_.fieldText(kLowest))); });
-    trap(128, [&] { p.highestNumber = platform::roundToInt32(platform::leadingValue(window_.fieldText(kHighest))); });
+    trap(126, [&] {
+        p.lowestNumber = platform::roundToInt32(platform::leadingValue(window_.fieldText(kLowest)));
+    });
+    trap(128, [&] {
+        p.highestNumber =
+            platform::roundToInt32(platform::leadingValue(window_.fieldText(kHighest)));
+    });
     if (trap.test(130, [&] { return p.highestNumber < p.lowestNumber; })) {
         say(trap, 132, invalidRangeMessage());
         trap(134, [&] { window_.setMousePointer(platform::kDefaultPointer); });
@@ -100,12 +106,18 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });
     }
-    trap(146, [&] { p.picksWanted = platform::roundToInt32(*platform::numericValue(window_.fieldText(kPicks))); });
-    trap(148, [&] { p.numbersPerPick = platform::roundToInt32(platform::leadingValue(window_.fieldText(kNumbersPerPick))); });
+    trap(146, [&] {
+        p.picksWanted = platform::roundToInt32(*platform::numericValue(window_.fieldText(kPicks)));
+    });
+    trap(148, [&] {
+        p.numbersPerPick =
+            platform::roundToInt32(platform::leadingValue(window_.fieldText(kNumbersPerPick)));
+    });
     // Fractional fields can pass the check on the typed values while the rounded range
     // holds too few numbers; the draw would then never finish.
     const std::int64_t span = std::int64_t(p.highestNumber) - p.lowestNumber + 1;
-    if (trap.test(150, [&] { return window_.optionOn(kUniqueNumbers) && span < p.numbersPerPick; })) {
+    if (trap.test(150,
+                  [&] { return window_.optionOn(kUniqueNumbers) && span < p.numbersPerPick; })) {
         say(trap, 152, kTooFewUnique);
         trap(154, [&] { window_.setMousePointer(platform::kDefaultPointer); });
         return false;
@@ -118,8 +130,8 @@ void GenerateCommand::makePicks(app::ErrorTrap& trap)
     trap(156, [&] { lotto_.startRun(); });
     const GenerationParameters& p = lotto_.parameters();
     do {
-        platform::yieldEvents();  // line 160
-        lotto_.getNumbers();  // line 162
+        platform::yieldEvents();                                    // line 160
+        lotto_.getNumbers();                                        // line 162
     } while (p.picksMade < p.picksWanted && !lotto_.runStopped());  // line 164
     if (!lotto_.runStopped())
         say(trap, 166, QStringLiteral("Done."));

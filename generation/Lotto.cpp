@@ -59,7 +59,7 @@ void Lotto::getNumbers()
     if (trap.test(128, [&] { return window_.optionOn(kUniqueNumbers); })
         && placed.size() < pick.size()) {
         getNumbers();  // line 130
-        return;  // line 132
+        return;        // line 132
     }
     if (trap.test(134, [&] { return window_.optionOn(kNumericalOrder); }))
         trap(136, [&] { bubbleSort(pick); });
@@ -78,8 +78,7 @@ void Lotto::getNumbers()
     trap(150, [&] { window_.repaintWindow(); });
 }
 
-bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
-                         std::size_t position)
+bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position)
 {
     for (;;) {
         platform::yieldEvents();  // line 110
@@ -87,12 +86,12 @@ bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
         trap(112, [&] { number = draw(); });
         if (!trap.test(114, [&] { return window_.optionOn(kUniqueNumbers); })) {
             pick[position] = number;  // line 122
-            placed.insert(number);  // line 124
+            placed.insert(number);    // line 124
             return true;
         }
         if (!placed.contains(number)) {  // line 116
-            pick[position] = number;  // line 118
-            placed.insert(number);  // line 120
+            pick[position] = number;     // line 118
+            placed.insert(number);       // line 120
             return true;
         }
         // Every number of the range is already in the pick: no redraw can succeed.

@@ -10,20 +10,20 @@ namespace generation {
 
 // The main window's numbered fields, Text1 to Text5.
 enum Field : int {
-    kLowest = 1,  // "Lowest Possible Number"
-    kHighest = 2,  // "Highest Possible Number"
-    kPicks = 3,  // "Number Of Picks To Generate"
+    kLowest = 1,          // "Lowest Possible Number"
+    kHighest = 2,         // "Highest Possible Number"
+    kPicks = 3,           // "Number Of Picks To Generate"
     kNumbersPerPick = 4,  // "Number Of Numbers To Generate Per Pick"
-    kPrefix = 5,  // "Add Prefix To All Picks"
+    kPrefix = 5,          // "Add Prefix To All Picks"
 };
 
 // The main window's numbered options, Check1 to Check5.
 enum Option : int {
-    kNumericalOrder = 1,  // "Put numbers within picks in numerical order"
+    kNumericalOrder = 1,    // "Put numbers within picks in numerical order"
     kNoDuplicatePicks = 2,  // "Do not generate duplicate picks"
-    kSortPicks = 3,  // "Sort picks in numeric order"
-    kUniqueNumbers = 4,  // "Do not generate the same number twice in a pick"
-    kDashes = 5,  // "Put dashes between numbers instead of spaces"
+    kSortPicks = 3,         // "Sort picks in numeric order"
+    kUniqueNumbers = 4,     // "Do not generate the same number twice in a pick"
+    kDashes = 5,            // "Put dashes between numbers instead of spaces"
 };
 
 // What the generator and the generate command read and change of the main window: its

@@ -33,6 +33,13 @@ namespace {
 constexpr int kClientWidthTwips = 15960;
 constexpr int kClientHeightTwips = 6795;
 
+// A field or option with the key it is remembered under.
+template <typename Control>
+struct Remembered {
+    Control* control;
+    settings::Key key;
+};
+
 }  // namespace
 
 Form1::Form1(QWidget* parent)
@@ -43,25 +50,33 @@ Form1::Form1(QWidget* parent)
       Text1(makeTextBox(Frame2, 240, 300, 3045, 345)),
       Frame4(makeFrame(Frame1, QStringLiteral("Highest Possible Number"), 4000, 240, 3540, 840)),
       Text2(makeTextBox(Frame4, 240, 300, 3045, 345)),
-      Frame5(makeFrame(this, QStringLiteral("Number Of Numbers To Generate Per Pick"), 120, 1890, 7800, 840)),
+      Frame5(makeFrame(this, QStringLiteral("Number Of Numbers To Generate Per Pick"), 120, 1890,
+                       7800, 840)),
       Text4(makeTextBox(Frame5, 240, 300, 6720, 345)),
       PushButton4(makePushButton(Frame5, QStringLiteral("?"), 7080, 300, 480, 345)),
       Frame6(makeFrame(this, QStringLiteral("Number Of Picks To Generate"), 120, 2790, 7800, 840)),
       Text3(makeTextBox(Frame6, 240, 300, 6720, 345)),
       PushButton5(makePushButton(Frame6, QStringLiteral("?"), 7080, 300, 480, 345)),
       Frame3(makeFrame(this, QStringLiteral("Options"), 120, 3690, 7800, 2130)),
-      Check1(makeCheckBox(Frame3, QStringLiteral("Put numbers within picks in numerical order"), 240, 300, 4515, 255)),
-      Check2(makeCheckBox(Frame3, QStringLiteral("Do not generate duplicate picks"), 240, 650, 3315, 255)),
-      Check3(makeCheckBox(Frame3, QStringLiteral("Sort picks in numeric order"), 240, 1000, 2715, 255)),
-      Check4(makeCheckBox(Frame3, QStringLiteral("Do not generate the same number twice in a pick"), 240, 1350, 4875, 255)),
-      Check5(makeCheckBox(Frame3, QStringLiteral("Put dashes between numbers instead of spaces"), 240, 1710, 4875, 255)),
+      Check1(makeCheckBox(Frame3, QStringLiteral("Put numbers within picks in numerical order"),
+                          240, 300, 4515, 255)),
+      Check2(makeCheckBox(Frame3, QStringLiteral("Do not generate duplicate picks"), 240, 650, 3315,
+                          255)),
+      Check3(makeCheckBox(Frame3, QStringLiteral("Sort picks in numeric order"), 240, 1000, 2715,
+                          255)),
+      Check4(makeCheckBox(Frame3, QStringLiteral("Do not generate the same number twice in a pick"),
+                          240, 1350, 4875, 255)),
+      Check5(makeCheckBox(Frame3, QStringLiteral("Put dashes between numbers instead of spaces"),
+                          240, 1710, 4875, 255)),
       Frame7(makeFrame(this, QStringLiteral("Add Prefix To All Picks"), 120, 5880, 7800, 810)),
       Text5(makeTextBox(Frame7, 240, 300, 7320, 345)),
       PushButton2(makePushButton(this, QStringLiteral("Start Generating"), 8040, 120, 7800, 405)),
       ListView1(new platform::ResultsList(this)),
       ProgressBar1(new platform::ProgressBar(this)),
-      PushButton6(makePushButton(this, QStringLiteral("Save Results As Text File"), 8040, 5780, 3840, 405)),
-      PushButton1(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 12000, 5780, 3840, 405)),
+      PushButton6(
+          makePushButton(this, QStringLiteral("Save Results As Text File"), 8040, 5780, 3840, 405)),
+      PushButton1(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 12000, 5780,
+                                 3840, 405)),
       PushButton9(makePushButton(this, QStringLiteral("Clear List"), 8040, 6290, 3840, 405)),
       PushButton7(makePushButton(this, QStringLiteral("Search Picks"), 12000, 6290, 3840, 405)),
       pointer_(new platform::WindowPointer(*this)),
@@ -90,11 +105,10 @@ void Form1::layOutControls()
 // The keyboard focus order; frames and the progress bar take no focus.
 void Form1::setTabOrder()
 {
-    const QList<QWidget*> order = {Check1,      Text1,       Text2,       Text4,  Text3,
-                                   PushButton2, PushButton6, PushButton9, PushButton1,
-                                   PushButton3, ListView1,   Check3,      Check2, Check4,
-                                   PushButton4, Check5,      Text5,       PushButton5,
-                                   PushButton7};
+    const QList<QWidget*> order = {Check1,      Text1,       Text2,       Text4,       Text3,
+                                   PushButton2, PushButton6, PushButton9, PushButton1, PushButton3,
+                                   ListView1,   Check3,      Check2,      Check4,      PushButton4,
+                                   Check5,      Text5,       PushButton5, PushButton7};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
     ProgressBar1->setFocusPolicy(Qt::NoFocus);
@@ -104,10 +118,10 @@ void Form1::setTabOrder()
 // first option, two of the fields and the list.
 void Form1::setHoverRules()
 {
-    pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
-                        PushButton7, PushButton9});
-    pointer_->defaultOver({this, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Check1, Text3,
-                           Text5, ListView1});
+    pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
+                        PushButton6, PushButton7, PushButton9});
+    pointer_->defaultOver({this, Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Check1,
+                           Text3, Text5, ListView1});
     pointer_->watch();
 }
 
@@ -126,32 +140,23 @@ void Form1::connectHandlers()
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
 }
 
-// The fields and options with the key each is remembered under, in the order the load
-// step restores them.
-namespace {
-
-template <typename Control>
-struct Remembered {
-    Control* control;
-    settings::Key key;
-};
-
-}  // namespace
-
 // Every change of a field or option, the program's own included, is stored at once
 // (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click).
 void Form1::rememberFieldsAndOptions()
 {
-    const Remembered<QLineEdit> fields[] = {
-        {Text1, settings::Key::Lower},           {Text2, settings::Key::Higher},
-        {Text3, settings::Key::PicksToGenerate}, {Text4, settings::Key::NumbersPerPick},
-        {Text5, settings::Key::Prefix}};
+    const Remembered<QLineEdit> fields[] = {{Text1, settings::Key::Lower},
+                                            {Text2, settings::Key::Higher},
+                                            {Text3, settings::Key::PicksToGenerate},
+                                            {Text4, settings::Key::NumbersPerPick},
+                                            {Text5, settings::Key::Prefix}};
     for (const auto& [field, key] : fields)
-        connect(field, &QLineEdit::textChanged, this, [this, key](const QString& text) { store_.write(key, text); });
-    const Remembered<platform::CheckBox> options[] = {
-        {Check1, settings::Key::NumericalOrder}, {Check2, settings::Key::NoDuplicatePicks},
-        {Check3, settings::Key::SortPicks},      {Check4, settings::Key::UniqueNumbers},
-        {Check5, settings::Key::Dashes}};
+        connect(field, &QLineEdit::textChanged, this,
+                [this, key](const QString& text) { store_.write(key, text); });
+    const Remembered<platform::CheckBox> options[] = {{Check1, settings::Key::NumericalOrder},
+                                                      {Check2, settings::Key::NoDuplicatePicks},
+                                                      {Check3, settings::Key::SortPicks},
+                                                      {Check4, settings::Key::UniqueNumbers},
+                                                      {Check5, settings::Key::Dashes}};
     for (const auto& [option, key] : options) {
         connect(option, &QCheckBox::stateChanged, this,
                 [this, key, option] { store_.write(key, QString::number(option->value())); });
@@ -186,8 +191,10 @@ void Form1::restoreSettings(app::ErrorTrap& trap)
     trap(124, [this] { Text3->setText(store_.read(Key::PicksToGenerate)); });
     trap(126, [this] { Text4->setText(store_.read(Key::NumbersPerPick)); });
     trap(128, [this] { Text5->setText(store_.read(Key::Prefix)); });
-    trap(130, [this] { Check1->setValue(platform::wholeNumber(store_.read(Key::NumericalOrder))); });
-    trap(132, [this] { Check2->setValue(platform::wholeNumber(store_.read(Key::NoDuplicatePicks))); });
+    trap(130,
+         [this] { Check1->setValue(platform::wholeNumber(store_.read(Key::NumericalOrder))); });
+    trap(132,
+         [this] { Check2->setValue(platform::wholeNumber(store_.read(Key::NoDuplicatePicks))); });
     trap(134, [this] { Check3->setValue(platform::wholeNumber(store_.read(Key::SortPicks))); });
     trap(136, [this] { Check4->setValue(platform::wholeNumber(store_.read(Key::UniqueNumbers))); });
     trap(138, [this] { Check5->setValue(platform::wholeNumber(store_.read(Key::Dashes))); });
@@ -196,7 +203,8 @@ void Form1::restoreSettings(app::ErrorTrap& trap)
 // "Copy Results To Clipboard"
 void Form1::PushButton1_Click()
 {
-    exporting::copyWindowList(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"), *ListView1);
+    exporting::copyWindowList(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"),
+                              *ListView1);
 }
 
 void Form1::PushButton2_Click() { generate_.run(); }
@@ -215,17 +223,19 @@ void Form1::showHelp(const QString& procedure, const std::function<QString()>& m
 void Form1::PushButton3_Click()
 {
     showHelp(QStringLiteral("PushButton3_Click"), [] {
-        return QStringLiteral("Sample: 3 23 37 41 49 58\r\rRange From: 1 Range To: 64\r\r"
-                              "Number Of Numbers Per Pick: 6\r\rHow Many Picks To Generate: 1\r\r"
-                              "Order Options: Yes");
+        return QStringLiteral(
+            "Sample: 3 23 37 41 49 58\r\rRange From: 1 Range To: 64\r\r"
+            "Number Of Numbers Per Pick: 6\r\rHow Many Picks To Generate: 1\r\r"
+            "Order Options: Yes");
     });
 }
 
 void Form1::PushButton4_Click()
 {
     showHelp(QStringLiteral("PushButton4_Click"), [this] {
-        return QStringLiteral("It is recommended that you use a number less than 1000 otherwise the "
-                              "software will be slow to generate.\r\n\r\nAlso ")
+        return QStringLiteral(
+                   "It is recommended that you use a number less than 1000 otherwise the "
+                   "software will be slow to generate.\r\n\r\nAlso ")
                + Frame5->title() + QStringLiteral(" must be less or equal to ") + Frame4->title()
                + QLatin1Char('.');
     });
@@ -234,7 +244,8 @@ void Form1::PushButton4_Click()
 void Form1::PushButton5_Click()
 {
     showHelp(QStringLiteral("PushButton5_Click"), [] {
-        return QStringLiteral("It is recommended to keep the number of picks to generate under 32,000.");
+        return QStringLiteral(
+            "It is recommended to keep the number of picks to generate under 32,000.");
     });
 }
 
@@ -272,8 +283,9 @@ void Form1::PushButton7_Click()
         trap(104, [this] { hide(); });
     } else {
         trap(106, [] {
-            platform::msgBox(QStringLiteral("Please generate picks first before using this search feature."),
-                             app::appTitle());
+            platform::msgBox(
+                QStringLiteral("Please generate picks first before using this search feature."),
+                app::appTitle());
         });
     }
 }

@@ -48,24 +48,24 @@ public:
     Form2* searchWindow() const;
 
     QPushButton* const PushButton3;  // "Help"
-    QGroupBox* const Frame1;  // "Range Of Numbers"
-    QGroupBox* const Frame2;  // "Lowest Possible Number"
+    QGroupBox* const Frame1;         // "Range Of Numbers"
+    QGroupBox* const Frame2;         // "Lowest Possible Number"
     QLineEdit* const Text1;
     QGroupBox* const Frame4;  // "Highest Possible Number"
     QLineEdit* const Text2;
     QGroupBox* const Frame5;  // "Number Of Numbers To Generate Per Pick"
     QLineEdit* const Text4;
     QPushButton* const PushButton4;  // "?"
-    QGroupBox* const Frame6;  // "Number Of Picks To Generate"
+    QGroupBox* const Frame6;         // "Number Of Picks To Generate"
     QLineEdit* const Text3;
-    QPushButton* const PushButton5;  // "?"
-    QGroupBox* const Frame3;  // "Options"
+    QPushButton* const PushButton5;    // "?"
+    QGroupBox* const Frame3;           // "Options"
     platform::CheckBox* const Check1;  // "Put numbers within picks in numerical order"
     platform::CheckBox* const Check2;  // "Do not generate duplicate picks"
     platform::CheckBox* const Check3;  // "Sort picks in numeric order"
     platform::CheckBox* const Check4;  // "Do not generate the same number twice in a pick"
     platform::CheckBox* const Check5;  // "Put dashes between numbers instead of spaces"
-    QGroupBox* const Frame7;  // "Add Prefix To All Picks"
+    QGroupBox* const Frame7;           // "Add Prefix To All Picks"
     QLineEdit* const Text5;
     QPushButton* const PushButton2;  // "Start Generating"
     platform::ResultsList* const ListView1;

@@ -9,12 +9,12 @@ CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption,
 int CheckBox::value() const
 {
     switch (checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    case Qt::Unchecked:
-        break;
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        case Qt::Unchecked:
+            break;
     }
     return 0;
 }
@@ -27,6 +27,9 @@ void CheckBox::setValue(int value)
     setCheckState(kStates[value]);
 }
 
-void CheckBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+void CheckBox::nextCheckState()
+{
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
 
 }  // namespace platform

@@ -18,7 +18,8 @@ std::uint64_t mix(std::uint64_t z)
 void ClockRandom::reseedFromClock()
 {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch();
-    reseed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    reseed(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 void ClockRandom::reseed(std::uint64_t clockReading) { state_ = mix(state_ ^ mix(clockReading)); }

@@ -2,8 +2,8 @@
 
 #include "RuntimeFailure.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <string>
 

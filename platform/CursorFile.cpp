@@ -19,9 +19,7 @@ QPoint hotspotOf(const QByteArray& file)
     constexpr int kHotspotY = 6 + 6;
     if (file.size() < kHotspotY + 2)
         return QPoint(0, 0);
-    auto word = [&](int at) {
-        return int(quint8(file[at])) | (int(quint8(file[at + 1])) << 8);
-    };
+    auto word = [&](int at) { return int(quint8(file[at])) | (int(quint8(file[at + 1])) << 8); };
     return QPoint(word(kHotspotX), word(kHotspotY));
 }
 

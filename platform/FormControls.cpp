@@ -35,7 +35,8 @@ void prepareForm(QWidget& form, int widthTwips, int heightTwips)
     paintWhite(form);
 }
 
-QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,
+                     int height)
 {
     auto* frame = new QGroupBox(caption, parent);
     placeTwips(*frame, left, top, width, height);
@@ -63,7 +64,8 @@ QPushButton* makePushButton(QWidget* parent, const QString& caption, int left, i
     return button;
 }
 
-CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width, int height)
+CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width,
+                       int height)
 {
     auto* box = new CheckBox(caption, parent);
     placeTwips(*box, left, top, width, height);

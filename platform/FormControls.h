@@ -18,13 +18,15 @@ class CheckBox;
 // Fixes a window's size and gives it the window font and the white design background.
 void prepareForm(QWidget& form, int widthTwips, int heightTwips);
 
-QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,
+                     int height);
 // A text box is named after the frame around it.
 QLineEdit* makeTextBox(QGroupBox* frame, int left, int top, int width, int height);
 QPushButton* makePushButton(QWidget* parent, const QString& caption, int left, int top, int width,
                             int height);
 // Checked, as the windows are designed.
-CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width, int height);
+CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width,
+                       int height);
 
 // Places a window in the centre of its screen.
 void centreOnScreen(QWidget& window);

@@ -55,7 +55,8 @@ ListSnapshot ListSnapshot::inListOrder(int columns) const
     std::iota(identity.begin(), identity.end(), RowId(0));
     if (order_ == identity && rows_.idCount() == rowCount())
         return *this;
-    return ListSnapshot(headers_, rows_.gathered(order_, columns > 1, yieldEvents), std::move(identity));
+    return ListSnapshot(headers_, rows_.gathered(order_, columns > 1, yieldEvents),
+                        std::move(identity));
 }
 
 QByteArrayView ListSnapshot::cellUtf8(qsizetype row, int column) const

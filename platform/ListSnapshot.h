@@ -24,7 +24,10 @@ public:
 
     // Column 1 is the row's item text, column 2 its first sub-item; others are empty.
     QByteArrayView cellUtf8(qsizetype row, int column) const;
-    QString cell(qsizetype row, int column) const { return QString::fromUtf8(cellUtf8(row, column)); }
+    QString cell(qsizetype row, int column) const
+    {
+        return QString::fromUtf8(cellUtf8(row, column));
+    }
     // The cell's length in characters as the program counts them (UTF-16 code units, so a
     // character beyond the Basic Multilingual Plane counts two), without decoding the text.
     qsizetype cellLength(qsizetype row, int column) const;

@@ -79,10 +79,7 @@ ListSnapshot ResultsModel::snapshot()
     return ListSnapshot(headers_, store_, order_.toVector());
 }
 
-qsizetype ResultsModel::totalRowCount() const
-{
-    return order_.size() + qsizetype(pending_.size());
-}
+qsizetype ResultsModel::totalRowCount() const { return order_.size() + qsizetype(pending_.size()); }
 
 void ResultsModel::scheduleMerge()
 {
@@ -140,8 +137,8 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
     after.reserve(before.size());
     for (const QModelIndex& index : before) {
         const RowId id = order_.at(index.row());
-        const auto newBefore =
-            std::lower_bound(sortedBatch.begin(), sortedBatch.end(), id, less) - sortedBatch.begin();
+        const auto newBefore = std::lower_bound(sortedBatch.begin(), sortedBatch.end(), id, less)
+                               - sortedBatch.begin();
         after.append(createIndex(index.row() + int(newBefore), index.column()));
     }
     for (const RowId id : sortedBatch)
@@ -211,12 +208,12 @@ QString ResultsModel::text(int row, int column) const
 QByteArrayView ResultsModel::textOf(RowId id, int column) const
 {
     switch (column) {
-    case 0:
-        return store_.itemText(id);
-    case 1:
-        return store_.subItemText(id);
-    default:
-        return {};
+        case 0:
+            return store_.itemText(id);
+        case 1:
+            return store_.subItemText(id);
+        default:
+            return {};
     }
 }
 

@@ -69,14 +69,14 @@ void WindowPointer::hoverAt(const QPoint& globalPosition)
         return;
     const QWidget* under = window_.childAt(window_.mapFromGlobal(globalPosition));
     switch (hoverOf(under ? under : &window_)) {
-    case Hover::Hand:
-        set(kCustomPointer);
-        break;
-    case Hover::Default:
-        set(kDefaultPointer);
-        break;
-    case Hover::Nothing:
-        break;
+        case Hover::Hand:
+            set(kCustomPointer);
+            break;
+        case Hover::Default:
+            set(kDefaultPointer);
+            break;
+        case Hover::Nothing:
+            break;
     }
 }
 

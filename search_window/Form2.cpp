@@ -32,7 +32,8 @@ namespace {
 constexpr int kClientWidthTwips = 8040;
 constexpr int kClientHeightTwips = 5865;
 
-const QString kEnterSearchText = QStringLiteral("Enter one number or multiple numbers to search for.");
+const QString kEnterSearchText =
+    QStringLiteral("Enter one number or multiple numbers to search for.");
 
 }  // namespace
 
@@ -44,8 +45,10 @@ Form2::Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::Settin
       PushButton3(makePushButton(Frame1, QStringLiteral("?"), 6960, 300, 580, 345)),
       PushButton2(makePushButton(Frame1, QStringLiteral("Search"), 240, 750, 7300, 405)),
       ListView1(new platform::ResultsList(this, platform::DuplicateIndex::None)),
-      PushButton4(makePushButton(this, QStringLiteral("Save Results As Text File"), 120, 4320, 3840, 405)),
-      PushButton5(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 4080, 4320, 3840, 405)),
+      PushButton4(
+          makePushButton(this, QStringLiteral("Save Results As Text File"), 120, 4320, 3840, 405)),
+      PushButton5(
+          makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 4080, 4320, 3840, 405)),
       PushButton6(makePushButton(this, QStringLiteral("Clear List"), 120, 4830, 3840, 405)),
       PushButton7(makePushButton(this, QStringLiteral("Help"), 4080, 4830, 3840, 405)),
       PushButton1(makePushButton(this, QStringLiteral("Close"), 120, 5340, 7800, 405)),
@@ -81,8 +84,8 @@ void Form2::setTabOrder()
 
 void Form2::setHoverRules()
 {
-    pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6,
-                        PushButton7});
+    pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
+                        PushButton6, PushButton7});
     pointer_->defaultOver({this, Frame1, ListView1});
     pointer_->watch();
 }
@@ -201,8 +204,9 @@ void Form2::showMessage(const QString& procedure, const QString& message)
 // "?"
 void Form2::PushButton3_Click()
 {
-    showMessage(QStringLiteral("PushButton3_Click"),
-                kEnterSearchText + QStringLiteral(" Please include spaces (or dashes) where necessary."));
+    showMessage(
+        QStringLiteral("PushButton3_Click"),
+        kEnterSearchText + QStringLiteral(" Please include spaces (or dashes) where necessary."));
 }
 
 // "Save Results As Text File": one line per result; the window is busy meanwhile.
@@ -215,7 +219,8 @@ void Form2::PushButton4_Click()
 // "Copy Results To Clipboard"
 void Form2::PushButton5_Click()
 {
-    exporting::copyWindowList(QStringLiteral("Form2"), QStringLiteral("PushButton5_Click"), *ListView1);
+    exporting::copyWindowList(QStringLiteral("Form2"), QStringLiteral("PushButton5_Click"),
+                              *ListView1);
 }
 
 // "Clear List"; refused while the window is busy.
@@ -231,11 +236,12 @@ void Form2::PushButton6_Click()
 // "Help"
 void Form2::PushButton7_Click()
 {
-    showMessage(QStringLiteral("PushButton7_Click"),
-                QStringLiteral("You can use this feature to search for a winning pick. It is recommended "
-                               "that you search for one number first then search for two numbers with "
-                               "space (or dash) to see the results to make sure you know how to enter "
-                               "the search text properly."));
+    showMessage(
+        QStringLiteral("PushButton7_Click"),
+        QStringLiteral("You can use this feature to search for a winning pick. It is recommended "
+                       "that you search for one number first then search for two numbers with "
+                       "space (or dash) to see the results to make sure you know how to enter "
+                       "the search text properly."));
 }
 
 void Form2::ListView1_KeyDown(int key)

@@ -37,19 +37,24 @@ public:
     bool occursIn(QByteArrayView row) const
     {
         if (plain_)
-            return std::string_view(row.data(), std::size_t(row.size())).find(plainView()) != std::string_view::npos;
+            return std::string_view(row.data(), std::size_t(row.size())).find(plainView())
+                   != std::string_view::npos;
         if (ascii_ && isAscii(row))
             return occursFoldedIn(row);
         return QString::fromUtf8(row).contains(text_, Qt::CaseInsensitive);
     }
 
 private:
-    std::string_view plainView() const { return std::string_view(folded_.constData(), std::size_t(folded_.size())); }
+    std::string_view plainView() const
+    {
+        return std::string_view(folded_.constData(), std::size_t(folded_.size()));
+    }
 
     bool occursFoldedIn(QByteArrayView row) const
     {
         const auto sameFolded = [](char seen, char wanted) { return foldAscii(seen) == wanted; };
-        return std::search(row.begin(), row.end(), folded_.begin(), folded_.end(), sameFolded) != row.end();
+        return std::search(row.begin(), row.end(), folded_.begin(), folded_.end(), sameFolded)
+               != row.end();
     }
 
     QString text_;

@@ -6,17 +6,17 @@ namespace settings {
 
 // Every value the program remembers, one key each.
 enum class Key {
-    Lower,  // Text1 of the main window, the lowest possible number
-    Higher,  // Text2, the highest possible number
-    PicksToGenerate,  // Text3, the number of picks
-    NumbersPerPick,  // Text4, the numbers per pick
-    Prefix,  // Text5, the prefix for all picks
-    NumericalOrder,  // Check1
+    Lower,             // Text1 of the main window, the lowest possible number
+    Higher,            // Text2, the highest possible number
+    PicksToGenerate,   // Text3, the number of picks
+    NumbersPerPick,    // Text4, the numbers per pick
+    Prefix,            // Text5, the prefix for all picks
+    NumericalOrder,    // Check1
     NoDuplicatePicks,  // Check2
-    SortPicks,  // Check3
-    UniqueNumbers,  // Check4
-    Dashes,  // Check5
-    SearchText,  // Text1 of the search window
+    SortPicks,         // Check3
+    UniqueNumbers,     // Check4
+    Dashes,            // Check5
+    SearchText,        // Text1 of the search window
 };
 
 // The key's name in the store, spelled exactly as earlier versions stored it.

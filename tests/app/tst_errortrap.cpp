@@ -25,12 +25,14 @@ private Q_SLOTS:
 
 void TestErrorTrap::reportText()
 {
-    const QString path = app::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
+    const QString path =
+        app::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
     QCOMPARE(path, QStringLiteral("in Drawsmith2021/08/31.Form1.PushButton2_Click "));
-    QCOMPARE(app::errorReportText(QStringLiteral("Overflow"), path, 102),
-             QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line 102\r\r"
-                            "Please email screenshot of this message to ")
-                 + app::supportAddress());
+    QCOMPARE(
+        app::errorReportText(QStringLiteral("Overflow"), path, 102),
+        QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line 102\r\r"
+                       "Please email screenshot of this message to ")
+            + app::supportAddress());
     QVERIFY(app::supportAddress().contains(QLatin1Char('@')));
 }
 
@@ -44,7 +46,8 @@ void TestErrorTrap::reportBox()
     QCOMPARE(box.title, QStringLiteral("Application Error"));
     QCOMPARE(box.icon, platform::MsgIcon::Exclamation);
     QCOMPARE(box.buttons, platform::MsgButtons::Ok);
-    QVERIFY(box.text.startsWith(QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Lotto.getNumbers at line 100\r\r")));
+    QVERIFY(box.text.startsWith(
+        QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Lotto.getNumbers at line 100\r\r")));
 }
 
 void TestErrorTrap::failedStatementIsReportedAndNextRuns()
@@ -67,7 +70,8 @@ void TestErrorTrap::failedTestOpensGuardedBlock()
 {
     testing::TestServices services;
     app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
-    const bool held = trap.test(104, []() -> bool { throw RuntimeFailure(QStringLiteral("Type mismatch")); });
+    const bool held =
+        trap.test(104, []() -> bool { throw RuntimeFailure(QStringLiteral("Type mismatch")); });
     QVERIFY(held);
     QVERIFY(!trap.test(106, [] { return false; }));
     QCOMPARE(services.messageBox.boxes.size(), 1);
@@ -83,8 +87,10 @@ void TestErrorTrap::twoFailuresGiveTwoBoxesInOrder()
     trap(104, [] { throw RuntimeFailure(QStringLiteral("Second")); });
     const QStringList texts = services.messageBox.texts();
     QCOMPARE(texts.size(), 2);
-    QVERIFY(texts[0].startsWith(QStringLiteral("First\r\n")) && texts[0].contains(QStringLiteral("at line 100")));
-    QVERIFY(texts[1].startsWith(QStringLiteral("Second\r\n")) && texts[1].contains(QStringLiteral("at line 104")));
+    QVERIFY(texts[0].startsWith(QStringLiteral("First\r\n"))
+            && texts[0].contains(QStringLiteral("at line 100")));
+    QVERIFY(texts[1].startsWith(QStringLiteral("Second\r\n"))
+            && texts[1].contains(QStringLiteral("at line 104")));
 }
 
 void TestErrorTrap::outOfMemoryIsReported()
@@ -101,7 +107,8 @@ void TestErrorTrap::programEndIsNotTrapped()
 {
     testing::TestServices services;
     app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
-    QVERIFY_THROWS_EXCEPTION(platform::ProgramEnded, trap(160, [] { throw platform::ProgramEnded(); }));
+    QVERIFY_THROWS_EXCEPTION(platform::ProgramEnded,
+                             trap(160, [] { throw platform::ProgramEnded(); }));
     QVERIFY(services.messageBox.boxes.isEmpty());
 }
 
@@ -109,9 +116,12 @@ void TestErrorTrap::appTitle_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("four words") << "Alpha Beta Gamma Delta" << "Alpha Beta Gamma";
-    QTest::newRow("two words") << "Numorra Pro" << "Numorra";
-    QTest::newRow("single word") << "Numorra" << "Numorra";
+    QTest::newRow("four words") << "Alpha Beta Gamma Delta"
+                                << "Alpha Beta Gamma";
+    QTest::newRow("two words") << "Numorra Pro"
+                               << "Numorra";
+    QTest::newRow("single word") << "Numorra"
+                                 << "Numorra";
     // 50 characters; the first cut leaves 45, the second cuts at the space before "cccc".
     QTest::newRow("cut twice") << "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa bbbbbbbbb cccc"
                                << "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa";

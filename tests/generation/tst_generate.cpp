@@ -40,7 +40,8 @@ struct Window {
     }
     void options(std::initializer_list<bool> on)
     {
-        QCheckBox* const boxes[] = {form.Check1, form.Check2, form.Check3, form.Check4, form.Check5};
+        QCheckBox* const boxes[] = {form.Check1, form.Check2, form.Check3, form.Check4,
+                                    form.Check5};
         int i = 0;
         for (const bool tick : on)
             boxes[i++]->setChecked(tick);
@@ -113,22 +114,68 @@ void TestGenerate::validation_data()
     const QString tooMany = QStringLiteral("How Many Picks - Please keep to less than 32,000.");
     const QString notNumberPerPick = QStringLiteral("Number Of Numbers - Not a number");
     const QString atLeastOne = QStringLiteral("Number Of Numbers - Number must be at least 1.");
-    QTest::newRow("picks empty") << "1" << "42" << "" << "6" << true << notNumberPicks;
-    QTest::newRow("picks letters, per pick letters: first check only") << "1" << "42" << "abc" << "x" << true << notNumberPicks;
-    QTest::newRow("picks 32000") << "1" << "42" << "32000" << "6" << true << tooMany;
-    QTest::newRow("picks 32000 before per pick check") << "1" << "42" << "32000" << "abc" << true << tooMany;
-    QTest::newRow("per pick empty") << "1" << "42" << "10" << "" << true << notNumberPerPick;
-    QTest::newRow("per pick 0") << "1" << "42" << "10" << "0" << false << atLeastOne;
-    QTest::newRow("per pick 0.5 rounds to 0") << "1" << "42" << "10" << "0.5" << false << atLeastOne;
-    QTest::newRow("per pick negative") << "1" << "42" << "10" << "-3" << true << atLeastOne;
-    QTest::newRow("at least 1 before the range check") << "1" << "0" << "10" << "0" << true << atLeastOne;
-    QTest::newRow("7 of 1..6 without repeats") << "1" << "6" << "10" << "7" << true << kTooFewUnique;
-    QTest::newRow("rounded range too small") << "1.5" << "2.5" << "10" << "2" << true << kTooFewUnique;
-    QTest::newRow("6 of 1..6 without repeats") << "1" << "6" << "1" << "6" << true << kDone;
-    QTest::newRow("7 of 1..6 with repeats") << "1" << "6" << "1" << "7" << false << kDone;
-    QTest::newRow("per pick 0.6 rounds to 1") << "1" << "42" << "1" << "0.6" << false << kDone;
-    QTest::newRow("lowest above highest") << "10" << "1" << "10" << "6" << false
-                                          << QStringLiteral("Invalid range of numbers entered.");
+    QTest::newRow("picks empty") << "1"
+                                 << "42"
+                                 << ""
+                                 << "6" << true << notNumberPicks;
+    QTest::newRow("picks letters, per pick letters: first check only")
+        << "1"
+        << "42"
+        << "abc"
+        << "x" << true << notNumberPicks;
+    QTest::newRow("picks 32000") << "1"
+                                 << "42"
+                                 << "32000"
+                                 << "6" << true << tooMany;
+    QTest::newRow("picks 32000 before per pick check") << "1"
+                                                       << "42"
+                                                       << "32000"
+                                                       << "abc" << true << tooMany;
+    QTest::newRow("per pick empty") << "1"
+                                    << "42"
+                                    << "10"
+                                    << "" << true << notNumberPerPick;
+    QTest::newRow("per pick 0") << "1"
+                                << "42"
+                                << "10"
+                                << "0" << false << atLeastOne;
+    QTest::newRow("per pick 0.5 rounds to 0") << "1"
+                                              << "42"
+                                              << "10"
+                                              << "0.5" << false << atLeastOne;
+    QTest::newRow("per pick negative") << "1"
+                                       << "42"
+                                       << "10"
+                                       << "-3" << true << atLeastOne;
+    QTest::newRow("at least 1 before the range check") << "1"
+                                                       << "0"
+                                                       << "10"
+                                                       << "0" << true << atLeastOne;
+    QTest::newRow("7 of 1..6 without repeats") << "1"
+                                               << "6"
+                                               << "10"
+                                               << "7" << true << kTooFewUnique;
+    QTest::newRow("rounded range too small") << "1.5"
+                                             << "2.5"
+                                             << "10"
+                                             << "2" << true << kTooFewUnique;
+    QTest::newRow("6 of 1..6 without repeats") << "1"
+                                               << "6"
+                                               << "1"
+                                               << "6" << true << kDone;
+    QTest::newRow("7 of 1..6 with repeats") << "1"
+                                            << "6"
+                                            << "1"
+                                            << "7" << false << kDone;
+    QTest::newRow("per pick 0.6 rounds to 1") << "1"
+                                              << "42"
+                                              << "1"
+                                              << "0.6" << false << kDone;
+    QTest::newRow("lowest above highest")
+        << "10"
+        << "1"
+        << "10"
+        << "6" << false << QStringLiteral("Invalid range of numbers entered.");
 }
 
 void TestGenerate::validation()
@@ -171,12 +218,15 @@ void TestGenerate::invalidRangeComesAfterHourglass()
     w.fill({QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("6")});
     w.options({true, true, true, false, false});
     int pointerWhileShown = -1;
-    w.services.messageBox.onShow = [&](const testing::ShownBox&) { pointerWhileShown = w.form.mousePointer(); };
+    w.services.messageBox.onShow = [&](const testing::ShownBox&) {
+        pointerWhileShown = w.form.mousePointer();
+    };
     w.start();
     QCOMPARE(pointerWhileShown, int(platform::kHourglassPointer));
-    QCOMPARE(w.messages().first(),
-             QStringLiteral("Invalid range of numbers entered. Lowest must be lowest, highest must be "
-                            "highest. Please email support@numorra.example if you have any questions."));
+    QCOMPARE(
+        w.messages().first(),
+        QStringLiteral("Invalid range of numbers entered. Lowest must be lowest, highest must be "
+                       "highest. Please email support@numorra.example if you have any questions."));
     QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
 }
 
@@ -200,7 +250,8 @@ void TestGenerate::pickCountBelowOneMakesOnePick()
 void TestGenerate::halfPickCountRoundsUp()
 {
     Window w;
-    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("31999.5"), QStringLiteral("1")});
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("31999.5"),
+            QStringLiteral("1")});
     w.options({true, false, false, true, false});
     w.start();
     QCOMPARE(w.parameters().picksMade, 32000);
@@ -280,8 +331,9 @@ void TestGenerate::sortedListMergesRuns()
     w.start();
     w.draws(1, 42, {9, 40, 1});
     w.start();
-    QCOMPARE(w.rows(), (QStringList{QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("9"),
-                                    QStringLiteral("12"), QStringLiteral("30"), QStringLiteral("40")}));
+    QCOMPARE(w.rows(),
+             (QStringList{QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("9"),
+                          QStringLiteral("12"), QStringLiteral("30"), QStringLiteral("40")}));
 }
 
 void TestGenerate::unsortedListKeepsOrderMade()
@@ -293,8 +345,9 @@ void TestGenerate::unsortedListKeepsOrderMade()
     w.start();
     w.draws(1, 42, {9, 40, 1});
     w.start();
-    QCOMPARE(w.rows(), (QStringList{QStringLiteral("30"), QStringLiteral("7"), QStringLiteral("12"),
-                                    QStringLiteral("9"), QStringLiteral("40"), QStringLiteral("1")}));
+    QCOMPARE(w.rows(),
+             (QStringList{QStringLiteral("30"), QStringLiteral("7"), QStringLiteral("12"),
+                          QStringLiteral("9"), QStringLiteral("40"), QStringLiteral("1")}));
 }
 
 // Sorting is by the two-digit sort text, so it is numeric only up to two digits.
@@ -313,8 +366,10 @@ void TestGenerate::negativeRanges_data()
     QTest::addColumn<bool>("dashes");
     QTest::addColumn<QString>("pickText");
     QTest::addColumn<QString>("sortText");
-    QTest::newRow("spaces") << false << "-5 -4 -3" << "-05 -04 -03";
-    QTest::newRow("dashes") << true << "-5--4--3" << "-05--04--03";
+    QTest::newRow("spaces") << false << "-5 -4 -3"
+                            << "-05 -04 -03";
+    QTest::newRow("dashes") << true << "-5--4--3"
+                            << "-05--04--03";
 }
 
 void TestGenerate::negativeRanges()
@@ -390,7 +445,8 @@ void TestGenerate::noRepeatSwitchedOnForTooSmallRangeEndsRun()
     w.services.pump.at(2, [&] { w.form.Check4->setChecked(true); });
     w.start();
     QCOMPARE(w.messages().size(), 1);
-    QVERIFY(w.messages().first().contains(QStringLiteral("in Drawsmith2021/08/31.Lotto.getNumbers at line 116")));
+    QVERIFY(w.messages().first().contains(
+        QStringLiteral("in Drawsmith2021/08/31.Lotto.getNumbers at line 116")));
     QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Application Error"));
     QCOMPARE(w.form.ListView1->rowCount(), 0);
     QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
@@ -412,7 +468,8 @@ void TestGenerate::closingDuringRunEndsAtOnce()
 {
     Window w;
     w.form.show();
-    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1000"), QStringLiteral("6")});
+    w.fill(
+        {QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1000"), QStringLiteral("6")});
     w.services.pump.at(50, [&] { w.form.close(); });
     w.start();
     QVERIFY(platform::programEnding());
@@ -435,12 +492,13 @@ void TestGenerate::hourglassDuringRun()
 void TestGenerate::failedStatementIsReportedAndRunGoesOn()
 {
     Window w;
-    w.fill({QStringLiteral("1e20"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
+    w.fill(
+        {QStringLiteral("1e20"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
     w.options({true, true, true, false, false});
     w.start();
     QCOMPARE(w.messages().size(), 2);
-    QVERIFY(w.messages()[0].startsWith(
-        QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line 126\r\r")));
+    QVERIFY(w.messages()[0].startsWith(QStringLiteral(
+        "Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line 126\r\r")));
     QCOMPARE(w.messages()[1], kDone);
     QCOMPARE(w.parameters().lowestNumber, 0);  // keeps its previous content
     QCOMPARE(w.form.ListView1->rowCount(), 1);

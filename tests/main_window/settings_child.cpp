@@ -34,10 +34,15 @@ void edit(Form1& form)
 
 void show(const Form1& form)
 {
-    const QStringList values = {form.Text1->text(), form.Text2->text(), form.Text3->text(),
-                                form.Text4->text(), form.Text5->text(),
-                                QString::number(form.Check1->value()), QString::number(form.Check2->value()),
-                                QString::number(form.Check3->value()), QString::number(form.Check4->value()),
+    const QStringList values = {form.Text1->text(),
+                                form.Text2->text(),
+                                form.Text3->text(),
+                                form.Text4->text(),
+                                form.Text5->text(),
+                                QString::number(form.Check1->value()),
+                                QString::number(form.Check2->value()),
+                                QString::number(form.Check3->value()),
+                                QString::number(form.Check4->value()),
                                 QString::number(form.Check5->value())};
     std::puts(qPrintable(values.join(QLatin1Char('|'))));
 }

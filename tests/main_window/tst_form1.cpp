@@ -43,7 +43,10 @@ void writeCursorFile(const QString& path, int hotspotX, int hotspotY)
 }
 
 // The colour a control fills its background with.
-QColor background(const QWidget* widget) { return widget->palette().color(widget->backgroundRole()); }
+QColor background(const QWidget* widget)
+{
+    return widget->palette().color(widget->backgroundRole());
+}
 
 }  // namespace
 
@@ -104,13 +107,18 @@ void TestForm1::layout()
     QFETCH(QRect, pixels);
     testing::TestServices services;
     Form1 form;
-    const QMap<QString, QWidget*> controls = {
-        {QStringLiteral("PushButton3"), form.PushButton3}, {QStringLiteral("Frame1"), form.Frame1},
-        {QStringLiteral("Text1"), form.Text1},             {QStringLiteral("Frame4"), form.Frame4},
-        {QStringLiteral("PushButton4"), form.PushButton4}, {QStringLiteral("Check5"), form.Check5},
-        {QStringLiteral("Text5"), form.Text5},             {QStringLiteral("PushButton2"), form.PushButton2},
-        {QStringLiteral("ListView1"), form.ListView1},     {QStringLiteral("ProgressBar1"), form.ProgressBar1},
-        {QStringLiteral("PushButton1"), form.PushButton1}, {QStringLiteral("PushButton7"), form.PushButton7}};
+    const QMap<QString, QWidget*> controls = {{QStringLiteral("PushButton3"), form.PushButton3},
+                                              {QStringLiteral("Frame1"), form.Frame1},
+                                              {QStringLiteral("Text1"), form.Text1},
+                                              {QStringLiteral("Frame4"), form.Frame4},
+                                              {QStringLiteral("PushButton4"), form.PushButton4},
+                                              {QStringLiteral("Check5"), form.Check5},
+                                              {QStringLiteral("Text5"), form.Text5},
+                                              {QStringLiteral("PushButton2"), form.PushButton2},
+                                              {QStringLiteral("ListView1"), form.ListView1},
+                                              {QStringLiteral("ProgressBar1"), form.ProgressBar1},
+                                              {QStringLiteral("PushButton1"), form.PushButton1},
+                                              {QStringLiteral("PushButton7"), form.PushButton7}};
     QCOMPARE(controls.value(control)->geometry(), pixels);
     QCOMPARE(form.size(), QSize(1064, 453));
     QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -162,9 +170,10 @@ void TestForm1::designTimeStates()
     Form1 form;
     QCOMPARE(form.ProgressBar1->value(), 0);
     QCOMPARE(form.ProgressBar1->text(), QStringLiteral("Progress Bar"));
-    QCOMPARE(form.ListView1->toolTip(),
-             QStringLiteral("Double-click item to remove it. Move | line to right and out of window "
-                            "to reveal full names."));
+    QCOMPARE(
+        form.ListView1->toolTip(),
+        QStringLiteral("Double-click item to remove it. Move | line to right and out of window "
+                       "to reveal full names."));
 }
 
 void TestForm1::listColumns()
@@ -185,12 +194,11 @@ void TestForm1::tabOrderStartsOnCheck1()
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.Check1);
-    const QList<QWidget*> expected = {form.Text1,       form.Text2,       form.Text4,
-                                      form.Text3,       form.PushButton2, form.PushButton6,
-                                      form.PushButton9, form.PushButton1, form.PushButton3,
-                                      form.ListView1,   form.Check3,      form.Check2,
-                                      form.Check4,      form.PushButton4, form.Check5,
-                                      form.Text5,       form.PushButton5, form.PushButton7};
+    const QList<QWidget*> expected = {
+        form.Text1,       form.Text2,       form.Text4,       form.Text3,       form.PushButton2,
+        form.PushButton6, form.PushButton9, form.PushButton1, form.PushButton3, form.ListView1,
+        form.Check3,      form.Check2,      form.Check4,      form.PushButton4, form.Check5,
+        form.Text5,       form.PushButton5, form.PushButton7};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -237,8 +245,8 @@ void TestForm1::hoverLeavesHourglass()
     testing::TestServices services;
     Form1 form;
     form.setMousePointer(platform::kHourglassPointer);
-    for (QWidget* widget : std::initializer_list<QWidget*>{form.PushButton2, form.Frame1, form.Check1,
-                                                           form.ListView1->viewport(), &form}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             form.PushButton2, form.Frame1, form.Check1, form.ListView1->viewport(), &form}) {
         testing::moveMouseOver(widget);
         QCOMPARE(form.mousePointer(), int(platform::kHourglassPointer));
     }
@@ -285,16 +293,19 @@ void TestForm1::skinGivesButtonFace()
     skin.close();
     Form1 form;
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    for (const QWidget* widget : std::initializer_list<const QWidget*>{&form, form.Frame1, form.Frame2, form.Check3})
+    for (const QWidget* widget :
+         std::initializer_list<const QWidget*>{&form, form.Frame1, form.Frame2, form.Check3})
         QCOMPARE(background(widget), buttonFace);
-    QCOMPARE(form.Text1->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+    QCOMPARE(form.Text1->palette().color(QPalette::Base),
+             QApplication::palette().color(QPalette::Base));
 }
 
 void TestForm1::noSkinKeepsWhite()
 {
     testing::TestServices services;
     Form1 form;
-    for (const QWidget* widget : std::initializer_list<const QWidget*>{&form, form.Frame1, form.Frame2, form.Check3})
+    for (const QWidget* widget :
+         std::initializer_list<const QWidget*>{&form, form.Frame1, form.Frame2, form.Check3})
         QCOMPARE(background(widget), QColor(Qt::white));
 }
 

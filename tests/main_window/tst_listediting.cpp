@@ -15,8 +15,9 @@ namespace {
 
 const QString kDone = QStringLiteral("Done.");
 
-const QStringList kFive = {QStringLiteral("1 2 3"), QStringLiteral("4 5 6"), QStringLiteral("7 8 9"),
-                           QStringLiteral("10 11 12"), QStringLiteral("13 14 15")};
+const QStringList kFive = {QStringLiteral("1 2 3"), QStringLiteral("4 5 6"),
+                           QStringLiteral("7 8 9"), QStringLiteral("10 11 12"),
+                           QStringLiteral("13 14 15")};
 
 // The main window shown, with five rows in the order made.
 struct Window {
@@ -29,7 +30,8 @@ struct Window {
             form.ListView1->append(row, row);
         form.ListView1->itemText(1);  // the rows reach the view
     }
-    void generate(const QString& lowest, const QString& highest, const QString& picks, const QString& perPick)
+    void generate(const QString& lowest, const QString& highest, const QString& picks,
+                  const QString& perPick)
     {
         form.Text1->setText(lowest);
         form.Text2->setText(highest);
@@ -40,33 +42,43 @@ struct Window {
     QStringList rows() const { return testing::rowsOf(*form.ListView1); }
 };
 
-enum class Removal { DoubleClickRow, DoubleClickBelowRows, Delete, ShiftDelete, CtrlDelete, Backspace, LetterKey };
+enum class Removal {
+    DoubleClickRow,
+    DoubleClickBelowRows,
+    Delete,
+    ShiftDelete,
+    CtrlDelete,
+    Backspace,
+    LetterKey
+};
 
 void act(platform::ResultsList& list, Removal removal)
 {
     QWidget* viewport = list.viewport();
     switch (removal) {
-    case Removal::DoubleClickRow:
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, list.visualRect(list.QAbstractItemView::model()->index(0, 0)).center());
-        break;
-    case Removal::DoubleClickBelowRows:
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 5));
-        break;
-    case Removal::Delete:
-        QTest::keyClick(&list, Qt::Key_Delete);
-        break;
-    case Removal::ShiftDelete:
-        QTest::keyClick(&list, Qt::Key_Delete, Qt::ShiftModifier);
-        break;
-    case Removal::CtrlDelete:
-        QTest::keyClick(&list, Qt::Key_Delete, Qt::ControlModifier);
-        break;
-    case Removal::Backspace:
-        QTest::keyClick(&list, Qt::Key_Backspace);
-        break;
-    case Removal::LetterKey:
-        QTest::keyClick(&list, Qt::Key_D);
-        break;
+        case Removal::DoubleClickRow:
+            QTest::mouseDClick(
+                viewport, Qt::LeftButton, {},
+                list.visualRect(list.QAbstractItemView::model()->index(0, 0)).center());
+            break;
+        case Removal::DoubleClickBelowRows:
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 5));
+            break;
+        case Removal::Delete:
+            QTest::keyClick(&list, Qt::Key_Delete);
+            break;
+        case Removal::ShiftDelete:
+            QTest::keyClick(&list, Qt::Key_Delete, Qt::ShiftModifier);
+            break;
+        case Removal::CtrlDelete:
+            QTest::keyClick(&list, Qt::Key_Delete, Qt::ControlModifier);
+            break;
+        case Removal::Backspace:
+            QTest::keyClick(&list, Qt::Key_Backspace);
+            break;
+        case Removal::LetterKey:
+            QTest::keyClick(&list, Qt::Key_D);
+            break;
     }
 }
 
@@ -119,7 +131,8 @@ void TestListEditing::clearRefusedWhileGenerating()
     w.form.PushButton9->click();
     w.form.Check2->setChecked(false);
     w.services.pump.at(20, [&] { w.form.PushButton9->click(); });
-    w.generate(QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("10"), QStringLiteral("6"));
+    w.generate(QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("10"),
+               QStringLiteral("6"));
     QCOMPARE(w.form.ListView1->rowCount(), 10);
     QCOMPARE(w.services.messageBox.texts(), QStringList{kDone});
 }
@@ -214,8 +227,9 @@ void TestListEditing::help_data()
         << "It is recommended that you use a number less than 1000 otherwise the software will be "
            "slow to generate.\r\n\r\nAlso Number Of Numbers To Generate Per Pick must be less or "
            "equal to Highest Possible Number.";
-    QTest::newRow("? of picks") << "PushButton5"
-                                << "It is recommended to keep the number of picks to generate under 32,000.";
+    QTest::newRow("? of picks")
+        << "PushButton5"
+        << "It is recommended to keep the number of picks to generate under 32,000.";
 }
 
 void TestListEditing::help()
@@ -223,9 +237,10 @@ void TestListEditing::help()
     QFETCH(QString, button);
     QFETCH(QString, message);
     Window w;
-    const QMap<QString, QPushButton*> buttons = {{QStringLiteral("PushButton3"), w.form.PushButton3},
-                                                 {QStringLiteral("PushButton4"), w.form.PushButton4},
-                                                 {QStringLiteral("PushButton5"), w.form.PushButton5}};
+    const QMap<QString, QPushButton*> buttons = {
+        {QStringLiteral("PushButton3"), w.form.PushButton3},
+        {QStringLiteral("PushButton4"), w.form.PushButton4},
+        {QStringLiteral("PushButton5"), w.form.PushButton5}};
     buttons.value(button)->click();
     QCOMPARE(w.services.messageBox.boxes.size(), 1);
     const testing::ShownBox& box = w.services.messageBox.boxes.first();
@@ -251,9 +266,11 @@ void TestListEditing::helpWorksDuringRun()
     Window w;
     w.services.pump.at(5, [&] { w.form.PushButton5->click(); });
     w.generate(QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("3"), QStringLiteral("6"));
-    QCOMPARE(w.services.messageBox.texts(),
-             (QStringList{QStringLiteral("It is recommended to keep the number of picks to generate under 32,000."),
-                          kDone}));
+    QCOMPARE(
+        w.services.messageBox.texts(),
+        (QStringList{QStringLiteral(
+                         "It is recommended to keep the number of picks to generate under 32,000."),
+                     kDone}));
     QCOMPARE(w.form.ListView1->rowCount(), 8);
 }
 

@@ -11,7 +11,9 @@ namespace {
 
 QString stored(const testing::TestServices& services, const QString& key)
 {
-    return QSettings(services.settingsFile(), QSettings::IniFormat).value(QStringLiteral("Numorra/") + key).toString();
+    return QSettings(services.settingsFile(), QSettings::IniFormat)
+        .value(QStringLiteral("Numorra/") + key)
+        .toString();
 }
 
 QStringList storedKeys(const testing::TestServices& services)
@@ -29,7 +31,10 @@ void store(const testing::TestServices& services, const QString& key, const QStr
     raw.setValue(QStringLiteral("Numorra/") + key, value);
 }
 
-QString child() { return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_child"); }
+QString child()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/settings_child");
+}
 
 }  // namespace
 
@@ -62,9 +67,10 @@ void TestRemembered::firstStart()
         QCOMPARE(option->value(), 1);
     QCOMPARE(form.Check5->value(), 0);
     // Only the values that differ from the design were written back.
-    QCOMPARE(storedKeys(services), (QStringList{QStringLiteral("Check5"), QStringLiteral("Higher"),
-                                                QStringLiteral("Lower"), QStringLiteral("No of Numbers"),
-                                                QStringLiteral("No. to Generate")}));
+    QCOMPARE(
+        storedKeys(services),
+        (QStringList{QStringLiteral("Check5"), QStringLiteral("Higher"), QStringLiteral("Lower"),
+                     QStringLiteral("No of Numbers"), QStringLiteral("No. to Generate")}));
     QVERIFY(services.messageBox.boxes.isEmpty());
 }
 

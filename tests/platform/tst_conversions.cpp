@@ -123,7 +123,8 @@ void TestConversions::roundToInt32_data()
     QTest::newRow("31999.5 to 32000") << 31999.5 << 32000;
     QTest::newRow("max") << 2147483647.0 << std::numeric_limits<int>::max();
     QTest::newRow("min") << -2147483648.0 << std::numeric_limits<int>::min();
-    QTest::newRow("min - 0.5 rounds to even min") << -2147483648.5 << std::numeric_limits<int>::min();
+    QTest::newRow("min - 0.5 rounds to even min")
+        << -2147483648.5 << std::numeric_limits<int>::min();
 }
 
 void TestConversions::roundToInt32()
@@ -190,13 +191,20 @@ void TestConversions::formats_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("twoDigit");
-    QTest::newRow("7") << 7 << "7" << "07";
-    QTest::newRow("0") << 0 << "0" << "00";
-    QTest::newRow("42") << 42 << "42" << "42";
-    QTest::newRow("123") << 123 << "123" << "123";
-    QTest::newRow("-5") << -5 << "-5" << "-05";
-    QTest::newRow("-12") << -12 << "-12" << "-12";
-    QTest::newRow("min") << std::numeric_limits<int>::min() << "-2147483648" << "-2147483648";
+    QTest::newRow("7") << 7 << "7"
+                       << "07";
+    QTest::newRow("0") << 0 << "0"
+                       << "00";
+    QTest::newRow("42") << 42 << "42"
+                        << "42";
+    QTest::newRow("123") << 123 << "123"
+                         << "123";
+    QTest::newRow("-5") << -5 << "-5"
+                        << "-05";
+    QTest::newRow("-12") << -12 << "-12"
+                         << "-12";
+    QTest::newRow("min") << std::numeric_limits<int>::min() << "-2147483648"
+                         << "-2147483648";
 }
 
 void TestConversions::formats()

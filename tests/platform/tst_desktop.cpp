@@ -65,7 +65,8 @@ void TestDesktop::buttonFaceReachesIntoFrames()
     const QColor buttonBefore = button->palette().color(QPalette::Button);
     platform::ApplyButtonFaceColors(window);
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    for (const QWidget* widget : std::initializer_list<const QWidget*>{&window, frame, check, option}) {
+    for (const QWidget* widget :
+         std::initializer_list<const QWidget*>{&window, frame, check, option}) {
         QCOMPARE(widget->palette().color(widget->backgroundRole()), buttonFace);
         QVERIFY(widget->autoFillBackground());
     }
@@ -81,8 +82,10 @@ void TestDesktop::dialogFilter_data()
     QTest::addColumn<QString>("filter");
     QTest::newRow("save filter") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"
                                  << "Text Files (*.txt);;All Files (*.*)";
-    QTest::newRow("without trailing bar") << "Text Files (*.txt)|*.txt" << "Text Files (*.txt)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("without trailing bar") << "Text Files (*.txt)|*.txt"
+                                          << "Text Files (*.txt)";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestDesktop::dialogFilter()
@@ -96,10 +99,14 @@ void TestDesktop::lineBreaks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("two carriage returns") << "a\r\rb" << "a\n\nb";
-    QTest::newRow("CR LF pairs") << "a\r\n\r\nb" << "a\n\nb";
-    QTest::newRow("mixed") << "a\r\nb\r\rc" << "a\nb\n\nc";
-    QTest::newRow("no breaks") << "Done." << "Done.";
+    QTest::newRow("two carriage returns") << "a\r\rb"
+                                          << "a\n\nb";
+    QTest::newRow("CR LF pairs") << "a\r\n\r\nb"
+                                 << "a\n\nb";
+    QTest::newRow("mixed") << "a\r\nb\r\rc"
+                           << "a\nb\n\nc";
+    QTest::newRow("no breaks") << "Done."
+                               << "Done.";
 }
 
 void TestDesktop::lineBreaks()

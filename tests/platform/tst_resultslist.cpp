@@ -189,10 +189,9 @@ void TestResultsList::rowsStandInSortedOrder_data()
         << QStringList{"07", "03", "07", "03"} << 0 << -1 << "bdac";
     QTest::newRow("text order, not numeric") << QStringList{"05 99", "05 100"} << 0 << -1 << "ba";
     QTest::newRow("prefix first") << QStringList{"05 1", "05"} << 0 << -1 << "ba";
-    QTest::newRow("ASCII letters ignore case") << QStringList{"b", "A", "a", "B"} << 0 << -1
-                                               << "bcad";
-    QTest::newRow("non-ASCII after ASCII")
-        << QStringList{"\u00e9", "z", "e"} << 0 << -1 << "cba";
+    QTest::newRow("ASCII letters ignore case")
+        << QStringList{"b", "A", "a", "B"} << 0 << -1 << "bcad";
+    QTest::newRow("non-ASCII after ASCII") << QStringList{"\u00e9", "z", "e"} << 0 << -1 << "cba";
     QTest::newRow("non-ASCII letters keep case")
         << QStringList{"\u00e9", "\u00c9"} << 0 << -1 << "ba";
     QTest::newRow("switching on orders existing rows")
@@ -200,10 +199,11 @@ void TestResultsList::rowsStandInSortedOrder_data()
     QTest::newRow("switching on keeps equal keys in their order")
         << QStringList{"2", "1", "2", "1"} << 4 << -1 << "bdac";
     QTest::newRow("switching on ignores ASCII case") << QStringList{"X1", "x0"} << 2 << -1 << "ba";
-    QTest::newRow("switching on puts a prefix first") << QStringList{"05 1", "05"} << 2 << -1 << "ba";
+    QTest::newRow("switching on puts a prefix first")
+        << QStringList{"05 1", "05"} << 2 << -1 << "ba";
     QTest::newRow("switching on compares past sixteen bytes")
-        << QStringList{"01 02 03 04 05 07 09", "01 02 03 04 05 06 10", "01 02 03 04 05 06 09"}
-        << 3 << -1 << "cba";
+        << QStringList{"01 02 03 04 05 07 09", "01 02 03 04 05 06 10", "01 02 03 04 05 06 09"} << 3
+        << -1 << "cba";
     QTest::newRow("rows appended after switching on take their places")
         << QStringList{"3", "1", "4", "2", "0"} << 2 << -1 << "ebdac";
     QTest::newRow("unsorted rows keep append order")
@@ -318,8 +318,7 @@ void TestResultsList::matchesReferenceList_data()
     QTest::newRow("unsorted") << 1u << false << 0 << 3000 << QList<double>{5, 3, 0, 0.02};
     QTest::newRow("sorted past several blocks")
         << 2u << true << 2500 << 2000 << QList<double>{5, 2, 0, 0};
-    QTest::newRow("sorting switched") << 3u << false << 0 << 3000
-                                      << QList<double>{5, 3, 0.3, 0.02};
+    QTest::newRow("sorting switched") << 3u << false << 0 << 3000 << QList<double>{5, 3, 0.3, 0.02};
     QTest::newRow("removals after growth")
         << 4u << true << 3000 << 3000 << QList<double>{1, 4, 0, 0};
 }
@@ -353,9 +352,9 @@ void TestResultsList::matchesReferenceList()
         if (kind == Append) {
             const QString text = randomText();
             list.append(text, text);
-            const auto place = list.sorted()
-                ? std::upper_bound(reference.begin(), reference.end(), text, keyLess)
-                : reference.end();
+            const auto place =
+                list.sorted() ? std::upper_bound(reference.begin(), reference.end(), text, keyLess)
+                              : reference.end();
             reference.insert(place, text);
         } else if (kind == Remove && !reference.isEmpty()) {
             const int row = std::uniform_int_distribution<int>(1, int(reference.size()))(random);

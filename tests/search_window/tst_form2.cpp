@@ -20,7 +20,8 @@ const QString kDone = QStringLiteral("Done.");
 struct Windows {
     testing::TestServices services;
     Form1 main;
-    explicit Windows(const QStringList& picks = {QStringLiteral("5 12 33"), QStringLiteral("15 20 41"),
+    explicit Windows(const QStringList& picks = {QStringLiteral("5 12 33"),
+                                                 QStringLiteral("15 20 41"),
                                                  QStringLiteral("1 2 3")})
     {
         main.show();
@@ -74,7 +75,8 @@ void TestForm2::openingNeedsPicks()
     Windows w{QStringList()};
     QCOMPARE(w.open(), nullptr);
     QCOMPARE(w.services.messageBox.texts(),
-             QStringList{QStringLiteral("Please generate picks first before using this search feature.")});
+             QStringList{
+                 QStringLiteral("Please generate picks first before using this search feature.")});
     QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Numorra"));
     QVERIFY(w.main.isVisible());
 }
@@ -112,7 +114,8 @@ void TestForm2::layout()
     QCOMPARE(form->ListView1->columnCount(), 1);
     QCOMPARE(form->ListView1->columnHeader(1), QStringLiteral("Results"));
     QCOMPARE(form->ListView1->columnWidth(0), 466);
-    QVERIFY(form->ListView1->toolTip().startsWith(QStringLiteral("Double-click item to remove it.")));
+    QVERIFY(
+        form->ListView1->toolTip().startsWith(QStringLiteral("Double-click item to remove it.")));
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     QCOMPARE(form->palette().color(form->backgroundRole()), buttonFace);
     QCOMPARE(form->Frame1->palette().color(form->Frame1->backgroundRole()), buttonFace);
@@ -167,7 +170,9 @@ void TestForm2::hourglassUntilDone()
     Windows w;
     Form2* form = w.open();
     int pointerAtDone = -1;
-    w.services.messageBox.onShow = [&](const testing::ShownBox&) { pointerAtDone = form->mousePointer(); };
+    w.services.messageBox.onShow = [&](const testing::ShownBox&) {
+        pointerAtDone = form->mousePointer();
+    };
     w.search(QStringLiteral("1"));
     QCOMPARE(pointerAtDone, int(platform::kHourglassPointer));
     QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
@@ -243,7 +248,8 @@ void TestForm2::clearAndRemove()
     form->ListView1->selectRow(2);
     QTest::keyClick(form->ListView1, Qt::Key_Delete);
     QCOMPARE(testing::rowsOf(*form->ListView1),
-             (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5")}));
+             (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"),
+                          QStringLiteral("5")}));
     form->ListView1->selectRow(0);
     QTest::keyClick(form->ListView1, Qt::Key_A);
     QTest::keyClick(form->ListView1, Qt::Key_Backspace);
@@ -287,14 +293,16 @@ void TestForm2::messages_data()
 {
     QTest::addColumn<bool>("help");
     QTest::addColumn<QString>("message");
-    QTest::newRow("?") << false
-                       << "Enter one number or multiple numbers to search for. Please include spaces (or "
-                          "dashes) where necessary.";
-    QTest::newRow("Help") << true
-                          << "You can use this feature to search for a winning pick. It is recommended that "
-                             "you search for one number first then search for two numbers with space (or "
-                             "dash) to see the results to make sure you know how to enter the search text "
-                             "properly.";
+    QTest::newRow("?")
+        << false
+        << "Enter one number or multiple numbers to search for. Please include spaces (or "
+           "dashes) where necessary.";
+    QTest::newRow("Help")
+        << true
+        << "You can use this feature to search for a winning pick. It is recommended that "
+           "you search for one number first then search for two numbers with space (or "
+           "dash) to see the results to make sure you know how to enter the search text "
+           "properly.";
 }
 
 void TestForm2::messages()

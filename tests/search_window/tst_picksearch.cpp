@@ -37,7 +37,8 @@ void TestPickSearch::terms_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("terms");
     QTest::newRow("one term") << "3 23" << QStringList{QStringLiteral("3 23")};
-    QTest::newRow("two terms") << "3 23,7" << QStringList{QStringLiteral("3 23"), QStringLiteral("7")};
+    QTest::newRow("two terms") << "3 23,7"
+                               << QStringList{QStringLiteral("3 23"), QStringLiteral("7")};
     QTest::newRow("space kept") << "3, 7" << QStringList{QStringLiteral("3"), QStringLiteral(" 7")};
     QTest::newRow("trailing comma") << "3," << QStringList{QStringLiteral("3"), QString()};
     QTest::newRow("only commas") << ",," << QStringList{QString(), QString(), QString()};
@@ -55,33 +56,38 @@ void TestPickSearch::search_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("results");
-    const QStringList three = {QStringLiteral("5 12 33"), QStringLiteral("15 20 41"), QStringLiteral("1 2 3")};
+    const QStringList three = {QStringLiteral("5 12 33"), QStringLiteral("15 20 41"),
+                               QStringLiteral("1 2 3")};
     QTest::newRow("5 in two picks") << three << "5" << QStringList{three[0], three[1]};
-    QTest::newRow("one row per matching term") << three << "5,12" << QStringList{three[0], three[0], three[1]};
+    QTest::newRow("one row per matching term")
+        << three << "5,12" << QStringList{three[0], three[0], three[1]};
     QTest::newRow("term with leading space")
         << QStringList{QStringLiteral("5 12 33"), QStringLiteral("12 20 41")} << "5, 12"
         << QStringList{QStringLiteral("5 12 33"), QStringLiteral("5 12 33")};
     QTest::newRow("empty term matches every row")
         << three << "5," << QStringList{three[0], three[0], three[1], three[1], three[2]};
     QTest::newRow("space matches picks with a space")
-        << QStringList{QStringLiteral("7"), QStringLiteral("1 2")} << " " << QStringList{QStringLiteral("1 2")};
+        << QStringList{QStringLiteral("7"), QStringLiteral("1 2")} << " "
+        << QStringList{QStringLiteral("1 2")};
     QTest::newRow("a term is text, not a number")
-        << QStringList{QStringLiteral("13 24 35"), QStringLiteral("3 8 9"), QStringLiteral("4 6 8")} << "3"
-        << QStringList{QStringLiteral("13 24 35"), QStringLiteral("3 8 9")};
+        << QStringList{QStringLiteral("13 24 35"), QStringLiteral("3 8 9"), QStringLiteral("4 6 8")}
+        << "3" << QStringList{QStringLiteral("13 24 35"), QStringLiteral("3 8 9")};
     QTest::newRow("3 2 inside 3 21") << QStringList{QStringLiteral("3 21 40")} << "3 2"
                                      << QStringList{QStringLiteral("3 21 40")};
-    QTest::newRow("separators are not normalised") << QStringList{QStringLiteral("3-21-40")} << "3 21"
-                                                   << QStringList();
+    QTest::newRow("separators are not normalised")
+        << QStringList{QStringLiteral("3-21-40")} << "3 21" << QStringList();
     QTest::newRow("letters ignore case") << QStringList{QStringLiteral("ABC  3 8 9")} << "abc"
                                          << QStringList{QStringLiteral("ABC  3 8 9")};
     QTest::newRow("non-ASCII letters ignore case")
-        << QStringList{QStringLiteral("\u00c9t\u00e9  1 2"), QStringLiteral("ete  1 2")} << QStringLiteral("\u00c9T\u00c9")
-        << QStringList{QStringLiteral("\u00c9t\u00e9  1 2")};
-    QTest::newRow("ASCII term in a non-ASCII row") << QStringList{QStringLiteral("\u00c9  1 22")} << "22"
-                                                   << QStringList{QStringLiteral("\u00c9  1 22")};
-    QTest::newRow("term longer than row") << QStringList{QStringLiteral("1 2")} << "1 2 3" << QStringList();
-    QTest::newRow("match at the very end") << QStringList{QStringLiteral("1 2 39")} << "39"
-                                           << QStringList{QStringLiteral("1 2 39")};
+        << QStringList{QStringLiteral("\u00c9t\u00e9  1 2"), QStringLiteral("ete  1 2")}
+        << QStringLiteral("\u00c9T\u00c9") << QStringList{QStringLiteral("\u00c9t\u00e9  1 2")};
+    QTest::newRow("ASCII term in a non-ASCII row")
+        << QStringList{QStringLiteral("\u00c9  1 22")} << "22"
+        << QStringList{QStringLiteral("\u00c9  1 22")};
+    QTest::newRow("term longer than row")
+        << QStringList{QStringLiteral("1 2")} << "1 2 3" << QStringList();
+    QTest::newRow("match at the very end")
+        << QStringList{QStringLiteral("1 2 39")} << "39" << QStringList{QStringLiteral("1 2 39")};
     QTest::newRow("sort text is not searched") << three << "sort" << QStringList();
     QTest::newRow("no rows") << QStringList() << "5" << QStringList();
 }
@@ -108,7 +114,8 @@ void TestPickSearch::removedAndSortedRows()
     list.removeAt(3);  // "5 6"
     const platform::ListSnapshot snapshot = list.snapshot();
     QStringList out;
-    for (const QByteArrayView text : search::findPicks(snapshot, search::searchTerms(QStringLiteral("5"))))
+    for (const QByteArrayView text :
+         search::findPicks(snapshot, search::searchTerms(QStringLiteral("5"))))
         out << QString::fromUtf8(text);
     QCOMPARE(out, (QStringList{QStringLiteral("1 5"), QStringLiteral("9 15")}));
 

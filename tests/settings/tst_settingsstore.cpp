@@ -37,17 +37,28 @@ void TestSettingsStore::keyTable_data()
     QTest::addColumn<Key>("key");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("defaultValue");
-    QTest::newRow("Lower") << Key::Lower << "Lower" << "1";
-    QTest::newRow("Higher") << Key::Higher << "Higher" << "42";
-    QTest::newRow("picks") << Key::PicksToGenerate << "No. to Generate" << "10";
-    QTest::newRow("per pick") << Key::NumbersPerPick << "No of Numbers" << "6";
-    QTest::newRow("prefix") << Key::Prefix << "Text5" << "";
-    QTest::newRow("option 1") << Key::NumericalOrder << "Numerical Order" << "1";
-    QTest::newRow("option 2") << Key::NoDuplicatePicks << "Check2" << "1";
-    QTest::newRow("option 3") << Key::SortPicks << "Check3" << "1";
-    QTest::newRow("option 4") << Key::UniqueNumbers << "Check4" << "1";
-    QTest::newRow("option 5") << Key::Dashes << "Check5" << "0";
-    QTest::newRow("search text") << Key::SearchText << "Form2Text1" << "";
+    QTest::newRow("Lower") << Key::Lower << "Lower"
+                           << "1";
+    QTest::newRow("Higher") << Key::Higher << "Higher"
+                            << "42";
+    QTest::newRow("picks") << Key::PicksToGenerate << "No. to Generate"
+                           << "10";
+    QTest::newRow("per pick") << Key::NumbersPerPick << "No of Numbers"
+                              << "6";
+    QTest::newRow("prefix") << Key::Prefix << "Text5"
+                            << "";
+    QTest::newRow("option 1") << Key::NumericalOrder << "Numerical Order"
+                              << "1";
+    QTest::newRow("option 2") << Key::NoDuplicatePicks << "Check2"
+                              << "1";
+    QTest::newRow("option 3") << Key::SortPicks << "Check3"
+                              << "1";
+    QTest::newRow("option 4") << Key::UniqueNumbers << "Check4"
+                              << "1";
+    QTest::newRow("option 5") << Key::Dashes << "Check5"
+                              << "0";
+    QTest::newRow("search text") << Key::SearchText << "Form2Text1"
+                                 << "";
 }
 
 void TestSettingsStore::keyTable()

@@ -88,10 +88,7 @@ static platform::Services doublesOf(TestServices& t)
     return s;
 }
 
-TestServices::TestServices()
-    : override_(doublesOf(*this)), settingsRedirect_(settingsFile())
-{
-}
+TestServices::TestServices() : override_(doublesOf(*this)), settingsRedirect_(settingsFile()) {}
 
 QString TestServices::settingsFile() const
 {

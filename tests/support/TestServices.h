@@ -27,8 +27,8 @@ struct ShownBox {
 // script is empty). An action can run while a box "shows", as a user would act then.
 class RecordingMessageBox : public platform::MessageBoxService {
 public:
-    platform::MsgAnswer show(const QString& text, const QString& title, platform::MsgButtons buttons,
-                             platform::MsgIcon icon) override;
+    platform::MsgAnswer show(const QString& text, const QString& title,
+                             platform::MsgButtons buttons, platform::MsgIcon icon) override;
     QList<ShownBox> boxes;
     std::deque<platform::MsgAnswer> answers;
     std::function<void(const ShownBox&)> onShow;
