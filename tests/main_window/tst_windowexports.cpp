@@ -34,6 +34,16 @@ struct Windows {
         main.ListView1->append(QStringLiteral("1 2 3"), QStringLiteral("01 02 03"));
         main.ListView1->append(QStringLiteral("10 20 30"), QStringLiteral("10 20 30"));
     }
+    // The search window holding 3,000 results, long enough for a save to yield a dozen
+    // times, with the next save going to `file`.
+    Form2* searchWindowAboutToSaveManyRows()
+    {
+        for (int i = 0; i < 3000; ++i)
+            main.ListView1->append(QStringLiteral("7 %1").arg(i), QString());
+        Form2* form = searchFor(QStringLiteral("7"));
+        services.saveDialog.names = {file};
+        return form;
+    }
     Form2* searchFor(const QString& text)
     {
         main.PushButton7->click();
@@ -130,10 +140,7 @@ void TestWindowExports::listStaysWhileMainWindowSaves()
 void TestWindowExports::searchWindowStaysOpenWhileSaving()
 {
     Windows w;
-    for (int i = 0; i < 3000; ++i)
-        w.main.ListView1->append(QStringLiteral("7 %1").arg(i), QString());
-    Form2* form = w.searchFor(QStringLiteral("7"));
-    w.services.saveDialog.names = {w.file};
+    Form2* form = w.searchWindowAboutToSaveManyRows();
     bool closed = true;
     w.services.pump.at(3, [&] { closed = form->close(); });
     form->PushButton4->click();
@@ -149,10 +156,7 @@ void TestWindowExports::searchWindowStaysOpenWhileSaving()
 void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
 {
     Windows w;
-    for (int i = 0; i < 3000; ++i)
-        w.main.ListView1->append(QStringLiteral("7 %1").arg(i), QString());
-    Form2* form = w.searchFor(QStringLiteral("7"));
-    w.services.saveDialog.names = {w.file};
+    Form2* form = w.searchWindowAboutToSaveManyRows();
     bool closed = true;
     w.services.pump.at(2, [&] { form->PushButton2->click(); });
     w.services.pump.at(4, [&] {
