@@ -100,6 +100,8 @@ private Q_SLOTS:
     void closingDuringRunEndsAtOnce();
     void hourglassDuringRun();
     void failedStatementIsReportedAndRunGoesOn();
+    void everyOptionCombination_data();
+    void everyOptionCombination();
 };
 
 void TestGenerate::validation_data()
@@ -502,6 +504,54 @@ void TestGenerate::failedStatementIsReportedAndRunGoesOn()
     QCOMPARE(w.messages()[1], kDone);
     QCOMPARE(w.parameters().lowestNumber, 0);  // keeps its previous content
     QCOMPARE(w.form.ListView1->rowCount(), 1);
+}
+
+void TestGenerate::everyOptionCombination_data()
+{
+    QTest::addColumn<int>("options");  // bit i set: option i + 1 ticked
+    for (int options = 0; options < 32; ++options)
+        QTest::newRow(qPrintable(QStringLiteral("options %1").arg(options, 5, 2, QLatin1Char('0'))))
+            << options;
+}
+
+// Whatever the options, a run of 30 picks of four numbers from 1 to 9 gives rows that
+// keep every promise the ticked options make.
+void TestGenerate::everyOptionCombination()
+{
+    QFETCH(int, options);
+    const auto on = [&](int option) { return (options >> (option - 1)) & 1; };
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("30"), QStringLiteral("4")});
+    w.options({bool(on(1)), bool(on(2)), bool(on(3)), bool(on(4)), bool(on(5))});
+    w.form.Text5->setText(QStringLiteral("P"));
+    w.start();
+    QCOMPARE(w.messages(), QStringList{kDone});
+    QCOMPARE(w.parameters().picksMade, 30);
+    const QStringList rows = w.rows();
+    const QStringList sortTexts = w.sortTexts();
+    if (on(2))
+        QCOMPARE(QSet<QString>(rows.begin(), rows.end()).size(), rows.size());
+    else
+        QCOMPARE(rows.size(), 30);
+    const QChar separator = on(5) ? u'-' : u' ';
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        QVERIFY2(rows[r].startsWith(QStringLiteral("P  ")), qPrintable(rows[r]));
+        const QStringList numbers = rows[r].mid(3).split(separator);
+        QCOMPARE(numbers.size(), 4);
+        QStringList twoDigit;
+        for (qsizetype i = 0; i < numbers.size(); ++i) {
+            const int n = numbers[i].toInt();
+            QVERIFY(n >= 1 && n <= 9);
+            twoDigit << QStringLiteral("0%1").arg(n);
+            if (on(1) && i > 0)
+                QVERIFY(numbers[i - 1].toInt() <= n);
+            if (on(4))
+                QCOMPARE(numbers.count(numbers[i]), 1);
+        }
+        QCOMPARE(sortTexts[r], QStringLiteral("P  ") + twoDigit.join(separator));
+        if (on(3) && r > 0)
+            QVERIFY(sortTexts[r - 1].compare(sortTexts[r], Qt::CaseInsensitive) <= 0);
+    }
 }
 
 QTEST_MAIN(TestGenerate)
