@@ -1,5 +1,7 @@
 #include "AppTitle.h"
 
+#include "Services.h"
+
 namespace app {
 
 namespace {
@@ -38,5 +40,7 @@ QString deriveAppTitle(const QString& name)
 void SetAppTitle(const QString& name) { currentTitle() = deriveAppTitle(name); }
 
 QString appTitle() { return currentTitle(); }
+
+void showMessage(const QString& text) { platform::msgBox(text, appTitle()); }
 
 }  // namespace app

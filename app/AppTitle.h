@@ -19,4 +19,7 @@ void SetAppTitle(const QString& name);
 // SetAppTitle has run.
 QString appTitle();
 
+// A plain message: the text alone, one OK button, no icon, the application title.
+void showMessage(const QString& text);
+
 }  // namespace app

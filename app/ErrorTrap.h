@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppTitle.h"
 #include "RuntimeFailure.h"
 
 #include <QString>
@@ -33,6 +34,12 @@ public:
     void operator()(int line, Statement&& statement)
     {
         guarded(line, std::forward<Statement>(statement));
+    }
+
+    // A plain message (see showMessage) shown as a numbered statement.
+    void say(int line, const QString& message)
+    {
+        guarded(line, [&] { showMessage(message); });
     }
 
     // The test at the head of an if or a loop. A test that fails is reported and then

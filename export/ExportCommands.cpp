@@ -21,11 +21,6 @@ namespace {
 
 using ListWriter = std::function<void(const platform::ListSnapshot& list, const QString& fileName)>;
 
-void say(app::ErrorTrap& trap, int line, const QString& message)
-{
-    trap(line, [&] { platform::msgBox(message, app::appTitle()); });
-}
-
 // Lines 100 to 120 of both save commands: the file to write, or empty when the user
 // cancels the dialog or will not replace an existing file.
 QString askFileToWrite(app::ErrorTrap& trap)
@@ -92,7 +87,7 @@ void saveMainWindowList(ExportWindow& window, platform::ProgressBar& progressBar
                                     SaveListViewToTextFile(list, fileName, &progressBar);
                                 });
     if (saved)
-        say(trap, 128, QStringLiteral("Done."));
+        trap.say(128, QStringLiteral("Done."));
 }
 
 void saveSearchWindowList(ExportWindow& window)
@@ -106,7 +101,8 @@ void copyWindowList(const QString& module, const QString& procedure,
 {
     app::ErrorTrap trap(module, procedure);
     trap(100, [&] { CopyListViewToClipboardTab(list, true); });
-    say(trap, 102,
+    trap.say(
+        102,
         QStringLiteral("Results have been copied to the clipboard.") + QStringLiteral("\r\r")
             + QStringLiteral("Click a text area where you normally type and press Ctrl+V to paste "
                              "the clipboard."));

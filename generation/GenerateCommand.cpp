@@ -33,11 +33,6 @@ QString invalidRangeMessage()
 
 GenerateCommand::GenerateCommand(MainWindowView& window) : window_(window), lotto_(window) {}
 
-void GenerateCommand::say(app::ErrorTrap& trap, int line, const QString& message)
-{
-    trap(line, [&] { platform::msgBox(message, app::appTitle()); });
-}
-
 void GenerateCommand::run()
 {
     if (generationRunning_)  // line 100
@@ -54,21 +49,21 @@ bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
     const QString picks = window_.fieldText(kPicks);
     const QString perPick = window_.fieldText(kNumbersPerPick);
     if (trap.test(104, [&] { return !platform::isNumeric(picks); })) {
-        say(trap, 106, QStringLiteral("How Many Pics - Not a number"));
+        trap.say(106, QStringLiteral("How Many Pics - Not a number"));
         return false;
     }
     // The limit applies to the value as typed, before rounding.
     if (trap.test(108, [&] { return *platform::numericValue(picks) >= kPickLimit; })) {
-        say(trap, 110, QStringLiteral("How Many Picks - Please keep to less than 32,000."));
+        trap.say(110, QStringLiteral("How Many Picks - Please keep to less than 32,000."));
         return false;
     }
     if (trap.test(112, [&] { return !platform::isNumeric(perPick); })) {
-        say(trap, 114, QStringLiteral("Number Of Numbers - Not a number"));
+        trap.say(114, QStringLiteral("Number Of Numbers - Not a number"));
         return false;
     }
     // A pick needs at least one number; the count is compared as it will round.
     if (trap.test(116, [&] { return std::nearbyint(*platform::numericValue(perPick)) < 1; })) {
-        say(trap, 118, QStringLiteral("Number Of Numbers - Number must be at least 1."));
+        trap.say(118, QStringLiteral("Number Of Numbers - Number must be at least 1."));
         return false;
     }
     if (trap.test(120, [&] {
@@ -76,7 +71,7 @@ bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
                                  - platform::leadingValue(window_.fieldText(kLowest)) + 1;
             return window_.optionOn(kUniqueNumbers) && range < *platform::numericValue(perPick);
         })) {
-        say(trap, 122, kTooFewUnique);
+        trap.say(122, kTooFewUnique);
         return false;
     }
     return true;
@@ -95,7 +90,7 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
             platform::roundToInt32(platform::leadingValue(window_.fieldText(kHighest)));
     });
     if (trap.test(130, [&] { return p.highestNumber < p.lowestNumber; })) {
-        say(trap, 132, invalidRangeMessage());
+        trap.say(132, invalidRangeMessage());
         trap(134, [&] { window_.setMousePointer(platform::kDefaultPointer); });
         return false;
     }
@@ -118,7 +113,7 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
     const std::int64_t span = std::int64_t(p.highestNumber) - p.lowestNumber + 1;
     if (trap.test(150,
                   [&] { return window_.optionOn(kUniqueNumbers) && span < p.numbersPerPick; })) {
-        say(trap, 152, kTooFewUnique);
+        trap.say(152, kTooFewUnique);
         trap(154, [&] { window_.setMousePointer(platform::kDefaultPointer); });
         return false;
     }
@@ -134,7 +129,7 @@ void GenerateCommand::makePicks(app::ErrorTrap& trap)
         lotto_.getNumbers();                                        // line 162
     } while (p.picksMade < p.picksWanted && !lotto_.runStopped());  // line 164
     if (!lotto_.runStopped())
-        say(trap, 166, QStringLiteral("Done."));
+        trap.say(166, QStringLiteral("Done."));
     trap(168, [&] { window_.setMousePointer(platform::kDefaultPointer); });
 }
 

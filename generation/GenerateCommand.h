@@ -28,7 +28,6 @@ private:
     // Reads the range and orders the list; false ends the command.
     bool prepareRun(app::ErrorTrap& trap);
     void makePicks(app::ErrorTrap& trap);
-    void say(app::ErrorTrap& trap, int line, const QString& message);
 
     MainWindowView& window_;
     Lotto lotto_;

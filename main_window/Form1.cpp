@@ -217,7 +217,7 @@ void Form1::PushButton6_Click() { exporting::saveMainWindowList(*this, *Progress
 void Form1::showHelp(const QString& procedure, const std::function<QString()>& message)
 {
     app::ErrorTrap trap(QStringLiteral("Form1"), procedure);
-    trap(100, [&] { platform::msgBox(message(), app::appTitle()); });
+    trap(100, [&] { app::showMessage(message()); });
 }
 
 void Form1::PushButton3_Click()
@@ -282,11 +282,8 @@ void Form1::PushButton7_Click()
         trap(102, [this] { showSearchWindow(); });
         trap(104, [this] { hide(); });
     } else {
-        trap(106, [] {
-            platform::msgBox(
-                QStringLiteral("Please generate picks first before using this search feature."),
-                app::appTitle());
-        });
+        trap.say(106,
+                 QStringLiteral("Please generate picks first before using this search feature."));
     }
 }
 

@@ -179,12 +179,12 @@ void Form2::PushButton2_Click()
 {
     app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click"));
     if (trap.test(100, [this] { return Text1->text().isEmpty(); })) {
-        trap(122, [] { platform::msgBox(kEnterSearchText, app::appTitle()); });
+        trap.say(122, kEnterSearchText);
         return;
     }
     trap(102, [this] { setMousePointer(platform::kHourglassPointer); });
     trap(104, [this] { search(); });
-    trap(118, [] { platform::msgBox(QStringLiteral("Done."), app::appTitle()); });
+    trap.say(118, QStringLiteral("Done."));
     trap(120, [this] { setMousePointer(platform::kDefaultPointer); });
 }
 
@@ -198,7 +198,7 @@ void Form2::search()
 void Form2::showMessage(const QString& procedure, const QString& message)
 {
     app::ErrorTrap trap(QStringLiteral("Form2"), procedure);
-    trap(100, [&] { platform::msgBox(message, app::appTitle()); });
+    trap.say(100, message);
 }
 
 // "?"
