@@ -136,6 +136,7 @@ void Form2::showEvent(QShowEvent* event)
         return;
     shownBefore_ = true;
     platform::centreOnScreen(*this);
+    PushButton1->setFocus();  // "Close" is first in the Tab cycle
 }
 
 // Text1_GotFocus: the whole search text is selected, ready to be typed over.

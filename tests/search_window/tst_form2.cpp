@@ -201,6 +201,7 @@ void TestForm2::searchTextSelectedOnFocus()
     form->Text1->deselect();
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(QApplication::focusWidget(), form->PushButton1);
     form->PushButton3->setFocus();
     form->Text1->setFocus(Qt::TabFocusReason);
     QCOMPARE(form->Text1->selectedText(), QStringLiteral("5 12"));
