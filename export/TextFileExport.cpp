@@ -10,22 +10,20 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 namespace exporting {
 
 namespace {
 
-// The progress bar while a file is written, when there is one. Whichever way the save
-// ends, the bar goes back to idle.
+// The progress bar while a file is written, when there is one. A save that fails leaves
+// the bar where the failure found it; only a finished save puts it back to idle.
 class FileProgress {
 public:
     FileProgress(platform::ProgressBar* bar, const QString& fileName)
         : bar_(bar), writing_(QStringLiteral("Writing file: ") + ownFileName(fileName))
     {
     }
-    ~FileProgress() { set(0, QStringLiteral("Progress Bar")); }
-    FileProgress(const FileProgress&) = delete;
-    FileProgress& operator=(const FileProgress&) = delete;
 
     // A step of the save: the window catches up before and after the bar moves.
     void show(int value)
@@ -41,13 +39,14 @@ public:
         if (!bar_)
             return;
         const double share = double(row + rows / 2000) / double(rows);
-        bar_->setValue(std::min(100, int(share * 100)));
+        bar_->setValue(int(std::nearbyint(std::min(100.0, share * 100))));
         if (row % 1000 == 0)
             bar_->setText(writing_ + QStringLiteral(" (") + QString::number(row)
                           + QLatin1Char(')'));
     }
 
     void done() { set(100, QStringLiteral("Done.")); }
+    void idle() { set(0, QStringLiteral("Progress Bar")); }
 
 private:
     void set(int value, const QString& text)
@@ -133,6 +132,7 @@ void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& f
     }
     progress.done();
     file.commit();
+    progress.idle();
 }
 
 }  // namespace exporting
