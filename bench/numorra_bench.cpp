@@ -218,7 +218,6 @@ void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* 
     print((std::string(name) + "_pump_gap").c_str(), rows, pump.stop(), "ms");
 }
 
-// "Search Picks", then "Search" with three terms, then "Close".
 // The most memory the process has held since the last resetPeakBytes(), in bytes.
 qint64 peakBytes()
 {
@@ -254,6 +253,7 @@ void measureSearchMemory(Form2& search, qint64 rows)
     search.PushButton6->click();
 }
 
+// "Search Picks", then "Search" with three terms, then "Close".
 void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
 {
     form.PushButton7->click();

@@ -183,6 +183,8 @@ void Form2::PushButton2_Click()
         trap.say(122, kEnterSearchText);
         return;
     }
+    // The terms are cut first to refuse, before the hourglass shows, a search whose finds
+    // might not fit.
     search::SearchSize size;
     if (!trap.test(104, [&] { return search::findsFit(size = searchSize()); })) {
         trap.say(104, search::tooManyFindsMessage(size));
