@@ -207,7 +207,7 @@ void Form2::search()
 // the memory: nothing can stop the search once it runs.
 search::SearchSize Form2::searchSize() const
 {
-    return {search::listSize(ListView1->snapshot()), search::listSize(picks_.snapshot()),
+    return {ListView1->rowCount(), search::listSize(picks_.snapshot()),
             search::searchTerms(Text1->text()).size()};
 }
 

@@ -18,8 +18,11 @@ qint64 mostFinds(const SearchSize& size) { return size.source.rows * size.terms;
 
 qint64 mostResultBytes(const SearchSize& size)
 {
-    const qint64 rows = size.held.rows + mostFinds(size);
-    return rows * kBytesPerResultRow + size.held.textBytes + size.source.textBytes * size.terms;
+    const qint64 rows = size.heldRows + mostFinds(size);
+    const double averageText =
+        size.source.rows > 0 ? double(size.source.textBytes) / double(size.source.rows) : 0;
+    return rows * kBytesPerResultRow + qint64(double(size.heldRows) * averageText)
+           + size.source.textBytes * size.terms;
 }
 
 bool findsFit(const SearchSize& size) { return mostResultBytes(size) <= kMostResultBytes; }

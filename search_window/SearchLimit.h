@@ -26,10 +26,10 @@ struct ListSize {
 
 ListSize listSize(const platform::ListSnapshot& list);
 
-// What a search is about to work on: the results list as it is, the source list and the
-// number of terms.
+// What a search is about to work on: the rows its list holds already, the source list
+// and the number of terms.
 struct SearchSize {
-    ListSize held;
+    qint64 heldRows = 0;
     ListSize source;
     qint64 terms = 0;
 };
@@ -38,7 +38,8 @@ struct SearchSize {
 // empty.
 qint64 mostFinds(const SearchSize& size);
 
-// The most memory the results list can take once the search has run.
+// The most memory the results list can take once the search has run. The rows it holds
+// already were found in the same source, so their texts count at the source's average.
 qint64 mostResultBytes(const SearchSize& size);
 
 bool findsFit(const SearchSize& size);

@@ -158,8 +158,7 @@ void TestPickSearch::findsMustFit()
     QFETCH(qint64, textBytes);
     QFETCH(qint64, terms);
     QFETCH(bool, fits);
-    const search::SearchSize size{
-        {heldRows, heldRows * textBytes}, {sourceRows, sourceRows * textBytes}, terms};
+    const search::SearchSize size{heldRows, {sourceRows, sourceRows * textBytes}, terms};
     QCOMPARE(search::findsFit(size), fits);
 }
 
