@@ -218,11 +218,47 @@ void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* 
     print((std::string(name) + "_pump_gap").c_str(), rows, pump.stop(), "ms");
 }
 
+// The most memory the process has held since the last resetPeakBytes(), in bytes.
+qint64 peakBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
+void resetPeakBytes()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+// Memory per result row of a search whose text is one comma: every pick is found twice.
+// The resident figure is what the results keep; the peak adds what the search needs
+// while it runs.
+void measureSearchMemory(Form2& search, qint64 rows)
+{
+    resetPeakBytes();
+    const qint64 before = residentBytes();
+    search.Text1->setText(QStringLiteral(","));
+    search.PushButton2->click();
+    const double results = double(search.ListView1->rowCount());
+    print("search_memory", rows, double(residentBytes() - before) / results, "bytes/result");
+    print("search_peak", rows, double(peakBytes() - before) / results, "bytes/result");
+    search.PushButton6->click();
+}
+
 // "Search Picks", then "Search" with three terms, then "Close".
 void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
 {
     form.PushButton7->click();
     Form2* search = form.searchWindow();
+    measureSearchMemory(*search, rows);
     search->Text1->setText(kSearchTerms.join(QLatin1Char(',')));
     timeCommand("search", rows, pump, search->PushButton2);
     print("search_floor", rows, searchFloor(*form.ListView1), "s");

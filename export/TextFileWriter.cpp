@@ -60,6 +60,17 @@ bool folderExists(const QString& fileName)
     return QFileInfo(QFileInfo(fileName).absolutePath()).isDir();
 }
 
+// An existing target that is not a regular file (a folder, a device, a pipe, a socket, or
+// a link to one of them) is never replaced: putting the new file in its place would
+// destroy it, and a device such as /dev/full would seem written. A link to a regular file
+// is followed, so its target is written and the link stays a link.
+void refuseIrregularTarget(const QString& fileName)
+{
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile())
+        throw platform::RuntimeFailure(QStringLiteral("Path/File access error"));
+}
+
 }  // namespace
 
 TextFileWriter::TextFileWriter(const QString& fileName)
@@ -67,6 +78,7 @@ TextFileWriter::TextFileWriter(const QString& fileName)
       file_(fileName),
       systemEncoder_(QStringConverter::System)
 {
+    refuseIrregularTarget(fileName);
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -23,14 +24,32 @@ QPoint hotspotOf(const QByteArray& file)
     return QPoint(word(kHotspotX), word(kHotspotY));
 }
 
+// A cursor file holds a few small images; anything much larger is not one.
+constexpr qint64 kLargestCursorFile = 1 << 20;
+
+// The file's bytes, read only from a regular file of a cursor's size: a named pipe or a
+// device (a link to /dev/zero) would keep the program from starting.
+QByteArray cursorFileBytes(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw RuntimeFailure(QStringLiteral("Path/File access error"));
+    if (info.size() > kLargestCursorFile)
+        throw RuntimeFailure(QStringLiteral("Invalid picture"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeFailure(QStringLiteral("File not found"));
+    QByteArray bytes = file.read(kLargestCursorFile + 1);
+    if (bytes.size() > kLargestCursorFile)
+        throw RuntimeFailure(QStringLiteral("Invalid picture"));
+    return bytes;
+}
+
 }  // namespace
 
 QCursor loadCursorFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeFailure(QStringLiteral("File not found"));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = cursorFileBytes(path);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "cur");
     const QImage image = reader.read();

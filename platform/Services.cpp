@@ -27,6 +27,8 @@ static void throwIfEnding()
 MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
     throwIfEnding();
+    services().pump->catchUp();
+    throwIfEnding();
     const MsgAnswer answer = services().messageBox->show(text, title, buttons, icon);
     throwIfEnding();
     return answer;

@@ -8,8 +8,12 @@ TimeSlicedPump::TimeSlicedPump() { sinceLastPump_.start(); }
 
 void TimeSlicedPump::yield()
 {
-    if (sinceLastPump_.elapsed() < kSliceMs)
-        return;
+    if (sinceLastPump_.elapsed() >= kSliceMs)
+        catchUp();
+}
+
+void TimeSlicedPump::catchUp()
+{
     pump();
     sinceLastPump_.restart();
 }

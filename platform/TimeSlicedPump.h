@@ -14,6 +14,7 @@ public:
     static constexpr qint64 kSliceMs = 10;
     TimeSlicedPump();
     void yield() override;
+    void catchUp() override;
 
 protected:
     // Lets the pending events run; called at most once per slice.

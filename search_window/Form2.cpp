@@ -12,6 +12,7 @@
 #include "MousePointer.h"
 #include "PickSearch.h"
 #include "ResultsList.h"
+#include "SearchLimit.h"
 #include "Services.h"
 #include "SettingsStore.h"
 #include "Twips.h"
@@ -183,6 +184,13 @@ void Form2::PushButton2_Click()
         trap.say(122, kEnterSearchText);
         return;
     }
+    // The terms are cut first to refuse, before the hourglass shows, a search whose finds
+    // might not fit.
+    search::SearchSize size;
+    if (!trap.test(104, [&] { return search::findsFit(size = searchSize()); })) {
+        trap.say(104, search::tooManyFindsMessage(size));
+        return;
+    }
     trap(102, [this] { setMousePointer(platform::kHourglassPointer); });
     trap(104, [this] { search(); });
     trap.say(118, QStringLiteral("Done."));
@@ -194,6 +202,14 @@ void Form2::search()
 {
     const platform::ListSnapshot rows = picks_.snapshot();
     ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())));
+}
+
+// What the search would work on, to refuse before it starts a search that could outgrow
+// the memory: nothing can stop the search once it runs.
+search::SearchSize Form2::searchSize() const
+{
+    return {ListView1->rowCount(), search::listSize(picks_.snapshot()),
+            search::searchTerms(Text1->text()).size()};
 }
 
 void Form2::showMessage(const QString& procedure, const QString& message)

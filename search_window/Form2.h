@@ -17,6 +17,10 @@ class ResultsList;
 class WindowPointer;
 }  // namespace platform
 
+namespace search {
+struct SearchSize;
+}
+
 namespace settings {
 class SettingsStore;
 }
@@ -68,6 +72,7 @@ private:
     void ListView1_KeyDown(int key);
     void removeSelectedRow();
     void search();
+    search::SearchSize searchSize() const;
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;

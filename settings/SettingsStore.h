@@ -4,6 +4,7 @@
 
 #include <QSettings>
 
+#include <map>
 #include <memory>
 
 namespace settings {
@@ -13,7 +14,10 @@ namespace settings {
 // user already has there are picked up; elsewhere an INI file "Holvane.ini" in the user's
 // configuration folder. Every write reaches the disk before it returns, so a program that
 // is killed loses nothing; a store that cannot be written or read is never an error the
-// user sees, and unreadable values read as their defaults.
+// user sees, and unreadable values read as their defaults. The store never blocks: an INI
+// file that is not a regular file is left alone (every value reads as its default), and
+// when the file or its lock cannot be used within a short wait, the session's values are
+// kept in memory only.
 class SettingsStore {
 public:
     SettingsStore();
@@ -40,7 +44,12 @@ public:
     };
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    bool writable();
+
+    QString file_;                         // empty for the registry
+    std::unique_ptr<QSettings> settings_;  // null when the file is not a regular file
+    std::map<Key, QString> unsaved_;       // values written while the store is unwritable
+    bool unwritable_ = false;
 };
 
 }  // namespace settings

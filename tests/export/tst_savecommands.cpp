@@ -2,12 +2,14 @@
 #include "ErrorTrap.h"
 #include "ExportCommands.h"
 #include "ExportFixture.h"
+#include "FileKinds.h"
 #include "ProgressBar.h"
 #include "TestServices.h"
 #include "TextFileExport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -51,10 +53,8 @@ struct SaveFixture {
         const QDir dir(folder.path());
         const QStringList names =
             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& name : names) {
-            QFile file(dir.filePath(name));
-            out[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<folder>");
-        }
+        for (const QString& name : names)
+            out[name] = contentOf(QFileInfo(dir.filePath(name)));
         return out;
     }
     void putFile(const QString& name, const QByteArray& bytes)
@@ -62,6 +62,19 @@ struct SaveFixture {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+    // A regular file's bytes; what anything else is, without opening it (a pipe would
+    // wait for a writer).
+    static QByteArray contentOf(const QFileInfo& entry)
+    {
+        if (entry.isSymLink())
+            return "<link to " + QFileInfo(entry.symLinkTarget()).fileName().toUtf8() + '>';
+        if (entry.isDir())
+            return "<folder>";
+        QFile file(entry.filePath());
+        if (!entry.isFile() || !file.open(QIODevice::ReadOnly))
+            return "<special>";
+        return file.readAll();
     }
     QStringList messages() const { return services.messageBox.texts(); }
     bool barIdle() const
@@ -242,20 +255,30 @@ void TestSaveCommands::overwrite_data()
 {
     QTest::addColumn<bool>("mainWindow");
     QTest::addColumn<bool>("replace");
-    QTest::newRow("main, No") << true << false;
-    QTest::newRow("main, Yes") << true << true;
-    QTest::newRow("search, No") << false << false;
-    QTest::newRow("search, Yes") << false << true;
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("main, No") << true << false << false;
+    QTest::newRow("main, Yes") << true << true << false;
+    QTest::newRow("search, No") << false << false << false;
+    QTest::newRow("search, Yes") << false << true << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("main, Yes, through a link") << true << true << true;
+    QTest::newRow("search, Yes, through a link") << false << true << true;
+#endif
 }
 
 void TestSaveCommands::overwrite()
 {
     QFETCH(bool, mainWindow);
     QFETCH(bool, replace);
+    QFETCH(bool, throughLink);
     SaveFixture s;
     s.window.add({{"1 2 3", "01 02 03"}});
     const QByteArray old = QByteArray("an older and much longer file\r\n").repeated(20);
-    s.putFile(QStringLiteral("picks.txt"), old);
+    // Through a link, the file is "target.txt" and "picks.txt" a link to it, which stays.
+    const QString file = throughLink ? QStringLiteral("target.txt") : QStringLiteral("picks.txt");
+    s.putFile(file, old);
+    if (throughLink)
+        QVERIFY(QFile::link(s.path(file), s.path(QStringLiteral("picks.txt"))));
     s.services.messageBox.answers.push_back(replace ? platform::MsgAnswer::Yes
                                                     : platform::MsgAnswer::No);
     s.run(mainWindow, s.path(QStringLiteral("picks.txt")));
@@ -266,8 +289,10 @@ void TestSaveCommands::overwrite()
     QCOMPARE(question.buttons, platform::MsgButtons::YesNo);
     const QByteArray written =
         mainWindow ? "Picks\t        \t\r\n1 2 3\t01 02 03\t\r\n" : "1 2 3\r\n";
-    QCOMPARE(s.files().value(QStringLiteral("picks.txt")), replace ? written : old);
-    QCOMPARE(s.files().size(), 1);
+    QCOMPARE(s.files().value(file), replace ? written : old);
+    QCOMPARE(s.files().size(), throughLink ? 2 : 1);
+    if (throughLink)
+        QCOMPARE(s.files().value(QStringLiteral("picks.txt")), "<link to target.txt>");
     QCOMPARE(s.messages().size(), replace && mainWindow ? 2 : 1);
     QCOMPARE(s.window.pointers, replace ? (QList<int>{11, 0}) : QList<int>());
 }
@@ -330,6 +355,10 @@ void TestSaveCommands::failureLeavesFolderAsItWas_data()
             << mainWindow << "size limit" << 1000 << "Disk full";
         QTest::addRow("%sfull part-way", window)
             << mainWindow << "size limit" << 70000 << "Disk full";
+        for (const char* kind : {"folder", "pipe", "link to a pipe", "device"}) {
+            QTest::addRow("%starget is a %s", window, kind)
+                << mainWindow << kind << 10 << "Path/File access error";
+        }
     }
 }
 
@@ -342,12 +371,19 @@ void TestSaveCommands::failureLeavesFolderAsItWas()
     SaveFixture s;
     s.window.addPicks(rows);
     s.putFile(QStringLiteral("picks.txt"), "an older file\r\n");
-    const QMap<QString, QByteArray> before = s.files();
+    const QString irregular = s.path(QStringLiteral("other"));
     QStringList messages{errorReport(mainWindow, description)};
+    if (description == QStringLiteral("Path/File access error")
+        && !testing::makeIrregularFile(failure, irregular))
+        QSKIP("this system or user cannot make it");
+    const QMap<QString, QByteArray> before = s.files();
     if (failure == QStringLiteral("file as folder")) {
         s.run(mainWindow, s.path(QStringLiteral("picks.txt/new.txt")));
     } else if (failure == QStringLiteral("missing folder")) {
         s.run(mainWindow, s.path(QStringLiteral("missing/new.txt")));
+    } else if (failure != QStringLiteral("size limit")) {
+        s.run(mainWindow, irregular);
+        messages.prepend(overwriteQuestion(irregular));
     } else {
 #ifdef Q_OS_UNIX
         FileSizeLimit limit;

@@ -1,5 +1,6 @@
 #include "AppTitle.h"
 #include "CheckBox.h"
+#include "FileKinds.h"
 #include "Form1.h"
 #include "MousePointer.h"
 #include "ProgressBar.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -65,6 +67,7 @@ private Q_SLOTS:
     void hoverPointer();
     void hoverLeavesHourglass();
     void handCursorFromFile();
+    void brokenCursorFileIsReported_data();
     void brokenCursorFileIsReported();
     void skinGivesButtonFace();
     void noSkinKeepsWhite();
@@ -266,17 +269,45 @@ void TestForm1::handCursorFromFile()
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 }
 
+void TestForm1::brokenCursorFileIsReported_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("not a cursor") << ""
+                                  << "Invalid picture";
+    QTest::newRow("over a megabyte") << "big"
+                                     << "Invalid picture";
+    QTest::newRow("a pipe") << "pipe"
+                            << "Path/File access error";
+    QTest::newRow("a link to /dev/zero") << "/dev/zero"
+                                         << "Path/File access error";
+}
+
+// An unreadable cursor file, or one that is no cursor file at all (a pipe that would never
+// be written, a device without end), is reported once and never read.
 void TestForm1::brokenCursorFileIsReported()
 {
+    QFETCH(QString, kind);
+    QFETCH(QString, description);
     testing::TestServices services;
-    QFile file(services.programFolder.filePath(QStringLiteral("HAND-M.CUR")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a cursor");
-    file.close();
+    const QString path = services.programFolder.filePath(QStringLiteral("HAND-M.CUR"));
+    if (kind.startsWith(QLatin1Char('/'))) {
+        if (!QFile::exists(kind) || !QFile::link(kind, path))
+            QSKIP("this system cannot make it");
+    } else if (kind == QStringLiteral("pipe")) {
+        if (!testing::makeIrregularFile(kind, path))
+            QSKIP("this system cannot make it");
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(kind.isEmpty() ? 12 : (1 << 20) + 1));
+        file.close();
+    }
     Form1 form;
     QCOMPARE(services.messageBox.boxes.size(), 1);
     QVERIFY(services.messageBox.boxes.first().text.contains(
         QStringLiteral("in Drawsmith2021/08/31.Form1.Form_Load at line 104")));
+    QVERIFY(services.messageBox.boxes.first().text.startsWith(description));
     // The remaining start-up steps still ran.
     QCOMPARE(form.windowTitle(), QStringLiteral("Numorra"));
     QCOMPARE(form.ListView1->columnCount(), 2);

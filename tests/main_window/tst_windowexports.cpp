@@ -3,9 +3,11 @@
 #include "MousePointer.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
+#include "Services.h"
 #include "TestServices.h"
 #include "WindowDriving.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void listStaysWhileMainWindowSaves();
     void searchWindowStaysOpenWhileSaving();
     void searchDuringSaveDoesNotLetTheWindowClose();
+    void closeDuringSaveEndsTheProgram();
 };
 
 void TestWindowExports::mainWindowSave()
@@ -168,6 +171,21 @@ void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
     QCOMPARE(w.main.searchWindow(), form);
     QCOMPARE(contentsOf(w.file).count("\r\n"), 3000);  // the list as it was when the save began
     QCOMPARE(form->ListView1->rowCount(), 6000);
+}
+
+// A close that arrives while a save runs without yielding (its last stretch: the file
+// going to disk) is handled before the closing box could block the window and drop it:
+// the program ends with the file complete, and says nothing more.
+void TestWindowExports::closeDuringSaveEndsTheProgram()
+{
+    Windows w;
+    w.services.saveDialog.names = {w.file};
+    w.services.pump.at(1, [&] { QCoreApplication::postEvent(&w.main, new QCloseEvent); });
+    w.main.PushButton6->click();
+    QVERIFY(platform::programEnding());
+    QVERIFY(!w.main.isVisible());
+    QVERIFY(w.services.messageBox.boxes.isEmpty());
+    QCOMPARE(contentsOf(w.file).count("\r\n"), 3);
 }
 
 QTEST_MAIN(TestWindowExports)

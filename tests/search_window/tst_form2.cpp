@@ -55,6 +55,7 @@ private Q_SLOTS:
     void search_data();
     void search();
     void searchesAppend();
+    void emptySearchText_data();
     void emptySearchText();
     void hourglassUntilDone();
     void searchTextIsRemembered();
@@ -154,14 +155,34 @@ void TestForm2::searchesAppend()
     QCOMPARE(w.search(QStringLiteral("5")).size(), 2);
 }
 
+void TestForm2::emptySearchText_data()
+{
+    QTest::addColumn<int>("picks");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << 3 << ""
+                           << "Enter one number or multiple numbers to search for.";
+    // 32,768 empty terms over 600 picks.
+    QTest::newRow("finds could outgrow the list")
+        << 600 << QString(32767, QLatin1Char(','))
+        << "This search could find up to 19,660,800 picks, more than the list can hold. Please "
+           "search for fewer numbers at a time, or clear the list first.";
+}
+
+// A search that is refused says why, and leaves the pointer and the lists as they are.
 void TestForm2::emptySearchText()
 {
-    Windows w;
+    QFETCH(int, picks);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QStringList rows;
+    for (int i = 0; i < picks; ++i)
+        rows << QString::number(i);
+    Windows w(rows);
     Form2* form = w.open();
     form->setMousePointer(platform::kCustomPointer);
-    QVERIFY(w.search(QString()).isEmpty());
-    QCOMPARE(w.services.messageBox.texts(),
-             QStringList{QStringLiteral("Enter one number or multiple numbers to search for.")});
+    QVERIFY(w.search(text).isEmpty());
+    QCOMPARE(w.services.messageBox.texts(), QStringList{message});
     QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
 }
 

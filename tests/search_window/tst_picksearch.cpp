@@ -1,6 +1,7 @@
 #include "ListSnapshot.h"
 #include "PickSearch.h"
 #include "ResultsList.h"
+#include "SearchLimit.h"
 
 #include <QtTest>
 
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void search_data();
     void search();
     void removedAndSortedRows();
+    void findsMustFit_data();
+    void findsMustFit();
 };
 
 void TestPickSearch::terms_data()
@@ -130,6 +133,33 @@ void TestPickSearch::removedAndSortedRows()
     QCOMPARE(results.itemText(4), QStringLiteral("9 15"));
     QCOMPARE(results.itemText(5), QStringLiteral("9 15"));
     QCOMPARE(results.subItemText(5, 1), QString());
+}
+
+void TestPickSearch::findsMustFit_data()
+{
+    QTest::addColumn<qint64>("heldRows");
+    QTest::addColumn<qint64>("sourceRows");
+    QTest::addColumn<qint64>("textBytes");  // of each pick
+    QTest::addColumn<qint64>("terms");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("a million picks, ten terms") << 0LL << 1000000LL << 17LL << 10LL << true;
+    QTest::newRow("3,001 terms over 32,000 picks") << 0LL << 32000LL << 17LL << 3001LL << false;
+    QTest::newRow("added to 14 million") << 14000000LL << 32000LL << 17LL << 2LL << true;
+    QTest::newRow("added past the limit") << 14000000LL << 32000LL << 17LL << 30LL << false;
+    QTest::newRow("two terms, long prefixes") << 0LL << 32000LL << 32784LL << 2LL << false;
+}
+
+// A search is refused when the results list, with all the search could add, could take
+// more memory than allowed.
+void TestPickSearch::findsMustFit()
+{
+    QFETCH(qint64, heldRows);
+    QFETCH(qint64, sourceRows);
+    QFETCH(qint64, textBytes);
+    QFETCH(qint64, terms);
+    QFETCH(bool, fits);
+    const search::SearchSize size{heldRows, {sourceRows, sourceRows * textBytes}, terms};
+    QCOMPARE(search::findsFit(size), fits);
 }
 
 QTEST_MAIN(TestPickSearch)

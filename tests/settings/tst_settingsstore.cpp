@@ -1,6 +1,9 @@
+#include "FileKinds.h"
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,7 +25,9 @@ private Q_SLOTS:
     void roundTrip();
     void writeReachesDiskAtOnce();
     void storedAsApplicationSectionAndKey();
+    void unwritableStoreKeepsWorking_data();
     void unwritableStoreKeepsWorking();
+    void linkStaysALink();
     void unparsableStoreReadsDefaults();
 
 private:
@@ -30,7 +35,12 @@ private:
     QString file() const { return folder_.filePath(QStringLiteral("Holvane.ini")); }
 };
 
-void TestSettingsStore::init() { QFile::remove(file()); }
+// Each test starts with an empty folder.
+void TestSettingsStore::init()
+{
+    QVERIFY(QDir(folder_.path()).removeRecursively());
+    QVERIFY(QDir().mkpath(folder_.path()));
+}
 
 void TestSettingsStore::keyTable_data()
 {
@@ -128,20 +138,61 @@ void TestSettingsStore::storedAsApplicationSectionAndKey()
     QCOMPARE(raw.value(QStringLiteral("Numorra/No. to Generate")).toString(), QStringLiteral("25"));
 }
 
-// A store whose folder cannot be made (its parent is a file, which stops root as well)
-// takes every write without failing; the session goes on with the values it was given.
+void TestSettingsStore::unwritableStoreKeepsWorking_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder cannot be made") << "blocker/sub/Holvane.ini"
+                                           << "";
+    QTest::newRow("file is a folder") << "Holvane.ini"
+                                      << "folder";
+    QTest::newRow("file is a pipe") << "Holvane.ini"
+                                    << "pipe";
+    QTest::newRow("file is a link to a pipe") << "Holvane.ini"
+                                              << "link to a pipe";
+    QTest::newRow("lock is a folder") << "Holvane.ini.lock"
+                                      << "folder";
+}
+
+// A store whose folder cannot be made (its parent is a file, which stops root as well),
+// whose file is not a regular file, or whose lock never comes free, takes every write
+// without failing or waiting for ever; the session goes on with the values it was given,
+// the store starts on the defaults, and whatever lies in the way is left alone.
 void TestSettingsStore::unwritableStoreKeepsWorking()
 {
+    QFETCH(QString, blocked);
+    QFETCH(QString, kind);
     QFile blocker(folder_.filePath(QStringLiteral("blocker")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString unreachable = folder_.filePath(QStringLiteral("blocker/sub/Holvane.ini"));
-    settings::SettingsStore::Redirect redirect(unreachable);
-    settings::SettingsStore store;
+    const QString path = folder_.filePath(blocked);
+    if (!kind.isEmpty() && !testing::makeIrregularFile(kind, path))
+        QSKIP("this system cannot make it");
+    const QString store = blocked.endsWith(QStringLiteral(".lock")) ? file() : path;
+    settings::SettingsStore::Redirect redirect(store);
+    settings::SettingsStore settings;
+    QCOMPARE(settings.read(Key::Higher), QStringLiteral("42"));
     for (int i = 0; i < 3; ++i)
-        store.write(Key::Higher, QString::number(i));
-    QCOMPARE(store.read(Key::Higher), QStringLiteral("2"));
-    QVERIFY(!QFile::exists(unreachable));
+        settings.write(Key::Higher, QString::number(i));
+    QCOMPARE(settings.read(Key::Higher), QStringLiteral("2"));
+    const QFileInfo after(path);
+    QCOMPARE(after.exists(), !kind.isEmpty());
+    QCOMPARE(after.isFile(), false);
+    QVERIFY(!QFileInfo(file()).isFile());
+}
+
+// A store file that is a link to a regular file is written through the link, which stays.
+void TestSettingsStore::linkStaysALink()
+{
+    const QString target = folder_.filePath(QStringLiteral("elsewhere.ini"));
+    QFile::remove(target);
+    if (!QFile::link(target, file()))
+        QSKIP("this system cannot make links");
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore().write(Key::Higher, QStringLiteral("49"));
+    QCOMPARE(QFileInfo(file()).symLinkTarget(), target);
+    QCOMPARE(QSettings(target, QSettings::IniFormat).value(QStringLiteral("Numorra/Higher")),
+             QVariant(QStringLiteral("49")));
 }
 
 void TestSettingsStore::unparsableStoreReadsDefaults()

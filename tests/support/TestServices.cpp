@@ -1,5 +1,7 @@
 #include "TestServices.h"
 
+#include <QCoreApplication>
+
 namespace testing {
 
 platform::MsgAnswer RecordingMessageBox::show(const QString& text, const QString& title,
@@ -65,6 +67,8 @@ void ScriptedPump::yield()
     if (action != actions.end())
         action->second();
 }
+
+void ScriptedPump::catchUp() { QCoreApplication::processEvents(); }
 
 double ScriptedRandom::next()
 {

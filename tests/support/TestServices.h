@@ -55,10 +55,12 @@ public:
 };
 
 // Counts yields and runs the action scripted for the Nth one (1-based), so a test can act
-// in the middle of a running command. Pending events are not pumped.
+// in the middle of a running command. Pending events are not pumped at a yield, only when
+// a box is about to show (catchUp), as the real pump would after a long busy stretch.
 class ScriptedPump : public platform::EventPump {
 public:
     void yield() override;
+    void catchUp() override;
     void at(std::int64_t n, std::function<void()> action) { actions[n] = std::move(action); }
     std::int64_t count = 0;
     std::map<std::int64_t, std::function<void()>> actions;
