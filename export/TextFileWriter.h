@@ -13,7 +13,9 @@ namespace exporting {
 // Writes a text file in the system's 8-bit code page from UTF-8 text. The text goes to a
 // temporary file beside the target, streamed through a buffer of 1 MB, and replaces
 // the target only at commit(): a writer dropped before then (a failure, the program
-// ending) removes its temporary and leaves an existing target exactly as it was.
+// ending) removes its temporary and leaves an existing target exactly as it was. Where
+// no temporary can be made beside a target the user may write, the target is written
+// directly, and a failure then leaves it part-written.
 // Creating, writing and committing throw RuntimeFailure with the error report's
 // description ("Path not found", "Permission denied", "Disk full", "Path/File access
 // error").
