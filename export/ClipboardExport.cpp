@@ -8,7 +8,6 @@
 #include "Services.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace exporting {
 
@@ -28,12 +27,21 @@ bool withinAttempts(Request&& request)
     return false;
 }
 
-// Room for every line at full width; characters beyond the Basic Multilingual Plane grow
-// the text as needed.
-qsizetype lineLengthBound(const std::vector<qsizetype>& widths)
+// Room for the whole text, from each row's own cells: a cell takes its length or its
+// column's width, whichever is more, and its tab, and a line ends with CR LF; the last
+// row's final spaces and tab need room before they are cut. Sizing every row at the
+// longest row's width would ask for gigabytes when one row is long.
+qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<qsizetype>& widths)
 {
-    return std::accumulate(widths.begin(), widths.end(), qsizetype(0)) + qsizetype(widths.size())
-           + 2;
+    const auto columns = int(widths.size());
+    qsizetype length = 0;
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        yieldBeforeRow(r);
+        for (int c = 1; c < columns; ++c)
+            length += std::max(widths[c - 1], list.cellLength(r, c)) + 1;
+        length += list.cellLength(r, columns) + 2;
+    }
+    return length + widths.back() + 1;
 }
 
 // A cell of `length` characters: ASCII text (one byte per character) is widened as it
@@ -64,7 +72,7 @@ QString tabbedText(const platform::ListSnapshot& list, int columns)
 {
     const std::vector<qsizetype> widths = cellWidths(list, columns);
     QString text;
-    text.reserve(list.rowCount() * lineLengthBound(widths));
+    text.reserve(textLengthBound(list, widths));
     for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         yieldBeforeRow(r);
         if (!list.checked(r))
@@ -94,11 +102,11 @@ bool SetClipboardText(const QString& text, int /*format*/)
     return withinAttempts([&] { return platform::services().clipboard->setText(text); });
 }
 
-void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
+bool CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
 {
     app::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.rowCount() == 0; }))
-        return;
+        return true;
     // Building the text can fail only for want of memory: that is reported once, under the
     // line that starts the text, and the clipboard keeps what it had.
     QString text;
@@ -109,9 +117,10 @@ void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstCol
         built = true;
     });
     if (!built)
-        return;
+        return false;
     trap(172, [] { ClearClipboard(); });
     trap(174, [&] { SetClipboardText(text, 0); });
+    return true;
 }
 
 }  // namespace exporting
