@@ -28,9 +28,9 @@ bool withinAttempts(Request&& request)
 }
 
 // Room for the whole text, from each row's own cells: a cell takes its length or its
-// column's width, whichever is more, and its tab, and a line ends with CR LF; the last
-// row's final spaces and tab need room before they are cut. Sizing every row at the
-// longest row's width would ask for gigabytes when one row is long.
+// column's width, whichever is more, and its tab; the last cell its length, and the line
+// its CR LF. Sizing every row at the longest row's width would ask for gigabytes when one
+// row is long.
 qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<qsizetype>& widths)
 {
     const auto columns = int(widths.size());
@@ -41,7 +41,7 @@ qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<
             length += std::max(widths[c - 1], list.cellLength(r, c)) + 1;
         length += list.cellLength(r, columns) + 2;
     }
-    return length + widths.back() + 1;
+    return length;
 }
 
 // A cell of `length` characters: ASCII text (one byte per character) is widened as it
@@ -80,10 +80,13 @@ QString tabbedText(const platform::ListSnapshot& list, int columns)
         for (int c = 1; c <= columns; ++c) {
             const qsizetype length = list.cellLength(r, c);
             appendCell(text, list.cellUtf8(r, c), length);
+            // The last cell's spaces and tab would only be cut again (lines 164 and 166):
+            // padding every short row to one long row's width would take minutes.
+            if (c == columns)
+                break;
             appendSpaces(text, std::max<qsizetype>(0, widths[c - 1] - length));
             text.append(QLatin1Char('\t'));
         }
-        text.chop(1);  // the last tab
         chopTrailingSpaces(text);
         text.append(QLatin1String("\r\n"));
     }
