@@ -495,52 +495,27 @@ void TestGenerate::hourglassDuringRun()
 
 void TestGenerate::failureEndsTheCommand_data()
 {
-    QTest::addColumn<QString>("lowest");
-    QTest::addColumn<QString>("highest");
-    QTest::addColumn<QString>("picks");
-    QTest::addColumn<QString>("perPick");
-    QTest::addColumn<QString>("message");  // how the one box begins
-    QTest::addColumn<bool>("hourglass");   // whether the hourglass showed with the box
+    QTest::addColumn<QStringList>("fields");  // lowest, highest, picks, per pick
+    QTest::addColumn<QString>("message");     // how the one box begins
+    QTest::addColumn<bool>("hourglass");      // whether the hourglass showed with the box
     const QString report =
         QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line %1\r\r");
     const QString tooMany = QStringLiteral("Number Of Numbers - Please keep to less than %1.");
-    QTest::newRow("lowest 1e20") << "1e20"
-                                 << "42"
-                                 << "20"
-                                 << "6" << report.arg(126) << true;
-    QTest::newRow("highest -1e10") << "1"
-                                   << "-1e10"
-                                   << "20"
-                                   << "6" << report.arg(128) << true;
-    QTest::newRow("picks -1e10") << "1"
-                                 << "42"
-                                 << "-1e10"
-                                 << "6" << report.arg(146) << true;
-    QTest::newRow("per pick 3e9") << "1"
-                                  << "42"
-                                  << "20"
-                                  << "3e9" << report.arg(148) << true;
-    QTest::newRow("per pick 1e308") << "1"
-                                    << "42"
-                                    << "20"
-                                    << "1e308" << report.arg(148) << true;
-    QTest::newRow("per pick of 100,000 digits")
-        << "1"
-        << "42"
-        << "20" << QString(100000, u'9') << report.arg(148) << true;
-    QTest::newRow("per pick 2,000,000,000 in 20 picks")
-        << "1"
-        << "42"
-        << "20"
-        << "2000000000" << tooMany.arg("100,000") << false;
-    QTest::newRow("per pick 2,000,000 in 1 pick") << "1"
-                                                  << "42"
-                                                  << "1"
-                                                  << "2000000" << tooMany.arg("2,000,000") << false;
-    QTest::newRow("per pick 62 in 31,999 picks") << "1"
-                                                 << "42"
-                                                 << "31999"
-                                                 << "62" << tooMany.arg(62) << false;
+    const auto row = [](const char* name, const QStringList& fields) -> QTestData& {
+        return QTest::newRow(name) << fields;
+    };
+    row("lowest 1e20", {"1e20", "42", "20", "6"}) << report.arg(126) << true;
+    row("highest -1e10", {"1", "-1e10", "20", "6"}) << report.arg(128) << true;
+    row("picks -1e10", {"1", "42", "-1e10", "6"}) << report.arg(146) << true;
+    row("per pick 3e9", {"1", "42", "20", "3e9"}) << report.arg(148) << true;
+    row("per pick 2147483648", {"1", "42", "20", "2147483648"}) << report.arg(148) << true;
+    row("per pick of 100,000 digits", {"1", "42", "20", QString(100000, u'9')})
+        << report.arg(148) << true;
+    row("per pick 2,000,000,000 in 20 picks", {"1", "42", "20", "2000000000"})
+        << tooMany.arg("100,000") << false;
+    row("per pick 2,000,000 in 1 pick", {"1", "42", "1", "2000000"})
+        << tooMany.arg("2,000,000") << false;
+    row("per pick 62 in 31,999 picks", {"1", "42", "31999", "62"}) << tooMany.arg(62) << false;
 }
 
 // A failure that would repeat at every pick, or a run too large to hold, ends the command
@@ -548,10 +523,7 @@ void TestGenerate::failureEndsTheCommand_data()
 // of an earlier run stay, and no field runs on the value that run left behind.
 void TestGenerate::failureEndsTheCommand()
 {
-    QFETCH(QString, lowest);
-    QFETCH(QString, highest);
-    QFETCH(QString, picks);
-    QFETCH(QString, perPick);
+    QFETCH(QStringList, fields);
     QFETCH(QString, message);
     QFETCH(bool, hourglass);
     Window w;
@@ -563,7 +535,7 @@ void TestGenerate::failureEndsTheCommand()
     w.services.messageBox.onShow = [&](const testing::ShownBox&) {
         hourglassShown = w.form.mousePointer() == platform::kHourglassPointer;
     };
-    w.fill({lowest, highest, picks, perPick});
+    w.fill({fields[0], fields[1], fields[2], fields[3]});
     w.start();
     QCOMPARE(w.messages().size(), 1);
     QVERIFY2(w.messages().first().startsWith(message), qPrintable(w.messages().first()));
