@@ -25,9 +25,16 @@ void showErrorReport(const QString& description, const QString& path, int line)
                      platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }
 
-ErrorTrap::ErrorTrap(const QString& module, const QString& procedure)
-    : path_(procedurePath(module, procedure))
+ErrorTrap::ErrorTrap(const QString& module, const QString& procedure, OnFailure onFailure)
+    : path_(procedurePath(module, procedure)), onFailure_(onFailure)
 {
+}
+
+void ErrorTrap::report(const QString& description, int line)
+{
+    showErrorReport(description, path_, line);
+    if (onFailure_ == OnFailure::EndProcedure)
+        throw ProcedureEnded();
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <new>
 #include <utility>
 
@@ -21,19 +22,30 @@ QString errorReportText(const QString& description, const QString& path, int lin
 // Shows the error report: title "Application Error", exclamation icon, OK.
 void showErrorReport(const QString& description, const QString& path, int line);
 
+// Thrown by a trap armed with OnFailure::EndProcedure once its report is closed; the
+// procedure catches it to end at once.
+class ProcedureEnded : public std::exception {
+public:
+    const char* what() const noexcept override { return "procedure ended after a failure"; }
+};
+
 // The error report armed over one command procedure. Each numbered statement runs
 // through the trap; a run-time failure shows the report naming the statement's line and
 // the procedure then carries on with its next statement, so a command always reaches its
-// closing steps.
+// closing steps. A procedure whose failures would only repeat (one per pick) arms its
+// trap to end instead: after the report the trap throws ProcedureEnded.
 class ErrorTrap {
 public:
-    ErrorTrap(const QString& module, const QString& procedure);
+    enum class OnFailure { Resume, EndProcedure };
 
-    // A plain statement: a failure abandons it and is reported.
+    ErrorTrap(const QString& module, const QString& procedure,
+              OnFailure onFailure = OnFailure::Resume);
+
+    // A plain statement: a failure abandons it and is reported. True when it completed.
     template <typename Statement>
-    void operator()(int line, Statement&& statement)
+    bool operator()(int line, Statement&& statement)
     {
-        guarded(line, std::forward<Statement>(statement));
+        return guarded(line, std::forward<Statement>(statement));
     }
 
     // A plain message (see showMessage) shown as a numbered statement.
@@ -54,18 +66,22 @@ public:
 
 private:
     template <typename Statement>
-    void guarded(int line, Statement&& statement)
+    bool guarded(int line, Statement&& statement)
     {
         try {
             statement();
+            return true;
         } catch (const platform::RuntimeFailure& failure) {
-            showErrorReport(failure.description(), path_, line);
+            report(failure.description(), line);
         } catch (const std::bad_alloc&) {
-            showErrorReport(QStringLiteral("Out of memory"), path_, line);
+            report(QStringLiteral("Out of memory"), line);
         }
+        return false;
     }
+    void report(const QString& description, int line);
 
     QString path_;
+    OnFailure onFailure_;
 };
 
 }  // namespace app

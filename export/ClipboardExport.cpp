@@ -8,7 +8,6 @@
 #include "Services.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace exporting {
 
@@ -28,12 +27,21 @@ bool withinAttempts(Request&& request)
     return false;
 }
 
-// Room for every line at full width; characters beyond the Basic Multilingual Plane grow
-// the text as needed.
-qsizetype lineLengthBound(const std::vector<qsizetype>& widths)
+// Room for the whole text, from each row's own cells: a cell takes its length or its
+// column's width, whichever is more, and its tab; the last cell its length, and the line
+// its CR LF. Sizing every row at the longest row's width would ask for gigabytes when one
+// row is long.
+qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<qsizetype>& widths)
 {
-    return std::accumulate(widths.begin(), widths.end(), qsizetype(0)) + qsizetype(widths.size())
-           + 2;
+    const auto columns = int(widths.size());
+    qsizetype length = 0;
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        yieldBeforeRow(r);
+        for (int c = 1; c < columns; ++c)
+            length += std::max(widths[c - 1], list.cellLength(r, c)) + 1;
+        length += list.cellLength(r, columns) + 2;
+    }
+    return length;
 }
 
 // A cell of `length` characters: ASCII text (one byte per character) is widened as it
@@ -64,7 +72,7 @@ QString tabbedText(const platform::ListSnapshot& list, int columns)
 {
     const std::vector<qsizetype> widths = cellWidths(list, columns);
     QString text;
-    text.reserve(list.rowCount() * lineLengthBound(widths));
+    text.reserve(textLengthBound(list, widths));
     for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         yieldBeforeRow(r);
         if (!list.checked(r))
@@ -72,10 +80,13 @@ QString tabbedText(const platform::ListSnapshot& list, int columns)
         for (int c = 1; c <= columns; ++c) {
             const qsizetype length = list.cellLength(r, c);
             appendCell(text, list.cellUtf8(r, c), length);
+            // The last cell's spaces and tab would only be cut again (lines 164 and 166):
+            // padding every short row to one long row's width would take minutes.
+            if (c == columns)
+                break;
             appendSpaces(text, std::max<qsizetype>(0, widths[c - 1] - length));
             text.append(QLatin1Char('\t'));
         }
-        text.chop(1);  // the last tab
         chopTrailingSpaces(text);
         text.append(QLatin1String("\r\n"));
     }
@@ -94,11 +105,11 @@ bool SetClipboardText(const QString& text, int /*format*/)
     return withinAttempts([&] { return platform::services().clipboard->setText(text); });
 }
 
-void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
+bool CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
 {
     app::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.rowCount() == 0; }))
-        return;
+        return true;
     // Building the text can fail only for want of memory: that is reported once, under the
     // line that starts the text, and the clipboard keeps what it had.
     QString text;
@@ -109,9 +120,10 @@ void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstCol
         built = true;
     });
     if (!built)
-        return;
+        return false;
     trap(172, [] { ClearClipboard(); });
     trap(174, [&] { SetClipboardText(text, 0); });
+    return true;
 }
 
 }  // namespace exporting

@@ -21,7 +21,8 @@ bool SetClipboardText(const QString& text, int format);
 // one line per row ending in CR LF: the first column only, or every column, each padded
 // with spaces to the width of its longest cell (headers do not count) and separated by a
 // tab, with the spaces at the end of each line removed. A list without rows leaves the
-// clipboard as it was. Has its own error report.
-void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly);
+// clipboard as it was. Has its own error report; false when the text could not be made
+// (reported), so that the caller does not claim a copy.
+bool CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly);
 
 }  // namespace exporting

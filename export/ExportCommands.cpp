@@ -100,7 +100,10 @@ void copyWindowList(const QString& module, const QString& procedure,
                     const platform::ResultsList& list)
 {
     app::ErrorTrap trap(module, procedure);
-    trap(100, [&] { CopyListViewToClipboardTab(list, true); });
+    bool copied = true;
+    trap(100, [&] { copied = CopyListViewToClipboardTab(list, true); });
+    if (!copied)
+        return;
     trap.say(
         102,
         QStringLiteral("Results have been copied to the clipboard.") + QStringLiteral("\r\r")

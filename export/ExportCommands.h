@@ -23,7 +23,8 @@ void saveSearchWindowList(ExportWindow& window);
 
 // "Copy Results To Clipboard" of either window (Form1.PushButton1_Click,
 // Form2.PushButton5_Click, named by module and procedure for the error report): copies
-// the list's first column and says how to paste it.
+// the list's first column and says how to paste it; a copy that failed (reported) says
+// nothing more.
 void copyWindowList(const QString& module, const QString& procedure,
                     const platform::ResultsList& list);
 

@@ -79,6 +79,9 @@ TextFileWriter::TextFileWriter(const QString& fileName)
       systemEncoder_(QStringConverter::System)
 {
     refuseIrregularTarget(fileName);
+    // In a folder where the user may not create files, a file the user may write is
+    // written in place: not atomic, but the save the user asked for.
+    file_.setDirectWriteFallback(true);
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;

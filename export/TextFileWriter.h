@@ -15,7 +15,9 @@ namespace exporting {
 // the target only at commit(): a writer dropped before then (a failure, the program
 // ending) removes its temporary and leaves an existing target exactly as it was. An
 // existing target that is not a regular file is refused before anything is written; a
-// link to a regular file is followed.
+// link to a regular file is followed. Where no temporary can be made beside a target the
+// user may write, the target is written directly, and a failure then leaves it
+// part-written.
 // Creating, writing and committing throw RuntimeFailure with the error report's
 // description ("Path not found", "Permission denied", "Disk full", "Path/File access
 // error").

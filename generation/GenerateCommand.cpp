@@ -6,10 +6,12 @@
 #include "MainWindowView.h"
 #include "MousePointer.h"
 #include "ResultsList.h"
+#include "RunLimit.h"
 #include "Services.h"
 #include "SupportAddress.h"
 
 #include <cmath>
+#include <limits>
 
 namespace generation {
 
@@ -20,6 +22,27 @@ constexpr double kPickLimit = 32000;
 
 const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
+
+// What is wrong with the count per pick as typed, or nothing: a pick needs at least one
+// number (compared as the count will round), and a run no more numbers than it can hold.
+// A count too large for 32 bits is left to its conversion, which reports it.
+QString numbersPerPickProblem(const QString& picks, const QString& perPick)
+{
+    const double count = std::nearbyint(*platform::numericValue(perPick));
+    if (count < 1)
+        return QStringLiteral("Number Of Numbers - Number must be at least 1.");
+    const std::int64_t limit = numbersPerPickLimit(*platform::numericValue(picks));
+    if (count >= double(limit) && count <= double(std::numeric_limits<std::int32_t>::max()))
+        return tooManyNumbersMessage(limit);
+    return QString();
+}
+
+// Rounds a field's value into its parameter as statement `line`; false when it does not
+// fit (reported), and the parameter keeps what it held.
+bool readField(app::ErrorTrap& trap, int line, std::int32_t& parameter, double value)
+{
+    return trap(line, [&] { parameter = platform::roundToInt32(value); });
+}
 
 }  // namespace
 
@@ -39,8 +62,11 @@ void GenerateCommand::run()
         return;
     generationRunning_ = true;  // line 102
     app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
-    if (fieldsValid(trap) && prepareRun(trap))
-        makePicks(trap);
+    if (fieldsValid(trap)) {
+        if (prepareRun(trap))
+            makePicks(trap);
+        trap(168, [&] { window_.setMousePointer(platform::kDefaultPointer); });
+    }
     generationRunning_ = false;  // line 170
 }
 
@@ -61,9 +87,12 @@ bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
         trap.say(114, QStringLiteral("Number Of Numbers - Not a number"));
         return false;
     }
-    // A pick needs at least one number; the count is compared as it will round.
-    if (trap.test(116, [&] { return std::nearbyint(*platform::numericValue(perPick)) < 1; })) {
-        trap.say(118, QStringLiteral("Number Of Numbers - Number must be at least 1."));
+    QString countProblem;
+    if (trap.test(116, [&] {
+            countProblem = numbersPerPickProblem(picks, perPick);
+            return !countProblem.isEmpty();
+        })) {
+        trap.say(118, countProblem);
         return false;
     }
     if (trap.test(120, [&] {
@@ -77,21 +106,19 @@ bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
     return true;
 }
 
+// A field that fails to convert ends the command after its report: the run would
+// otherwise use the value the previous run left behind.
 bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
 {
     GenerationParameters& p = lotto_.parameters();
     platform::ResultsList& list = window_.resultsList();
     trap(124, [&] { window_.setMousePointer(platform::kHourglassPointer); });
-    trap(126, [&] {
-        p.lowestNumber = platform::roundToInt32(platform::leadingValue(window_.fieldText(kLowest)));
-    });
-    trap(128, [&] {
-        p.highestNumber =
-            platform::roundToInt32(platform::leadingValue(window_.fieldText(kHighest)));
-    });
+    if (!readField(trap, 126, p.lowestNumber, platform::leadingValue(window_.fieldText(kLowest)))
+        || !readField(trap, 128, p.highestNumber,
+                      platform::leadingValue(window_.fieldText(kHighest))))
+        return false;
     if (trap.test(130, [&] { return p.highestNumber < p.lowestNumber; })) {
         trap.say(132, invalidRangeMessage());
-        trap(134, [&] { window_.setMousePointer(platform::kDefaultPointer); });
         return false;
     }
     if (trap.test(136, [&] { return window_.optionOn(kSortPicks); })) {
@@ -101,36 +128,43 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });
     }
-    trap(146, [&] {
-        p.picksWanted = platform::roundToInt32(*platform::numericValue(window_.fieldText(kPicks)));
-    });
-    trap(148, [&] {
-        p.numbersPerPick =
-            platform::roundToInt32(platform::leadingValue(window_.fieldText(kNumbersPerPick)));
-    });
+    if (!readField(trap, 146, p.picksWanted, *platform::numericValue(window_.fieldText(kPicks)))
+        || !readField(trap, 148, p.numbersPerPick,
+                      platform::leadingValue(window_.fieldText(kNumbersPerPick))))
+        return false;
     // Fractional fields can pass the check on the typed values while the rounded range
     // holds too few numbers; the draw would then never finish.
     const std::int64_t span = std::int64_t(p.highestNumber) - p.lowestNumber + 1;
     if (trap.test(150,
                   [&] { return window_.optionOn(kUniqueNumbers) && span < p.numbersPerPick; })) {
         trap.say(152, kTooFewUnique);
-        trap(154, [&] { window_.setMousePointer(platform::kDefaultPointer); });
         return false;
     }
     return true;
 }
 
+// A failed pick ends the run: it is reported once, the rows made so far stay, and no
+// "Done." follows.
 void GenerateCommand::makePicks(app::ErrorTrap& trap)
 {
     trap(156, [&] { lotto_.startRun(); });
     const GenerationParameters& p = lotto_.parameters();
+    bool going = true;
     do {
-        platform::yieldEvents();                                    // line 160
-        lotto_.getNumbers();                                        // line 162
-    } while (p.picksMade < p.picksWanted && !lotto_.runStopped());  // line 164
-    if (!lotto_.runStopped())
+        going = nextPick(trap);
+    } while (going && p.picksMade < p.picksWanted);  // line 164
+    if (going)
         trap.say(166, QStringLiteral("Done."));
-    trap(168, [&] { window_.setMousePointer(platform::kDefaultPointer); });
+}
+
+// Lines 160 and 162; false when the pick failed. Running out of memory while the events
+// run (the list making room for new rows) ends the run as well.
+bool GenerateCommand::nextPick(app::ErrorTrap& trap)
+{
+    if (!trap(160, [] { platform::yieldEvents(); }))
+        return false;
+    lotto_.getNumbers();  // line 162
+    return !lotto_.runStopped();
 }
 
 }  // namespace generation

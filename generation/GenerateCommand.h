@@ -28,6 +28,7 @@ private:
     // Reads the range and orders the list; false ends the command.
     bool prepareRun(app::ErrorTrap& trap);
     void makePicks(app::ErrorTrap& trap);
+    bool nextPick(app::ErrorTrap& trap);
 
     MainWindowView& window_;
     Lotto lotto_;

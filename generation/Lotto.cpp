@@ -37,9 +37,22 @@ bool Lotto::pickExists(const QString& pickText) const
     return window_.resultsList().containsItemText(pickText);
 }
 
+// A failure inside a pick would come back at every pick of the run (the same parameters,
+// or memory that has run out), so the first one ends the pick, unfinished and unadded,
+// and the run with it.
 void Lotto::getNumbers()
 {
-    app::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"));
+    app::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"),
+                        app::ErrorTrap::OnFailure::EndProcedure);
+    try {
+        makePick(trap);
+    } catch (const app::ProcedureEnded&) {
+        runStopped_ = true;
+    }
+}
+
+void Lotto::makePick(app::ErrorTrap& trap)
+{
     Pick pick;  // line 100
     trap(102, [&] {
         if (parameters_.numbersPerPick < 1)
@@ -48,12 +61,8 @@ void Lotto::getNumbers()
     });
     PlacedSet placed;  // line 104
     trap(106, [] { platform::services().random->reseedFromClock(); });
-    for (std::size_t position = 0; position < pick.size(); ++position) {  // line 108
-        if (!drawPosition(trap, pick, placed, position)) {
-            runStopped_ = true;
-            return;
-        }
-    }
+    for (std::size_t position = 0; position < pick.size(); ++position)  // line 108
+        drawPosition(trap, pick, placed, position);
     // A repeat can only be in the pick when the no-repeat option was switched on while it
     // was drawn: the pick is abandoned and a fresh call makes, adds and counts its own.
     if (trap.test(128, [&] { return window_.optionOn(kUniqueNumbers); })
@@ -78,21 +87,21 @@ void Lotto::getNumbers()
     trap(150, [&] { window_.repaintWindow(); });
 }
 
-bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position)
+void Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position)
 {
     for (;;) {
-        platform::yieldEvents();  // line 110
+        trap(110, [] { platform::yieldEvents(); });
         std::int32_t number = 0;
         trap(112, [&] { number = draw(); });
         if (!trap.test(114, [&] { return window_.optionOn(kUniqueNumbers); })) {
             pick[position] = number;  // line 122
-            placed.insert(number);    // line 124
-            return true;
+            trap(124, [&] { placed.insert(number); });
+            return;
         }
         if (!placed.contains(number)) {  // line 116
             pick[position] = number;     // line 118
-            placed.insert(number);       // line 120
-            return true;
+            trap(120, [&] { placed.insert(number); });
+            return;
         }
         // Every number of the range is already in the pick: no redraw can succeed.
         if (std::int64_t(placed.size()) >= span()) {
@@ -100,7 +109,6 @@ bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, st
                 throw platform::RuntimeFailure(
                     QStringLiteral("The range holds too few numbers for a pick without repeats"));
             });
-            return false;
         }
     }
 }

@@ -37,8 +37,8 @@ public:
     // Whether a row of the results list has exactly this pick text.
     bool pickExists(const QString& pickText) const;
 
-    // Set when a pick could not be completed without repeating a number (the no-repeat
-    // option was switched on mid-run for a range too small): the run must end.
+    // Set when a pick failed (for example memory ran out, or the no-repeat option was
+    // switched on mid-run for a range too small): the run must end.
     bool runStopped() const { return runStopped_; }
     void startRun();
 
@@ -49,8 +49,9 @@ private:
     // How many integers the range holds; 64-bit, so the widest range fits.
     std::int64_t span() const;
     std::int32_t draw() const;
-    // Draws the number at one position; false when no number can be placed there.
-    bool drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
+    void makePick(app::ErrorTrap& trap);
+    // Draws the number at one position.
+    void drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
     void appendRow(const QString& pickText, const QString& sortText);
     static void bubbleSort(Pick& pick);
 

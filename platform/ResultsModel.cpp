@@ -31,6 +31,22 @@ std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
     return positions;
 }
 
+// The view lays out the whole text of a cell to paint it: a text of tens of millions of
+// characters takes seconds and overflows the text engine's 32-bit glyph counts. No column
+// shows more than a few thousand characters, so a longer text is shown cut, with an
+// ellipsis; the program itself always reads the whole text.
+constexpr qsizetype kShownBytes = 8192;
+
+QString shownText(QByteArrayView utf8)
+{
+    if (utf8.size() <= kShownBytes)
+        return QString::fromUtf8(utf8);
+    qsizetype end = kShownBytes;
+    while (end > 0 && (quint8(utf8[end]) & 0xC0) == 0x80)  // not inside a character
+        --end;
+    return QString::fromUtf8(utf8.first(end)) + QChar(0x2026);
+}
+
 }  // namespace
 
 ResultsModel::ResultsModel(DuplicateIndex index, QObject* parent) : QAbstractTableModel(parent)
@@ -302,7 +318,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return QVariant();
-    return text(index.row(), index.column());
+    return shownText(textOf(order_.at(index.row()), index.column()));
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -51,6 +51,8 @@ private Q_SLOTS:
     void listChangedMidCopy_data();
     void listChangedMidCopy();
     void closingMidCopyLeavesClipboard();
+    void bigListWithOneLongRow_data();
+    void bigListWithOneLongRow();
 };
 
 void TestCopyCommand::firstColumn_data()
@@ -169,6 +171,37 @@ void TestCopyCommand::closingMidCopyLeavesClipboard()
     QCOMPARE(c.clipboard(), kBefore);
     QCOMPARE(c.services.clipboard.requests, 0);
     QVERIFY(c.messages().isEmpty());
+}
+
+void TestCopyCommand::bigListWithOneLongRow_data()
+{
+    QTest::addColumn<bool>("memoryRunsOut");
+    QTest::newRow("copied") << false;
+    QTest::newRow("memory runs out") << true;
+}
+
+// One long row among many short ones is copied with the rest; a copy that runs out of
+// memory says so once, leaves the clipboard alone and claims no copy.
+void TestCopyCommand::bigListWithOneLongRow()
+{
+    QFETCH(bool, memoryRunsOut);
+    CopyFixture c;
+    c.window.addPicks(100000);
+    const QString longRow(1000000, u'7');
+    c.window.add({{longRow, longRow}});
+    if (memoryRunsOut)
+        c.services.pump.at(3, [] { throw std::bad_alloc(); });
+    c.copy();
+    if (memoryRunsOut) {
+        QCOMPARE(c.clipboard(), kBefore);
+        QCOMPARE(c.messages().size(), 1);
+        QVERIFY(c.messages().first().startsWith(
+            QStringLiteral("Out of memory\r\nin "
+                           "Drawsmith2021/08/31.Main.CopyListViewToClipboardTab at line 136")));
+    } else {
+        QVERIFY(c.clipboard().endsWith(QStringLiteral("\r\n") + longRow + QStringLiteral("\r\n")));
+        QCOMPARE(c.messages(), QStringList{kCopied});
+    }
 }
 
 QTEST_MAIN(TestCopyCommand)

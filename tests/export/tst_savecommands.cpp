@@ -14,8 +14,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+#include <optional>
+
 #ifdef Q_OS_UNIX
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #endif
@@ -120,6 +126,25 @@ private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
+
+// What `check` answers, run as a user without privileges: as root (who may write
+// anywhere), in a child process that drops to user and group "nobody" (65534). Empty when
+// no such user can be had.
+std::optional<bool> asUnprivilegedUser(const std::function<bool()>& check)
+{
+    if (geteuid() != 0)
+        return check();
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(!dropped ? 2 : check() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)
+        || WEXITSTATUS(status) == 2)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 0;
+}
 #endif
 
 }  // namespace
@@ -143,6 +168,7 @@ private Q_SLOTS:
     void listChangedMidSave();
     void closingMidSaveLeavesOldFile_data();
     void closingMidSaveLeavesOldFile();
+    void writableFileInLockedFolder();
 };
 
 void TestSaveCommands::fileNames_data()
@@ -447,6 +473,35 @@ void TestSaveCommands::closingMidSaveLeavesOldFile()
     QCOMPARE(s.files(), before);
     QCOMPARE(s.messages(), QStringList{overwriteQuestion(s.path(QStringLiteral("picks.txt")))});
     QCOMPARE(s.barIdle(), !mainWindow);
+}
+
+// A file the user may write, in a folder where the user may not create files, is saved
+// in place.
+void TestSaveCommands::writableFileInLockedFolder()
+{
+#ifdef Q_OS_UNIX
+    SaveFixture s;
+    s.window.add({{"1 2 3", "01 02 03"}});
+    const QString name = s.path(QStringLiteral("picks.txt"));
+    s.putFile(QStringLiteral("picks.txt"), "an older, longer file\r\n");
+    const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto enter = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    const auto write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QVERIFY(QFile::setPermissions(name, all | write));
+    QVERIFY(QFile::setPermissions(s.folder.path(), all | enter));
+    const std::optional<bool> saved = asUnprivilegedUser([&] {
+        s.run(false, name);
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == "1 2 3\r\n"
+               && s.messages() == QStringList{overwriteQuestion(name)};
+    });
+    QFile::setPermissions(s.folder.path(), all | enter | write);
+    if (!saved)
+        QSKIP("needs a user without privileges (user nobody)");
+    QVERIFY(*saved);
+#else
+    QSKIP("needs Unix file permissions");
+#endif
 }
 
 QTEST_MAIN(TestSaveCommands)

@@ -99,7 +99,9 @@ private Q_SLOTS:
     void secondPressDuringRunIsIgnored();
     void closingDuringRunEndsAtOnce();
     void hourglassDuringRun();
-    void failedStatementIsReportedAndRunGoesOn();
+    void failureEndsTheCommand_data();
+    void failureEndsTheCommand();
+    void outOfMemoryMidRunEndsIt();
     void everyOptionCombination_data();
     void everyOptionCombination();
 };
@@ -491,19 +493,77 @@ void TestGenerate::hourglassDuringRun()
     QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
 }
 
-void TestGenerate::failedStatementIsReportedAndRunGoesOn()
+void TestGenerate::failureEndsTheCommand_data()
+{
+    QTest::addColumn<QStringList>("fields");  // lowest, highest, picks, per pick
+    QTest::addColumn<QString>("message");     // how the one box begins
+    QTest::addColumn<bool>("hourglass");      // whether the hourglass showed with the box
+    const QString report =
+        QStringLiteral("Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line %1\r\r");
+    const QString tooMany = QStringLiteral("Number Of Numbers - Please keep to less than %1.");
+    const auto row = [](const char* name, const QStringList& fields) -> QTestData& {
+        return QTest::newRow(name) << fields;
+    };
+    row("lowest 1e20", {"1e20", "42", "20", "6"}) << report.arg(126) << true;
+    row("highest -1e10", {"1", "-1e10", "20", "6"}) << report.arg(128) << true;
+    row("picks -1e10", {"1", "42", "-1e10", "6"}) << report.arg(146) << true;
+    row("per pick 3e9", {"1", "42", "20", "3e9"}) << report.arg(148) << true;
+    row("per pick 2147483648", {"1", "42", "20", "2147483648"}) << report.arg(148) << true;
+    row("per pick of 100,000 digits", {"1", "42", "20", QString(100000, u'9')})
+        << report.arg(148) << true;
+    row("per pick 2,000,000,000 in 20 picks", {"1", "42", "20", "2000000000"})
+        << tooMany.arg("100,000") << false;
+    row("per pick 2,000,000 in 1 pick", {"1", "42", "1", "2000000"})
+        << tooMany.arg("2,000,000") << false;
+    row("per pick 62 in 31,999 picks", {"1", "42", "31999", "62"}) << tooMany.arg(62) << false;
+}
+
+// A failure that would repeat at every pick, or a run too large to hold, ends the command
+// after its one box: no picks, no "Done.", the pointer and the flag idle again. The rows
+// of an earlier run stay, and no field runs on the value that run left behind.
+void TestGenerate::failureEndsTheCommand()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+    QFETCH(bool, hourglass);
+    Window w;
+    w.options({false, false, false, false, false});
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("7"), QStringLiteral("1")});
+    w.start();
+    w.services.messageBox.boxes.clear();
+    bool hourglassShown = false;
+    w.services.messageBox.onShow = [&](const testing::ShownBox&) {
+        hourglassShown = w.form.mousePointer() == platform::kHourglassPointer;
+    };
+    w.fill({fields[0], fields[1], fields[2], fields[3]});
+    w.start();
+    QCOMPARE(w.messages().size(), 1);
+    QVERIFY2(w.messages().first().startsWith(message), qPrintable(w.messages().first()));
+    QCOMPARE(hourglassShown, hourglass);
+    QCOMPARE(w.form.ListView1->rowCount(), 7);
+    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QVERIFY(!w.form.generateCommand().generationRunning());
+}
+
+// Memory running out in the middle of a pick ends the run with one report; the rows made
+// before stay, and the next run works.
+void TestGenerate::outOfMemoryMidRunEndsIt()
 {
     Window w;
-    w.fill(
-        {QStringLiteral("1e20"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
-    w.options({true, true, true, false, false});
+    w.options({false, false, false, false, false});
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("20"), QStringLiteral("6")});
+    // Each pick yields once before it and once before each of its six draws: yield 31 comes
+    // before the second draw of the fifth pick.
+    w.services.pump.at(31, [] { throw std::bad_alloc(); });
     w.start();
-    QCOMPARE(w.messages().size(), 2);
-    QVERIFY(w.messages()[0].startsWith(QStringLiteral(
-        "Overflow\r\nin Drawsmith2021/08/31.Form1.PushButton2_Click at line 126\r\r")));
-    QCOMPARE(w.messages()[1], kDone);
-    QCOMPARE(w.parameters().lowestNumber, 0);  // keeps its previous content
-    QCOMPARE(w.form.ListView1->rowCount(), 1);
+    QCOMPARE(w.messages().size(), 1);
+    QVERIFY(w.messages().first().startsWith(QStringLiteral(
+        "Out of memory\r\nin Drawsmith2021/08/31.Lotto.getNumbers at line 110\r\r")));
+    QCOMPARE(w.form.ListView1->rowCount(), 4);
+    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    w.start();
+    QCOMPARE(w.form.ListView1->rowCount(), 24);
+    QCOMPARE(w.messages().last(), kDone);
 }
 
 void TestGenerate::everyOptionCombination_data()

@@ -96,6 +96,7 @@ private Q_SLOTS:
     void doubleClickEmits();
     void keysEmitAndStillNavigate_data();
     void keysEmitAndStillNavigate();
+    void longRowIsShownCut();
 };
 
 void TestResultsList::columnsHaveHeadersAndTwipWidths()
@@ -573,6 +574,19 @@ void TestResultsList::manyEqualPicks()
     QVERIFY(list.containsItemText(QStringLiteral("1 1 2")));
     list.append(pick, QString());
     QVERIFY(list.containsItemText(pick));
+}
+
+// The view lays out only the start of a very long text (the whole text of a pick of
+// millions of numbers would overflow the text engine); the program still reads it whole.
+void TestResultsList::longRowIsShownCut()
+{
+    ResultsList list;
+    addPicksColumns(list);
+    const QString text(400000, u'\u20ac');  // three bytes each in UTF-8
+    list.append(text, text);
+    showList(list);
+    QCOMPARE(list.model().index(0, 0).data().toString(), QString(2730, u'\u20ac') + u'\u2026');
+    QCOMPARE(list.itemText(1), text);
 }
 
 QTEST_MAIN(TestResultsList)
