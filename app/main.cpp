@@ -36,6 +36,8 @@ int main(int argc, char* argv[])
     if (asksForVersion(argc, argv))
         showVersion(argc, argv);
     QApplication application(argc, argv);
+    // Ties the windows to the menu entry, for the desktop's task switcher and dock.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMORRA_APP_ID));
     platform::ProductionServices services;
     Form1 form;
     form.show();
