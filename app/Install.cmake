@@ -1,6 +1,14 @@
-# Install rules: the program installs like a desktop program under GNU directories, with
+# Install rules. On Windows the program goes to the top of the install folder with the Qt
+# libraries and plugins it needs beside it (WindowsDeploy.cmake), so the folder runs on a
+# machine without Qt. Elsewhere it installs like a desktop program under GNU directories:
 # the executable, a menu entry, hicolor icons and AppStream metadata.
 include(GNUInstallDirs)
+
+if(WIN32)
+    install(TARGETS numorra RUNTIME DESTINATION .)
+    include(WindowsDeploy.cmake)
+    return()
+endif()
 
 install(TARGETS numorra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

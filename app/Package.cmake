@@ -1,4 +1,5 @@
-# Packages made with CPack from the install rules: `cpack` in the build folder makes a .deb.
+# Packages made with CPack from the install rules: `cpack` in the build folder makes a .deb
+# on Linux and a ZIP of the self-contained program folder on Windows.
 set(CPACK_PACKAGE_NAME numorra)
 set(CPACK_PACKAGE_VENDOR Holvane)
 set(CPACK_PACKAGE_CONTACT "${NUMORRA_SUPPORT_EMAIL}")
@@ -9,7 +10,10 @@ edited, searched, copied to the clipboard and saved as a text file.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Numorra)
 set(CPACK_STRIP_FILES ON)
 
-if(NOT WIN32)
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME Numorra-${PROJECT_VERSION}-win64)
+else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
