@@ -14,12 +14,27 @@ QByteArray number(qreal value) { return QByteArray::number(value, 'g', 6); }
 
 QByteArray colour(const QColor& value) { return value.name(QColor::HexRgb).toLatin1(); }
 
+QByteArray attribute(const char* name, const QByteArray& value)
+{
+    return QByteArray(" ") + name + "=\"" + value + '"';
+}
+
 QByteArray ellipse(const QRectF& box, const QByteArray& fill)
 {
-    const QPointF centre = box.center();
-    return "  <ellipse cx=\"" + number(centre.x()) + "\" cy=\"" + number(centre.y()) + "\" rx=\""
-           + number(box.width() / 2) + "\" ry=\"" + number(box.height() / 2) + "\" fill=\"" + fill
-           + "\"/>\n";
+    return "  <ellipse" + attribute("cx", number(box.center().x()))
+           + attribute("cy", number(box.center().y())) + attribute("rx", number(box.width() / 2))
+           + attribute("ry", number(box.height() / 2)) + attribute("fill", fill) + "/>\n";
+}
+
+QByteArray shineGradient(const BallPicture& picture)
+{
+    return "  <defs>\n    <radialGradient id=\"shine\" gradientUnits=\"userSpaceOnUse\""
+           + attribute("cx", number(picture.shineCentre.x()))
+           + attribute("cy", number(picture.shineCentre.y()))
+           + attribute("r", number(picture.shineRadius)) + ">\n      <stop offset=\"0\""
+           + attribute("stop-color", colour(picture.light)) + "/>\n      <stop offset=\"1\""
+           + attribute("stop-color", colour(picture.dark))
+           + "/>\n    </radialGradient>\n  </defs>\n";
 }
 
 QByteArray point(const QPainterPath::Element& element)
@@ -62,27 +77,13 @@ QByteArray svgDocument(const BallPicture& picture, int side)
     const QByteArray size = QByteArray::number(side);
     const QByteArray fillRule = picture.label.fillRule() == Qt::OddEvenFill ? "evenodd" : "nonzero";
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-           size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + ' ' + size +
-           "\">\n"
-           "  <defs>\n"
-           "    <radialGradient id=\"shine\" gradientUnits=\"userSpaceOnUse\" cx=\"" +
-           number(picture.shineCentre.x()) + "\" cy=\"" + number(picture.shineCentre.y()) +
-           "\" r=\"" + number(picture.shineRadius) +
-           "\">\n"
-           "      <stop offset=\"0\" stop-color=\"" +
-           colour(picture.light) +
-           "\"/>\n"
-           "      <stop offset=\"1\" stop-color=\"" +
-           colour(picture.dark) +
-           "\"/>\n"
-           "    </radialGradient>\n"
-           "  </defs>\n" +
-           ellipse(picture.ball, "url(#shine)") + ellipse(picture.face, colour(picture.faceColour)) +
-           "  <path fill=\"" + colour(picture.labelColour) + "\" fill-rule=\"" + fillRule +
-           "\" d=\"" + pathData(picture.label) +
-           "\"/>\n"
-           "</svg>\n";
+           "<svg xmlns=\"http://www.w3.org/2000/svg\""
+           + attribute("width", size) + attribute("height", size)
+           + attribute("viewBox", "0 0 " + size + ' ' + size) + ">\n" + shineGradient(picture)
+           + ellipse(picture.ball, "url(#shine)")
+           + ellipse(picture.face, colour(picture.faceColour)) + "  <path"
+           + attribute("fill", colour(picture.labelColour)) + attribute("fill-rule", fillRule)
+           + attribute("d", pathData(picture.label)) + "/>\n</svg>\n";
 }
 
 QByteArray icoDocument(const QList<QImage>& images)
