@@ -1,5 +1,5 @@
 # Packages made with CPack from the install rules: `cpack` in the build folder makes a .deb
-# on Linux and a ZIP of the self-contained program folder on Windows.
+# on Linux; on Windows a ZIP of the self-contained program folder and an NSIS installer.
 set(CPACK_PACKAGE_NAME numorra)
 set(CPACK_PACKAGE_VENDOR Holvane)
 set(CPACK_PACKAGE_CONTACT "${NUMORRA_SUPPORT_EMAIL}")
@@ -11,8 +11,23 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Numorra)
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-    set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME Numorra-${PROJECT_VERSION}-win64)
+    set(CPACK_GENERATOR ZIP)
+    # The installer, where NSIS is at hand: the program folder under Program Files, a
+    # Start menu entry and an uninstaller, with the program's icon.
+    find_program(NUMORRA_MAKENSIS makensis)
+    if(NUMORRA_MAKENSIS)
+        list(APPEND CPACK_GENERATOR NSIS64)
+    endif()
+    set(CPACK_PACKAGE_EXECUTABLES numorra Numorra)
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_DISPLAY_NAME Numorra)
+    set(CPACK_NSIS_PACKAGE_NAME Numorra)
+    set(CPACK_NSIS_MUI_ICON ${NUMORRA_ICON_DIR}/numorra.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${NUMORRA_ICON_DIR}/numorra.ico)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME numorra.exe)
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
