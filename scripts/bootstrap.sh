@@ -51,6 +51,9 @@ have_compiler || packages+=(build-essential)
 have cmake || packages+=(cmake)
 installed qt6-base-dev || packages+=(qt6-base-dev)
 installed fonts-liberation || installed fonts-liberation2 || packages+=(fonts-liberation)
+# The install test checks the menu entry and the AppStream metadata with their validators.
+have desktop-file-validate || packages+=(desktop-file-utils)
+have appstreamcli || packages+=(appstream)
 
 if ((${#packages[@]})); then
     if [[ "$(id -u)" -eq 0 ]]; then

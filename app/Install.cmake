@@ -1,0 +1,38 @@
+# Install rules. On Windows the program goes to the top of the install folder with the Qt
+# libraries and plugins it needs beside it (WindowsDeploy.cmake), so the folder runs on a
+# machine without Qt. Elsewhere it installs like a desktop program under GNU directories:
+# the executable, a menu entry, hicolor icons and AppStream metadata.
+include(GNUInstallDirs)
+
+if(WIN32)
+    install(TARGETS numorra RUNTIME DESTINATION .)
+    include(WindowsDeploy.cmake)
+    return()
+endif()
+
+install(TARGETS numorra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The menu entry names the executable by its full path, known only when installing
+# (`cmake --install --prefix` and CPack choose the prefix then), so the entry is written
+# at install time.
+set(NUMORRA_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/${NUMORRA_APP_ID}.desktop)
+install(CODE "
+    set(NUMORRA_APP_ID [[${NUMORRA_APP_ID}]])
+    set(NUMORRA_BINDIR [[${CMAKE_INSTALL_BINDIR}]])
+    set(NUMORRA_DESKTOP_TEMPLATE [[${CMAKE_CURRENT_SOURCE_DIR}/numorra.desktop.in]])
+    set(NUMORRA_DESKTOP_FILE [[${NUMORRA_DESKTOP_FILE}]])
+    include([[${CMAKE_CURRENT_SOURCE_DIR}/WriteDesktopEntry.cmake]])
+")
+install(FILES ${NUMORRA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+set(NUMORRA_HICOLOR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${NUMORRA_ICON_DIR}/numorra.svg DESTINATION ${NUMORRA_HICOLOR}/scalable/apps
+        RENAME ${NUMORRA_APP_ID}.svg)
+foreach(side IN LISTS NUMORRA_ICON_SIDES)
+    install(FILES ${NUMORRA_ICON_DIR}/numorra-${side}.png
+            DESTINATION ${NUMORRA_HICOLOR}/${side}x${side}/apps RENAME ${NUMORRA_APP_ID}.png)
+endforeach()
+
+configure_file(numorra.metainfo.xml.in ${NUMORRA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${NUMORRA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,0 +1,54 @@
+# Makes the installed folder self-contained: the Qt libraries beside the program, the Qt
+# plugins in the folders Qt looks for them in (the Windows platform, the ICO reader for the
+# cursor file, the native style), and the compiler's run-time libraries.
+set(NUMORRA_DEPLOYED)  # installed paths, relative to the prefix, for stripping
+
+# Installs an imported Qt library or plugin into a folder of the prefix.
+function(numorra_deploy target folder)
+    install(FILES $<TARGET_FILE:${target}> DESTINATION ${folder})
+    set(NUMORRA_DEPLOYED ${NUMORRA_DEPLOYED} ${folder}/$<TARGET_FILE_NAME:${target}> PARENT_SCOPE)
+endfunction()
+
+foreach(library Core Gui Widgets)
+    numorra_deploy(Qt6::${library} .)
+endforeach()
+foreach(plugin_and_folder IN ITEMS QWindowsIntegrationPlugin:platforms QICOPlugin:imageformats
+                                   QWindowsVistaStylePlugin:styles)
+    string(REPLACE ":" ";" plugin_and_folder ${plugin_and_folder})
+    list(GET plugin_and_folder 0 plugin)
+    list(GET plugin_and_folder 1 folder)
+    if(TARGET Qt6::${plugin})
+        numorra_deploy(Qt6::${plugin} ${folder})
+    else()
+        message(WARNING "The Qt plugin ${plugin} is missing; the installed program lacks it")
+    endif()
+endforeach()
+
+if(MSVC)
+    set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
+    include(InstallRequiredSystemLibraries)
+elseif(MINGW)
+    foreach(library libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${library}
+                        OUTPUT_VARIABLE library_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(IS_ABSOLUTE "${library_path}" AND EXISTS "${library_path}")
+            install(FILES ${library_path} DESTINATION .)
+            list(APPEND NUMORRA_DEPLOYED ./${library})
+        else()
+            message(WARNING "${library} not found beside the compiler; the installed program lacks it")
+        endif()
+    endforeach()
+endif()
+
+# MinGW's libraries carry their debugging symbols (libstdc++ shrinks from 23 MB to 2 MB).
+# `cmake --install --strip` and CPack strip them like the program.
+if(CMAKE_STRIP)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            foreach(file IN ITEMS ${NUMORRA_DEPLOYED})
+                execute_process(COMMAND [[${CMAKE_STRIP}]] --strip-unneeded
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\")
+            endforeach()
+        endif()
+    ")
+endif()

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+class QImage;
+
+namespace app {
+
+struct BallPicture;
+
+// The picture as a scalable SVG document of the given side.
+QByteArray svgDocument(const BallPicture& picture, int side);
+
+// A Windows icon file holding each image as an embedded PNG (sides up to 256).
+QByteArray icoDocument(const QList<QImage>& images);
+
+}  // namespace app
