@@ -7,9 +7,9 @@
 #include "RuntimeFailure.h"
 #include "SettingsStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdint>
 
@@ -20,14 +20,10 @@ using settings::Key;
 // A new file name for every input: the settings layer caches files by name.
 QString freshFile()
 {
-    static const QString folder = [] {
-        const QString path = QDir::temp().filePath(
-            QStringLiteral("numorra-fuzz-settings-%1").arg(QCoreApplication::applicationPid()));
-        QDir().mkpath(path);
-        return path;
-    }();
+    static const QTemporaryDir folder(
+        QDir::temp().filePath(QStringLiteral("numorra-fuzz-settings-XXXXXX")));
     static std::uint64_t count = 0;
-    return folder + QStringLiteral("/%1.ini").arg(++count);
+    return folder.filePath(QStringLiteral("%1.ini").arg(++count));
 }
 
 bool isCheckBoxValue(Key key) { return key >= Key::NumericalOrder && key <= Key::Dashes; }
