@@ -2,10 +2,12 @@
 
 #include "RuntimeFailure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -91,6 +93,36 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The exponent of a scanned number ("e", optional sign, digits), 0 without one. One too
+// long for 64 bits is held at a bound far beyond any double's range.
+std::int64_t exponentOf(const std::string& number)
+{
+    constexpr std::int64_t kBound = std::int64_t(1) << 53;
+    const std::size_t e = number.find('e');
+    if (e == std::string::npos)
+        return 0;
+    const bool negative = number[e + 1] == '-';
+    const std::size_t digits = e + 1 + ((number[e + 1] == '-' || number[e + 1] == '+') ? 1 : 0);
+    std::int64_t magnitude = 0;
+    if (std::from_chars(number.data() + digits, number.data() + number.size(), magnitude).ec
+        != std::errc())
+        magnitude = kBound;
+    magnitude = std::min(magnitude, kBound);
+    return negative ? -magnitude : magnitude;
+}
+
+// Whether a scanned number with a nonzero digit is at least 1 in magnitude: whether its
+// first significant digit stands left of the decimal point once the exponent is applied.
+bool atLeastOne(const std::string& number)
+{
+    const std::string_view mantissa(number.data(), std::min(number.find('e'), number.size()));
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    const std::int64_t place =
+        first < point ? std::int64_t(point - first) - 1 : -std::int64_t(first - point);
+    return place + exponentOf(number) >= 0;
+}
+
 // Converts the scanned form, independent of the user's locale. A magnitude beyond the
 // range of a double reads as infinity (which then overflows on rounding), a tiny one as 0.
 double toDouble(const std::string& number)
@@ -101,7 +133,7 @@ double toDouble(const std::string& number)
     const auto result =
         std::from_chars(number.data() + start, number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range)
-        value = number.find("e-") == std::string::npos ? HUGE_VAL : 0.0;
+        value = atLeastOne(number) ? HUGE_VAL : 0.0;
     return negative ? -value : value;
 }
 

@@ -52,6 +52,10 @@ void TestConversions::leadingValue_data()
     QTest::newRow("carriage return stops") << "4\r5" << 4.0;
     QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("huge") << "1e400" << HUGE_VAL;
+    const QString zeros(400, u'0');
+    QTest::newRow("tiny without exponent") << "0." + zeros + "1" << 0.0;
+    QTest::newRow("tiny despite a positive exponent") << "0." + zeros + "1e5" << 0.0;
+    QTest::newRow("huge despite a negative exponent") << "1" + zeros + "e-1" << HUGE_VAL;
 }
 
 void TestConversions::leadingValue()

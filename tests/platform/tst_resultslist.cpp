@@ -28,6 +28,15 @@ QStringList itemTexts(const ResultsList& list)
     return texts;
 }
 
+// One column of a snapshot, top to bottom.
+QStringList columnTexts(const platform::ListSnapshot& snapshot, int column)
+{
+    QStringList texts;
+    for (qsizetype row = 1; row <= snapshot.rowCount(); ++row)
+        texts.append(snapshot.cell(row, column));
+    return texts;
+}
+
 // The item texts the view shows, without merging anything.
 QStringList shownTexts(const ResultsModel& model)
 {
@@ -305,23 +314,27 @@ void TestResultsList::modelStaysConsistent()
     QTRY_COMPARE(list.model().rowCount(), 1);
 }
 
-// A random run of appends, removals, sort switches and clears, checked against a plain
-// list: containsItemText() against exact comparison after every step, the rows and their
-// order at checkpoints. Texts come from a small set with case variants, so duplicates and
-// case-only differences are frequent. The first growRows steps only append.
+// A random run of appends, removals, sort switches, clears and snapshots, checked against a
+// plain list: containsItemText() against exact comparison after every step, the rows and
+// their order at checkpoints, and the last snapshot against the list as it was when taken.
+// Texts come from a small set with case variants, so duplicates and case-only differences
+// are frequent. The first growRows steps only append.
 void TestResultsList::matchesReferenceList_data()
 {
     QTest::addColumn<uint>("seed");
     QTest::addColumn<bool>("startSorted");
     QTest::addColumn<int>("growRows");
     QTest::addColumn<int>("steps");
-    QTest::addColumn<QList<double>>("weights");  // append, remove, switch sorting, clear
+    // append, remove, switch sorting, clear, snapshot
+    QTest::addColumn<QList<double>>("weights");
     QTest::newRow("unsorted") << 1u << false << 0 << 3000 << QList<double>{5, 3, 0, 0.02};
     QTest::newRow("sorted past several blocks")
         << 2u << true << 2500 << 2000 << QList<double>{5, 2, 0, 0};
     QTest::newRow("sorting switched") << 3u << false << 0 << 3000 << QList<double>{5, 3, 0.3, 0.02};
     QTest::newRow("removals after growth")
         << 4u << true << 3000 << 3000 << QList<double>{1, 4, 0, 0};
+    QTest::newRow("snapshots kept while the list changes")
+        << 5u << false << 0 << 4000 << QList<double>{5, 4, 0.3, 0.01, 0.05};
 }
 
 void TestResultsList::matchesReferenceList()
@@ -331,7 +344,7 @@ void TestResultsList::matchesReferenceList()
     QFETCH(int, growRows);
     QFETCH(int, steps);
     QFETCH(QList<double>, weights);
-    enum Step { Append, Remove, SwitchSorting, Clear };
+    enum Step { Append, Remove, SwitchSorting, Clear, Snapshot };
 
     std::mt19937 random(seed);
     std::discrete_distribution<int> pickStep(weights.begin(), weights.end());
@@ -348,6 +361,8 @@ void TestResultsList::matchesReferenceList()
     addPicksColumns(list);
     list.setSorted(startSorted);
     QStringList reference;
+    platform::ListSnapshot snapshot = list.snapshot();
+    QStringList snapshotReference;
     for (int step = 0; step < growRows + steps; ++step) {
         const int kind = step < growRows ? Append : pickStep(random);
         if (kind == Append) {
@@ -368,16 +383,23 @@ void TestResultsList::matchesReferenceList()
         } else if (kind == Clear) {
             list.clear();
             reference.clear();
+        } else if (kind == Snapshot) {
+            snapshot = list.snapshot();
+            snapshotReference = reference;
         }
         const QString probe = randomText();
         QCOMPARE(list.containsItemText(probe), reference.contains(probe));
         if (step % 97 == 0)
             QCoreApplication::processEvents();
-        if (step % 500 == 0)
+        if (step % 500 == 0) {
             QCOMPARE(itemTexts(list), reference);
+            QCOMPARE(columnTexts(snapshot, 1), snapshotReference);
+        }
     }
     QCOMPARE(itemTexts(list), reference);
     QCOMPARE(shownTexts(list.model()), reference);
+    QCOMPARE(columnTexts(snapshot, 1), snapshotReference);
+    QCOMPARE(columnTexts(snapshot, 2), snapshotReference);
 }
 
 // Rows a, b, c ... get the keys in turn; the view selects `selected` (0-based); then
