@@ -70,6 +70,19 @@ void GenerateCommand::run()
     generationRunning_ = false;  // line 170
 }
 
+// Whether the range holds as many different numbers as a pick needs, both as typed and
+// as the run will round them: fractional fields can pass on the typed values while the
+// rounded range holds too few, and the draw would then never finish. Both are checked
+// before the run changes anything.
+bool GenerateCommand::rangeHoldsUniquePick(const QString& perPick) const
+{
+    const double lowest = platform::leadingValue(window_.fieldText(kLowest));
+    const double highest = platform::leadingValue(window_.fieldText(kHighest));
+    const double count = *platform::numericValue(perPick);
+    return highest - lowest + 1 >= count
+           && std::nearbyint(highest) - std::nearbyint(lowest) + 1 >= std::nearbyint(count);
+}
+
 bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
 {
     const QString picks = window_.fieldText(kPicks);
@@ -96,9 +109,7 @@ bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
         return false;
     }
     if (trap.test(120, [&] {
-            const double range = platform::leadingValue(window_.fieldText(kHighest))
-                                 - platform::leadingValue(window_.fieldText(kLowest)) + 1;
-            return window_.optionOn(kUniqueNumbers) && range < *platform::numericValue(perPick);
+            return window_.optionOn(kUniqueNumbers) && !rangeHoldsUniquePick(perPick);
         })) {
         trap.say(122, kTooFewUnique);
         return false;
@@ -128,19 +139,9 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });
     }
-    if (!readField(trap, 146, p.picksWanted, *platform::numericValue(window_.fieldText(kPicks)))
-        || !readField(trap, 148, p.numbersPerPick,
-                      platform::leadingValue(window_.fieldText(kNumbersPerPick))))
-        return false;
-    // Fractional fields can pass the check on the typed values while the rounded range
-    // holds too few numbers; the draw would then never finish.
-    const std::int64_t span = std::int64_t(p.highestNumber) - p.lowestNumber + 1;
-    if (trap.test(150,
-                  [&] { return window_.optionOn(kUniqueNumbers) && span < p.numbersPerPick; })) {
-        trap.say(152, kTooFewUnique);
-        return false;
-    }
-    return true;
+    return readField(trap, 146, p.picksWanted, *platform::numericValue(window_.fieldText(kPicks)))
+           && readField(trap, 148, p.numbersPerPick,
+                        platform::leadingValue(window_.fieldText(kNumbersPerPick)));
 }
 
 // A failed pick ends the run: it is reported once, the rows made so far stay, and no

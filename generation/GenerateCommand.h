@@ -25,6 +25,7 @@ public:
 private:
     // The checks made before the hourglass shows; false ends the command.
     bool fieldsValid(app::ErrorTrap& trap);
+    bool rangeHoldsUniquePick(const QString& perPick) const;
     // Reads the range and orders the list; false ends the command.
     bool prepareRun(app::ErrorTrap& trap);
     void makePicks(app::ErrorTrap& trap);
