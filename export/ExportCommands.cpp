@@ -8,18 +8,20 @@
 #include "ListSnapshot.h"
 #include "MousePointer.h"
 #include "ResultsList.h"
-#include "RowYield.h"
 #include "Services.h"
 #include "TextFileExport.h"
 #include "TextFileWriter.h"
 
 #include <functional>
+#include <optional>
 
 namespace exporting {
 
 namespace {
 
-using ListWriter = std::function<void(const platform::ListSnapshot& list, const QString& fileName)>;
+// Writes the window's list to the file as statements of the command's trap; false when
+// one of them failed (it has been reported).
+using ListWriter = std::function<bool(app::ErrorTrap& trap, const QString& fileName)>;
 
 // Lines 100 to 120 of both save commands: the file to write, or empty when the user
 // cancels the dialog or will not replace an existing file.
@@ -46,35 +48,40 @@ QString askFileToWrite(app::ErrorTrap& trap)
     return name;
 }
 
-// The course both save commands share: the file, the hourglass (line 122), the list
-// written as it stands when writing starts (124; any failure of the writing is reported
-// there, once), the default pointer again (at `pointerLine`). True when the file was
-// written.
+// The course both save commands share: the file, the hourglass (line 122), the writing,
+// the default pointer again (at `pointerLine`). A failure of the writing is reported once
+// and ends it. True when the file was written.
 bool saveList(app::ErrorTrap& trap, ExportWindow& window, int pointerLine, const ListWriter& write)
 {
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
     trap(122, [&] { window.setMousePointer(platform::kHourglassPointer); });
-    bool saved = false;
-    trap(124, [&] {
-        write(window.resultsList().snapshot().inListOrder(), name);
-        saved = true;
-    });
+    const bool saved = write(trap, name);
     trap(pointerLine, [&] { window.setMousePointer(platform::kDefaultPointer); });
     return saved;
 }
 
-// The search window's file (lines 124 to 134): each row's item text on a line of its own.
-void writeItemTexts(const platform::ListSnapshot& list, const QString& fileName)
+// The list as it stands when writing starts, its texts laid out in list order.
+platform::ListSnapshot listToWrite(ExportWindow& window)
 {
-    TextFileWriter file(fileName);
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        yieldBeforeRow(r);
-        file.append(list.cellUtf8(r, 1));
-        file.append("\r\n");
-    }
-    file.commit();
+    return window.resultsList().snapshot().inListOrder();
+}
+
+// The search window's file, each step under its own line: opened (124), its rows
+// written (126 to 132), closed (134). A failed step ends the save, and an existing file
+// stays as it was.
+bool writeSearchWindowFile(app::ErrorTrap& trap, ExportWindow& window, const QString& fileName)
+{
+    std::optional<platform::ListSnapshot> list;
+    std::optional<TextFileWriter> file;
+    return trap(124,
+                [&] {
+                    list.emplace(listToWrite(window));
+                    file.emplace(fileName);
+                })
+           && trap(130, [&] { writeItemTexts(*file, *list); })
+           && trap(134, [&] { file->commit(); });
 }
 
 }  // namespace
@@ -82,10 +89,9 @@ void writeItemTexts(const platform::ListSnapshot& list, const QString& fileName)
 void saveMainWindowList(ExportWindow& window, platform::ProgressBar& progressBar)
 {
     app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
-    const bool saved = saveList(trap, window, 126,
-                                [&](const platform::ListSnapshot& list, const QString& fileName) {
-                                    SaveListViewToTextFile(list, fileName, &progressBar);
-                                });
+    const bool saved = saveList(trap, window, 126, [&](app::ErrorTrap& t, const QString& fileName) {
+        return t(124, [&] { SaveListViewToTextFile(listToWrite(window), fileName, &progressBar); });
+    });
     if (saved)
         trap.say(128, QStringLiteral("Done."));
 }
@@ -93,7 +99,9 @@ void saveMainWindowList(ExportWindow& window, platform::ProgressBar& progressBar
 void saveSearchWindowList(ExportWindow& window)
 {
     app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
-    saveList(trap, window, 136, writeItemTexts);
+    saveList(trap, window, 136, [&](app::ErrorTrap& t, const QString& fileName) {
+        return writeSearchWindowFile(t, window, fileName);
+    });
 }
 
 void copyWindowList(const QString& module, const QString& procedure,

@@ -135,4 +135,13 @@ void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& f
     progress.idle();
 }
 
+void writeItemTexts(TextFileWriter& file, const platform::ListSnapshot& list)
+{
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        yieldBeforeRow(r);
+        file.append(list.cellUtf8(r, 1));
+        file.append("\r\n");
+    }
+}
+
 }  // namespace exporting

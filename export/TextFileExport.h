@@ -10,6 +10,8 @@ class ProgressBar;
 // The text file export of the "Main" module. (`export` is a C++ keyword.)
 namespace exporting {
 
+class TextFileWriter;
+
 // What follows the last backslash of a path, or the whole path when it has none.
 QString GetFileNameFromPath(const QString& path);
 
@@ -28,5 +30,9 @@ QString ownFileName(const QString& path);
 // queue throughout.
 void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& fileName,
                             platform::ProgressBar* progressBar);
+
+// The search window's format: each row's item text on a line of its own, ended by CR LF.
+// Throws RuntimeFailure when a write fails; yields to the event queue throughout.
+void writeItemTexts(TextFileWriter& file, const platform::ListSnapshot& list);
 
 }  // namespace exporting

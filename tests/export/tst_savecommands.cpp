@@ -94,13 +94,13 @@ QString overwriteQuestion(const QString& path)
     return QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?");
 }
 
-QString errorReport(bool mainWindow, const QString& description)
+QString errorReport(bool mainWindow, const QString& description, int line = 124)
 {
     const QString path =
         mainWindow
             ? app::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"))
             : app::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
-    return app::errorReportText(description, path, 124);
+    return app::errorReportText(description, path, line);
 }
 
 #ifdef Q_OS_UNIX
@@ -371,19 +371,20 @@ void TestSaveCommands::failureLeavesFolderAsItWas_data()
     QTest::addColumn<QString>("failure");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("line");  // the main window writes the file in one statement
     for (const bool mainWindow : {true, false}) {
         const char* window = mainWindow ? "main: " : "search: ";
         QTest::addRow("%sfolder is a file", window)
-            << mainWindow << "file as folder" << 10 << "Path not found";
+            << mainWindow << "file as folder" << 10 << "Path not found" << 124;
         QTest::addRow("%smissing folder", window)
-            << mainWindow << "missing folder" << 10 << "Path not found";
+            << mainWindow << "missing folder" << 10 << "Path not found" << 124;
         QTest::addRow("%sfull at the end", window)
-            << mainWindow << "size limit" << 1000 << "Disk full";
+            << mainWindow << "size limit" << 1000 << "Disk full" << (mainWindow ? 124 : 134);
         QTest::addRow("%sfull part-way", window)
-            << mainWindow << "size limit" << 70000 << "Disk full";
+            << mainWindow << "size limit" << 70000 << "Disk full" << (mainWindow ? 124 : 130);
         for (const char* kind : {"folder", "pipe", "link to a pipe", "device"}) {
             QTest::addRow("%starget is a %s", window, kind)
-                << mainWindow << kind << 10 << "Path/File access error";
+                << mainWindow << kind << 10 << "Path/File access error" << 124;
         }
     }
 }
@@ -394,11 +395,12 @@ void TestSaveCommands::failureLeavesFolderAsItWas()
     QFETCH(QString, failure);
     QFETCH(int, rows);
     QFETCH(QString, description);
+    QFETCH(int, line);
     SaveFixture s;
     s.window.addPicks(rows);
     s.putFile(QStringLiteral("picks.txt"), "an older file\r\n");
     const QString irregular = s.path(QStringLiteral("other"));
-    QStringList messages{errorReport(mainWindow, description)};
+    QStringList messages{errorReport(mainWindow, description, line)};
     if (description == QStringLiteral("Path/File access error")
         && !testing::makeIrregularFile(failure, irregular))
         QSKIP("this system or user cannot make it");
@@ -421,9 +423,6 @@ void TestSaveCommands::failureLeavesFolderAsItWas()
     }
     QCOMPARE(s.files(), before);
     QCOMPARE(s.messages(), messages);
-    QVERIFY(s.messages().last().contains(
-        mainWindow ? "in Drawsmith2021/08/31.Form1.PushButton6_Click at line 124"
-                   : "in Drawsmith2021/08/31.Form2.PushButton4_Click at line 124"));
     QCOMPARE(s.services.messageBox.boxes.last().title, QStringLiteral("Application Error"));
     QCOMPARE(s.window.pointers, (QList<int>{11, 0}));
     QCOMPARE(s.barIdle(), !mainWindow);  // the bar stays where the failure found it
