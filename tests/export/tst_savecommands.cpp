@@ -88,8 +88,12 @@ QByteArray systemCodePage(const QString& text)
 #endif
 }
 
-QString overwriteQuestion(const QString& path)
+// The question names the path with the system's separators: backslashes on Windows.
+QString overwriteQuestion(QString path)
 {
+#ifdef Q_OS_WIN
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+#endif
     return QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?");
 }
 
