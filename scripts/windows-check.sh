@@ -78,9 +78,12 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     -DNUMORRA_WERROR=ON -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" ${launcher[@]+"${launcher[@]}"} \
     >/dev/null
 cmake --build "$build_dir" --parallel "$jobs"
+say "installed and built in ${SECONDS} s"
 
+SECONDS=0
 prepare_wine
 trap stop_wine EXIT
+say "Wine prefix ready in ${SECONDS} s"
 # Most suites run on the offscreen platform; those on the windows platform plugin draw
 # through Wine's X11 driver, so the tests run inside Xvfb.
 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
