@@ -12,6 +12,8 @@
 #include "TextFileExport.h"
 #include "TextFileWriter.h"
 
+#include <QDir>
+
 #include <functional>
 #include <optional>
 
@@ -38,9 +40,10 @@ QString askFileToWrite(app::ErrorTrap& trap)
     platform::MsgAnswer answer = platform::MsgAnswer::Yes;  // line 118
     if (trap.test(114, [&] { return platform::FileExists(name); })) {
         trap(116, [&] {
-            answer = platform::msgBox(
-                QStringLiteral("Are you sure you wish to overwrite ") + name + QStringLiteral(" ?"),
-                app::appTitle(), platform::MsgButtons::YesNo);
+            // The path as the system writes it: Qt's dialog gives "/" on Windows too.
+            answer = platform::msgBox(QStringLiteral("Are you sure you wish to overwrite ")
+                                          + QDir::toNativeSeparators(name) + QStringLiteral(" ?"),
+                                      app::appTitle(), platform::MsgButtons::YesNo);
         });
     }
     if (trap.test(120, [&] { return answer != platform::MsgAnswer::Yes; }))

@@ -15,11 +15,24 @@ QString qtFilterFromPairs(const QString& pairs)
     return descriptions.join(QLatin1String(";;"));
 }
 
+namespace {
+
+// Windows' own dialog, as Qt drives it, adds the first filter's extension to a name typed
+// without one; Qt's dialog adds none, so on Windows the name comes back as typed only
+// through Qt's dialog.
+#ifdef Q_OS_WIN
+constexpr QFileDialog::Options kOptions{QFileDialog::DontConfirmOverwrite
+                                        | QFileDialog::DontUseNativeDialog};
+#else
+constexpr QFileDialog::Options kOptions{QFileDialog::DontConfirmOverwrite};
+#endif
+
+}  // namespace
+
 QString QtSaveDialog::askSaveFileName(const QString& title, const QString& filter)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
-                                        qtFilterFromPairs(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+                                        qtFilterFromPairs(filter), nullptr, kOptions);
 }
 
 }  // namespace platform

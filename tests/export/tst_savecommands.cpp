@@ -17,6 +17,9 @@
 #include <functional>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 #ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/resource.h>
@@ -89,8 +92,27 @@ struct SaveFixture {
     }
 };
 
-QString overwriteQuestion(const QString& path)
+// A text in the system 8-bit code page, as Windows itself converts it; UTF-8 elsewhere.
+QByteArray systemCodePage(const QString& text)
 {
+#ifdef Q_OS_WIN
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int length = int(text.size());
+    QByteArray bytes(WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr),
+                     '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, length, bytes.data(), int(bytes.size()), nullptr, nullptr);
+    return bytes;
+#else
+    return text.toUtf8();
+#endif
+}
+
+// The question names the path with the system's separators: backslashes on Windows.
+QString overwriteQuestion(QString path)
+{
+#ifdef Q_OS_WIN
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+#endif
     return QStringLiteral("Are you sure you wish to overwrite ") + path + QStringLiteral(" ?");
 }
 
@@ -249,8 +271,8 @@ void TestSaveCommands::contents()
     s.window.add(rows);
     s.run(true, s.path(QStringLiteral("main")));
     s.run(false, s.path(QStringLiteral("search")));
-    const QMap<QString, QByteArray> expected{{QStringLiteral("main"), mainFile.toUtf8()},
-                                             {QStringLiteral("search"), searchFile.toUtf8()}};
+    const QMap<QString, QByteArray> expected{{QStringLiteral("main"), systemCodePage(mainFile)},
+                                             {QStringLiteral("search"), systemCodePage(searchFile)}};
     QCOMPARE(s.files(), expected);
     QCOMPARE(s.messages(), QStringList{QStringLiteral("Done.")});
     QCOMPARE(s.window.pointers, (QList<int>{11, 0, 11, 0}));

@@ -5,11 +5,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 // The small desktop helpers behind the windows: the file test, the system colours, the
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void buttonFaceReachesIntoFrames();
     void dialogFilter_data();
     void dialogFilter();
+    void typedNameComesBackAsTyped();
     void lineBreaks_data();
     void lineBreaks();
 };
@@ -93,6 +97,42 @@ void TestDesktop::dialogFilter()
     QFETCH(QString, pairs);
     QFETCH(QString, filter);
     QCOMPARE(platform::qtFilterFromPairs(pairs), filter);
+}
+
+namespace {
+
+// Types a name without an extension into the save dialog once it shows, with the text
+// filter selected, and presses Enter; gives up on a dialog it cannot type into.
+void typeIntoSaveDialog(const QString& name)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, name, giveUp = QDeadlineTimer(5000)] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (edit && edit->isVisible()) {
+            edit->setText(name);
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else if (!giveUp.hasExpired()) {
+            return;
+        } else if (dialog) {
+            dialog->reject();
+        }
+        poll->deleteLater();
+    });
+    poll->start(50);
+}
+
+}  // namespace
+
+void TestDesktop::typedNameComesBackAsTyped()
+{
+    QTemporaryDir folder;
+    const QString typed = folder.filePath(QStringLiteral("picks"));
+    typeIntoSaveDialog(typed);
+    platform::QtSaveDialog dialog;
+    const QString name = dialog.askSaveFileName(QStringLiteral("Save"),
+                                                QStringLiteral("Text Files (*.txt)|*.txt|"));
+    QCOMPARE(QDir::fromNativeSeparators(name), typed);
 }
 
 void TestDesktop::lineBreaks_data()

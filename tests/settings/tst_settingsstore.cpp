@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using settings::Key;
 
 Q_DECLARE_METATYPE(settings::Key)
@@ -29,11 +33,34 @@ private Q_SLOTS:
     void unwritableStoreKeepsWorking();
     void linkStaysALink();
     void unparsableStoreReadsDefaults();
+    void landsInTheRegistry_data();
+    void landsInTheRegistry();
 
 private:
     QTemporaryDir folder_;
     QString file() const { return folder_.filePath(QStringLiteral("Holvane.ini")); }
 };
+
+#ifdef Q_OS_WIN
+namespace {
+
+const wchar_t kRegistryKey[] = L"Software\\VB and VBA Program Settings\\Holvane\\Numorra";
+
+// A string value of the program's key under HKEY_CURRENT_USER, read through the Windows
+// API; "<absent>" when there is none.
+QString registryValue(const QString& name)
+{
+    wchar_t data[256];
+    DWORD size = sizeof data;
+    const auto* wideName = reinterpret_cast<const wchar_t*>(name.utf16());
+    if (RegGetValueW(HKEY_CURRENT_USER, kRegistryKey, wideName, RRF_RT_REG_SZ, nullptr, data, &size)
+        != ERROR_SUCCESS)
+        return QStringLiteral("<absent>");
+    return QString::fromWCharArray(data);
+}
+
+}  // namespace
+#endif
 
 // Each test starts with an empty folder.
 void TestSettingsStore::init()
@@ -208,5 +235,29 @@ void TestSettingsStore::unparsableStoreReadsDefaults()
     store.write(Key::Lower, QStringLiteral("3"));
 }
 
+void TestSettingsStore::landsInTheRegistry_data() { keyTable_data(); }
+
+// Each setting is a string value of its own name in the user's registry; a value the
+// user had is put back afterwards.
+void TestSettingsStore::landsInTheRegistry()
+{
+#ifdef Q_OS_WIN
+    QFETCH(Key, key);
+    QFETCH(QString, name);
+    const QString before = registryValue(name);
+    settings::SettingsStore().write(key, QStringLiteral("7 é"));
+    const QString stored = registryValue(name);
+    if (before == QStringLiteral("<absent>"))
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRegistryKey,
+                           reinterpret_cast<const wchar_t*>(name.utf16()));
+    else
+        settings::SettingsStore().write(key, before);
+    QCOMPARE(stored, QStringLiteral("7 é"));
+#else
+    QSKIP("the registry belongs to Windows");
+#endif
+}
+
 QTEST_GUILESS_MAIN(TestSettingsStore)
+
 #include "tst_settingsstore.moc"
