@@ -60,7 +60,7 @@ void chopTrailingSpaces(QString& text)
 }
 
 // The text of the copy (lines 102 to 170).
-QString tabbedText(const platform::ListSnapshot& list, int columns)
+QString tabbedText(const results_list::ListSnapshot& list, int columns)
 {
     const std::vector<qsizetype> widths = cellWidths(list, columns);
     QString text;
@@ -94,9 +94,9 @@ bool SetClipboardText(const QString& text, int /*format*/)
     return withinAttempts([&] { return platform::services().clipboard->setText(text); });
 }
 
-void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
+void CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumnOnly)
 {
-    app::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
+    report::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.rowCount() == 0; }))
         return;
     // Building the text can fail only for want of memory: that is reported once, under the
@@ -105,7 +105,7 @@ void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstCol
     bool built = false;
     trap(136, [&] {
         const int columns = firstColumnOnly ? 1 : list.columnCount();
-        text = tabbedText(list.snapshot().inListOrder(columns), columns);
+        text = tabbedText(list.snapshot().inListOrder(platform::yieldEvents, columns), columns);
         built = true;
     });
     if (!built)

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace platform {
+namespace forms {
 class ResultsList;
-}
+}  // namespace forms
 
 // The clipboard export of the "Main" module.
 namespace exporting {
@@ -22,6 +22,6 @@ bool SetClipboardText(const QString& text, int format);
 // with spaces to the width of its longest cell (headers do not count) and separated by a
 // tab, with the spaces at the end of each line removed. A list without rows leaves the
 // clipboard as it was. Has its own error report.
-void CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly);
+void CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumnOnly);
 
 }  // namespace exporting

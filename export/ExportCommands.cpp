@@ -19,11 +19,12 @@ namespace exporting {
 
 namespace {
 
-using ListWriter = std::function<void(const platform::ListSnapshot& list, const QString& fileName)>;
+using ListWriter =
+    std::function<void(const results_list::ListSnapshot& list, const QString& fileName)>;
 
 // Lines 100 to 120 of both save commands: the file to write, or empty when the user
 // cancels the dialog or will not replace an existing file.
-QString askFileToWrite(app::ErrorTrap& trap)
+QString askFileToWrite(report::ErrorTrap& trap)
 {
     QString name;
     trap(108, [&] {
@@ -38,7 +39,7 @@ QString askFileToWrite(app::ErrorTrap& trap)
         trap(116, [&] {
             answer = platform::msgBox(
                 QStringLiteral("Are you sure you wish to overwrite ") + name + QStringLiteral(" ?"),
-                app::appTitle(), platform::MsgButtons::YesNo);
+                report::appTitle(), platform::MsgButtons::YesNo);
         });
     }
     if (trap.test(120, [&] { return answer != platform::MsgAnswer::Yes; }))
@@ -50,56 +51,44 @@ QString askFileToWrite(app::ErrorTrap& trap)
 // written as it stands when writing starts (124; any failure of the writing is reported
 // there, once), the default pointer again (at `pointerLine`). True when the file was
 // written.
-bool saveList(app::ErrorTrap& trap, ExportWindow& window, int pointerLine, const ListWriter& write)
+bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
+              const ListWriter& write)
 {
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
-    trap(122, [&] { window.setMousePointer(platform::kHourglassPointer); });
+    trap(122, [&] { window.setMousePointer(forms::kHourglassPointer); });
     bool saved = false;
     trap(124, [&] {
-        write(window.resultsList().snapshot().inListOrder(), name);
+        write(window.resultsList().snapshot().inListOrder(platform::yieldEvents), name);
         saved = true;
     });
-    trap(pointerLine, [&] { window.setMousePointer(platform::kDefaultPointer); });
+    trap(pointerLine, [&] { window.setMousePointer(forms::kDefaultPointer); });
     return saved;
-}
-
-// The search window's file (lines 124 to 134): each row's item text on a line of its own.
-void writeItemTexts(const platform::ListSnapshot& list, const QString& fileName)
-{
-    TextFileWriter file(fileName);
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        yieldBeforeRow(r);
-        file.append(list.cellUtf8(r, 1));
-        file.append("\r\n");
-    }
-    file.commit();
 }
 
 }  // namespace
 
-void saveMainWindowList(ExportWindow& window, platform::ProgressBar& progressBar)
+void saveMainWindowList(ExportWindow& window, forms::ProgressBar& progressBar)
 {
-    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
-    const bool saved = saveList(trap, window, 126,
-                                [&](const platform::ListSnapshot& list, const QString& fileName) {
-                                    SaveListViewToTextFile(list, fileName, &progressBar);
-                                });
+    report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
+    const bool saved = saveList(
+        trap, window, 126, [&](const results_list::ListSnapshot& list, const QString& fileName) {
+            SaveListViewToTextFile(list, fileName, &progressBar);
+        });
     if (saved)
         trap.say(128, QStringLiteral("Done."));
 }
 
 void saveSearchWindowList(ExportWindow& window)
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
     saveList(trap, window, 136, writeItemTexts);
 }
 
-void copyWindowList(const QString& module, const QString& procedure,
-                    const platform::ResultsList& list)
+void copyWindowList(const QString& module, const QString& procedure, const forms::ResultsList& list)
 {
-    app::ErrorTrap trap(module, procedure);
+    report::ErrorTrap trap(module, procedure);
     trap(100, [&] { CopyListViewToClipboardTab(list, true); });
     trap.say(
         102,

@@ -19,7 +19,7 @@ namespace {
 // ends, the bar goes back to idle.
 class FileProgress {
 public:
-    FileProgress(platform::ProgressBar* bar, const QString& fileName)
+    FileProgress(forms::ProgressBar* bar, const QString& fileName)
         : bar_(bar), writing_(QStringLiteral("Writing file: ") + ownFileName(fileName))
     {
     }
@@ -58,12 +58,12 @@ private:
         bar_->setText(text);
     }
 
-    platform::ProgressBar* bar_;
+    forms::ProgressBar* bar_;
     QString writing_;
 };
 
 // A column's width is that of its longest text, header or cell.
-std::vector<qsizetype> columnWidths(const platform::ListSnapshot& list)
+std::vector<qsizetype> columnWidths(const results_list::ListSnapshot& list)
 {
     std::vector<qsizetype> widths = cellWidths(list, list.columnCount());
     for (int c = 1; c <= list.columnCount(); ++c)
@@ -80,7 +80,7 @@ void writeCell(TextFileWriter& file, QByteArrayView utf8, qsizetype length, qsiz
     file.append("\t");
 }
 
-void writeHeader(TextFileWriter& file, const platform::ListSnapshot& list,
+void writeHeader(TextFileWriter& file, const results_list::ListSnapshot& list,
                  const std::vector<qsizetype>& widths)
 {
     for (int c = 1; c <= list.columnCount(); ++c) {
@@ -90,7 +90,7 @@ void writeHeader(TextFileWriter& file, const platform::ListSnapshot& list,
     file.append("\r\n");
 }
 
-void writeRow(TextFileWriter& file, const platform::ListSnapshot& list, qsizetype row,
+void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsizetype row,
               const std::vector<qsizetype>& widths)
 {
     for (int c = 1; c <= list.columnCount(); ++c)
@@ -114,8 +114,8 @@ QString ownFileName(const QString& path)
 #endif
 }
 
-void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& fileName,
-                            platform::ProgressBar* progressBar)
+void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QString& fileName,
+                            forms::ProgressBar* progressBar)
 {
     FileProgress progress(progressBar, fileName);
     progress.show(1);
@@ -132,6 +132,17 @@ void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& f
         progress.rowWritten(r, rows);
     }
     progress.done();
+    file.commit();
+}
+
+void writeItemTexts(const results_list::ListSnapshot& list, const QString& fileName)
+{
+    TextFileWriter file(fileName);
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        yieldBeforeRow(r);
+        file.append(list.cellUtf8(r, 1));
+        file.append("\r\n");
+    }
     file.commit();
 }
 

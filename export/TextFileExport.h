@@ -2,10 +2,12 @@
 
 #include <QString>
 
-namespace platform {
+namespace results_list {
 class ListSnapshot;
+}
+namespace forms {
 class ProgressBar;
-}  // namespace platform
+}
 
 // The text file export of the "Main" module. (`export` is a C++ keyword.)
 namespace exporting {
@@ -26,7 +28,12 @@ QString ownFileName(const QString& path);
 // file's name, says "Done." at the end, and is back at 0 and "Progress Bar" however the
 // save ends. Throws RuntimeFailure when the file cannot be written; yields to the event
 // queue throughout.
-void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& fileName,
-                            platform::ProgressBar* progressBar);
+void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QString& fileName,
+                            forms::ProgressBar* progressBar);
+
+// The search window's file: each row's item text on a line of its own, ended by CR LF,
+// in the system's 8-bit code page; replaces an existing file only once complete. Throws
+// RuntimeFailure when the file cannot be written; yields to the event queue throughout.
+void writeItemTexts(const results_list::ListSnapshot& list, const QString& fileName);
 
 }  // namespace exporting

@@ -71,8 +71,8 @@ TextFileWriter::TextFileWriter(const QString& fileName)
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;
         if (!folderExists(fileName))
-            throw platform::RuntimeFailure(QStringLiteral("Path not found"));
-        throw platform::RuntimeFailure(failureDescription(systemError, file_.error()));
+            throw core::RuntimeFailure(QStringLiteral("Path not found"));
+        throw core::RuntimeFailure(failureDescription(systemError, file_.error()));
     }
 }
 
@@ -81,7 +81,7 @@ void TextFileWriter::commit()
     flush();
     errno = 0;
     if (!file_.commit())
-        throw platform::RuntimeFailure(failureDescription(errno, file_.error()));
+        throw core::RuntimeFailure(failureDescription(errno, file_.error()));
 }
 
 // A text too long for the room left: what the buffer holds goes first, then the text, at
@@ -115,7 +115,7 @@ void TextFileWriter::writeBytes(QByteArrayView bytes)
 {
     errno = 0;
     if (file_.write(bytes.data(), bytes.size()) != bytes.size())
-        throw platform::RuntimeFailure(failureDescription(errno, file_.error()));
+        throw core::RuntimeFailure(failureDescription(errno, file_.error()));
 }
 
 }  // namespace exporting

@@ -39,11 +39,11 @@ bool Lotto::pickExists(const QString& pickText) const
 
 void Lotto::getNumbers()
 {
-    app::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"));
+    report::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"));
     Pick pick;  // line 100
     trap(102, [&] {
         if (parameters_.numbersPerPick < 1)
-            throw platform::RuntimeFailure(QStringLiteral("Subscript out of range"));
+            throw core::RuntimeFailure(QStringLiteral("Subscript out of range"));
         pick.resize(std::size_t(parameters_.numbersPerPick));
     });
     PlacedSet placed;  // line 104
@@ -78,7 +78,8 @@ void Lotto::getNumbers()
     trap(150, [&] { window_.repaintWindow(); });
 }
 
-bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position)
+bool Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
+                         std::size_t position)
 {
     for (;;) {
         platform::yieldEvents();  // line 110
@@ -97,7 +98,7 @@ bool Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, st
         // Every number of the range is already in the pick: no redraw can succeed.
         if (std::int64_t(placed.size()) >= span()) {
             trap(116, [] {
-                throw platform::RuntimeFailure(
+                throw core::RuntimeFailure(
                     QStringLiteral("The range holds too few numbers for a pick without repeats"));
             });
             return false;

@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace app {
+namespace report {
 class ErrorTrap;
 }
 
@@ -50,7 +50,7 @@ private:
     std::int64_t span() const;
     std::int32_t draw() const;
     // Draws the number at one position; false when no number can be placed there.
-    bool drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
+    bool drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
     void appendRow(const QString& pickText, const QString& sortText);
     static void bubbleSort(Pick& pick);
 

@@ -2,6 +2,7 @@
 #include "ErrorTrap.h"
 #include "ExportCommands.h"
 #include "ExportFixture.h"
+#include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "TestServices.h"
 #include "TextFileExport.h"
@@ -29,7 +30,7 @@ const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)
 struct SaveFixture {
     testing::TestServices services;
     testing::ExportTestWindow window;
-    platform::ProgressBar bar;
+    forms::ProgressBar bar;
     QTemporaryDir folder;
 
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -79,9 +80,9 @@ QString errorReport(bool mainWindow, const QString& description)
 {
     const QString path =
         mainWindow
-            ? app::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"))
-            : app::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
-    return app::errorReportText(description, path, 124);
+            ? report::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"))
+            : report::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
+    return report::errorReportText(description, path, 124);
 }
 
 #ifdef Q_OS_UNIX
@@ -262,7 +263,7 @@ void TestSaveCommands::overwrite()
 
     const testing::ShownBox question = s.services.messageBox.boxes.value(0);
     QCOMPARE(question.text, overwriteQuestion(s.path(QStringLiteral("picks.txt"))));
-    QCOMPARE(question.title, app::appTitle());
+    QCOMPARE(question.title, report::appTitle());
     QCOMPARE(question.buttons, platform::MsgButtons::YesNo);
     const QByteArray written =
         mainWindow ? "Picks\t        \t\r\n1 2 3\t01 02 03\t\r\n" : "1 2 3\r\n";
@@ -308,7 +309,7 @@ void TestSaveCommands::progress()
     QStringList log;
     connect(&s.bar, &QProgressBar::valueChanged, this,
             [&](int v) { log << QStringLiteral("value %1").arg(v); });
-    connect(&s.bar, &platform::ProgressBar::textChanged, this,
+    connect(&s.bar, &forms::ProgressBar::textChanged, this,
             [&](const QString& t) { log << QStringLiteral("text ") + t; });
     s.run(true, s.path(name));
     QCOMPARE(log, shown);

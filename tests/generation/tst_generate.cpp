@@ -1,6 +1,7 @@
 #include "CheckBox.h"
 #include "Form1.h"
 #include "MousePointer.h"
+#include "ProgramEnd.h"
 #include "ResultsList.h"
 #include "TestServices.h"
 #include "WindowDriving.h"
@@ -195,7 +196,7 @@ void TestGenerate::validation()
     QCOMPARE(w.messages().size(), 1);
     QVERIFY2(w.messages().first().startsWith(message), qPrintable(w.messages().first()));
     QCOMPARE(w.form.ListView1->rowCount(), message == kDone ? 1 : 0);
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
     QVERIFY(!w.form.generateCommand().generationRunning());
 }
 
@@ -224,12 +225,12 @@ void TestGenerate::invalidRangeComesAfterHourglass()
         pointerWhileShown = w.form.mousePointer();
     };
     w.start();
-    QCOMPARE(pointerWhileShown, int(platform::kHourglassPointer));
+    QCOMPARE(pointerWhileShown, int(forms::kHourglassPointer));
     QCOMPARE(
         w.messages().first(),
         QStringLiteral("Invalid range of numbers entered. Lowest must be lowest, highest must be "
                        "highest. Please email support@numorra.example if you have any questions."));
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestGenerate::pickCountBelowOneMakesOnePick_data()
@@ -451,7 +452,7 @@ void TestGenerate::noRepeatSwitchedOnForTooSmallRangeEndsRun()
         QStringLiteral("in Drawsmith2021/08/31.Lotto.getNumbers at line 116")));
     QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Application Error"));
     QCOMPARE(w.form.ListView1->rowCount(), 0);
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
     QVERIFY(!w.form.generateCommand().generationRunning());
 }
 
@@ -487,8 +488,8 @@ void TestGenerate::hourglassDuringRun()
     int pointer = -1;
     w.services.pump.at(3, [&] { pointer = w.form.mousePointer(); });
     w.start();
-    QCOMPARE(pointer, int(platform::kHourglassPointer));
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(pointer, int(forms::kHourglassPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestGenerate::failedStatementIsReportedAndRunGoesOn()

@@ -1,25 +1,18 @@
-#include "ButtonFaceColors.h"
 #include "FileExists.h"
 #include "QtMessageBox.h"
 #include "QtSaveDialog.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The small desktop helpers behind the windows: the file test, the system colours, the
-// dialog filter and how message text is shown.
+// The small desktop helpers behind the windows: the file test, the dialog filter and how
+// message text is shown.
 class TestDesktop : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void fileExists_data();
     void fileExists();
-    void buttonFaceReachesIntoFrames();
     void dialogFilter_data();
     void dialogFilter();
     void lineBreaks_data();
@@ -51,29 +44,6 @@ void TestDesktop::fileExists()
     empty.close();
     const QString path = relative.isEmpty() ? QString() : folder.filePath(relative);
     QCOMPARE(platform::FileExists(path), exists);
-}
-
-void TestDesktop::buttonFaceReachesIntoFrames()
-{
-    QWidget window;
-    auto* frame = new QGroupBox(QStringLiteral("Frame"), &window);
-    auto* check = new QCheckBox(QStringLiteral("Check"), frame);
-    auto* option = new QRadioButton(QStringLiteral("Option"), frame);
-    auto* text = new QLineEdit(frame);
-    auto* button = new QPushButton(QStringLiteral("Button"), frame);
-    const QColor textBefore = text->palette().color(QPalette::Base);
-    const QColor buttonBefore = button->palette().color(QPalette::Button);
-    platform::ApplyButtonFaceColors(window);
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    for (const QWidget* widget :
-         std::initializer_list<const QWidget*>{&window, frame, check, option}) {
-        QCOMPARE(widget->palette().color(widget->backgroundRole()), buttonFace);
-        QVERIFY(widget->autoFillBackground());
-    }
-    QVERIFY(!text->autoFillBackground());
-    QVERIFY(!button->autoFillBackground());
-    QCOMPARE(text->palette().color(QPalette::Base), textBefore);
-    QCOMPARE(button->palette().color(QPalette::Button), buttonBefore);
 }
 
 void TestDesktop::dialogFilter_data()
