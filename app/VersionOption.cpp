@@ -51,7 +51,7 @@ bool asksForVersion(int argc, char* argv[])
 
 void showVersion()
 {
-    showLine((productName() + QStringLiteral(" " NUMORRA_VERSION "\n")).toUtf8());
+    showLine((report::productName() + QStringLiteral(" " NUMORRA_VERSION "\n")).toUtf8());
     std::fflush(stdout);
     std::exit(EXIT_SUCCESS);
 }

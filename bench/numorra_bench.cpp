@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSet>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -75,41 +74,22 @@ private:
     double longestMs_ = 0;
 };
 
-// The production pump and random source, with recorded message boxes and dialogs.
+// The production pump and random source, with the test doubles answering message boxes
+// and dialogs.
 class BenchServices {
 public:
-    BenchServices()
-        : override_(registry()), settings_(folder_.filePath(QStringLiteral("settings.ini")))
-    {
-    }
     MeteredPump pump;
     // The next save goes to this file of the temporary folder.
     QString saveTo(const QString& name)
     {
-        const QString path = folder_.filePath(name);
-        saveDialog_.names = {path};
+        const QString path = doubles_.programFolder.filePath(name);
+        doubles_.saveDialog.names = {path};
         return path;
     }
 
 private:
-    platform::Services registry()
-    {
-        platform::Services s;
-        s.messageBox = &messageBox_;
-        s.saveDialog = &saveDialog_;
-        s.clipboard = &clipboard_;
-        s.pump = &pump;
-        s.random = &random_;
-        s.programFolder = folder_.path();
-        return s;
-    }
-    testing::RecordingMessageBox messageBox_;
-    testing::ScriptedSaveDialog saveDialog_;
-    testing::MemoryClipboard clipboard_;
     platform::ClockRandom random_;
-    QTemporaryDir folder_;
-    platform::ServicesOverride override_;
-    settings::SettingsStore::Redirect settings_;
+    testing::TestServices doubles_{&pump, &random_};
 };
 
 // One 6-of-42 pick, numbers ascending, as the generator writes it.
@@ -127,7 +107,7 @@ generation::PickTexts randomPick(platform::ClockRandom& random)
 }
 
 // Fills the list with distinct picks, sorted by their sort text.
-void fill(platform::ResultsList& list, qint64 rows)
+void fill(forms::ResultsList& list, qint64 rows)
 {
     platform::ClockRandom random(rows);
     list.setSortKey(1);
@@ -182,11 +162,11 @@ double generateFloor()
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 
 // The same containment tests with std::string::find over a vector of the same texts.
-double searchFloor(const platform::ResultsList& list)
+double searchFloor(const forms::ResultsList& list)
 {
     std::vector<std::string> texts;
     texts.reserve(std::size_t(list.rowCount()));
-    const platform::ListSnapshot rows = list.snapshot();
+    const results_list::ListSnapshot rows = list.snapshot();
     for (qsizetype r = 1; r <= rows.rowCount(); ++r)
         texts.emplace_back(rows.cellUtf8(r, 1).toByteArray().toStdString());
     std::vector<std::string> terms;
@@ -280,9 +260,9 @@ double saveFloor(const QByteArray& bytes, const QString& path)
 
 // Building the same clipboard text with a reserved string, from the picks' texts in list
 // order.
-double copyFloor(const platform::ResultsList& list)
+double copyFloor(const forms::ResultsList& list)
 {
-    const platform::ListSnapshot rows = list.snapshot();
+    const results_list::ListSnapshot rows = list.snapshot();
     std::vector<QString> texts;
     texts.reserve(std::size_t(rows.rowCount()));
     for (qsizetype r = 1; r <= rows.rowCount(); ++r)

@@ -31,7 +31,8 @@ bool withinAttempts(Request&& request)
 // column's width, whichever is more, and its tab; the last cell its length, and the line
 // its CR LF. Sizing every row at the longest row's width would ask for gigabytes when one
 // row is long.
-qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<qsizetype>& widths)
+qsizetype textLengthBound(const results_list::ListSnapshot& list,
+                          const std::vector<qsizetype>& widths)
 {
     const auto columns = int(widths.size());
     qsizetype length = 0;
@@ -68,7 +69,7 @@ void chopTrailingSpaces(QString& text)
 }
 
 // The text of the copy (lines 102 to 170).
-QString tabbedText(const platform::ListSnapshot& list, int columns)
+QString tabbedText(const results_list::ListSnapshot& list, int columns)
 {
     const std::vector<qsizetype> widths = cellWidths(list, columns);
     QString text;
@@ -105,9 +106,9 @@ bool SetClipboardText(const QString& text, int /*format*/)
     return withinAttempts([&] { return platform::services().clipboard->setText(text); });
 }
 
-bool CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly)
+bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumnOnly)
 {
-    app::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
+    report::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.rowCount() == 0; }))
         return true;
     // Building the text can fail only for want of memory: that is reported once, under the
@@ -116,7 +117,7 @@ bool CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstCol
     bool built = false;
     trap(136, [&] {
         const int columns = firstColumnOnly ? 1 : list.columnCount();
-        text = tabbedText(list.snapshot().inListOrder(columns), columns);
+        text = tabbedText(list.snapshot().inListOrder(platform::yieldEvents, columns), columns);
         built = true;
     });
     if (!built)

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace platform {
+namespace forms {
 class ResultsList;
-}
+}  // namespace forms
 
 // The clipboard export of the "Main" module.
 namespace exporting {
@@ -23,6 +23,6 @@ bool SetClipboardText(const QString& text, int format);
 // tab, with the spaces at the end of each line removed. A list without rows leaves the
 // clipboard as it was. Has its own error report; false when the text could not be made
 // (reported), so that the caller does not claim a copy.
-bool CopyListViewToClipboardTab(const platform::ResultsList& list, bool firstColumnOnly);
+bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumnOnly);
 
 }  // namespace exporting

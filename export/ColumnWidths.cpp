@@ -7,7 +7,7 @@
 
 namespace exporting {
 
-std::vector<qsizetype> cellWidths(const platform::ListSnapshot& list, int columns)
+std::vector<qsizetype> cellWidths(const results_list::ListSnapshot& list, int columns)
 {
     std::vector<qsizetype> widths;
     for (int c = 1; c <= columns; ++c) {

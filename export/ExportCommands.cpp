@@ -23,11 +23,11 @@ namespace {
 
 // Writes the window's list to the file as statements of the command's trap; false when
 // one of them failed (it has been reported).
-using ListWriter = std::function<bool(app::ErrorTrap& trap, const QString& fileName)>;
+using ListWriter = std::function<bool(report::ErrorTrap& trap, const QString& fileName)>;
 
 // Lines 100 to 120 of both save commands: the file to write, or empty when the user
 // cancels the dialog or will not replace an existing file.
-QString askFileToWrite(app::ErrorTrap& trap)
+QString askFileToWrite(report::ErrorTrap& trap)
 {
     QString name;
     trap(108, [&] {
@@ -43,7 +43,7 @@ QString askFileToWrite(app::ErrorTrap& trap)
             // The path as the system writes it: Qt's dialog gives "/" on Windows too.
             answer = platform::msgBox(QStringLiteral("Are you sure you wish to overwrite ")
                                           + QDir::toNativeSeparators(name) + QStringLiteral(" ?"),
-                                      app::appTitle(), platform::MsgButtons::YesNo);
+                                      report::appTitle(), platform::MsgButtons::YesNo);
         });
     }
     if (trap.test(120, [&] { return answer != platform::MsgAnswer::Yes; }))
@@ -54,29 +54,30 @@ QString askFileToWrite(app::ErrorTrap& trap)
 // The course both save commands share: the file, the hourglass (line 122), the writing,
 // the default pointer again (at `pointerLine`). A failure of the writing is reported once
 // and ends it. True when the file was written.
-bool saveList(app::ErrorTrap& trap, ExportWindow& window, int pointerLine, const ListWriter& write)
+bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
+              const ListWriter& write)
 {
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
-    trap(122, [&] { window.setMousePointer(platform::kHourglassPointer); });
+    trap(122, [&] { window.setMousePointer(forms::kHourglassPointer); });
     const bool saved = write(trap, name);
-    trap(pointerLine, [&] { window.setMousePointer(platform::kDefaultPointer); });
+    trap(pointerLine, [&] { window.setMousePointer(forms::kDefaultPointer); });
     return saved;
 }
 
 // The list as it stands when writing starts, its texts laid out in list order.
-platform::ListSnapshot listToWrite(ExportWindow& window)
+results_list::ListSnapshot listToWrite(ExportWindow& window)
 {
-    return window.resultsList().snapshot().inListOrder();
+    return window.resultsList().snapshot().inListOrder(platform::yieldEvents);
 }
 
 // The search window's file, each step under its own line: opened (124), its rows
 // written (126 to 132), closed (134). A failed step ends the save, and an existing file
 // stays as it was.
-bool writeSearchWindowFile(app::ErrorTrap& trap, ExportWindow& window, const QString& fileName)
+bool writeSearchWindowFile(report::ErrorTrap& trap, ExportWindow& window, const QString& fileName)
 {
-    std::optional<platform::ListSnapshot> list;
+    std::optional<results_list::ListSnapshot> list;
     std::optional<TextFileWriter> file;
     return trap(124,
                 [&] {
@@ -89,28 +90,29 @@ bool writeSearchWindowFile(app::ErrorTrap& trap, ExportWindow& window, const QSt
 
 }  // namespace
 
-void saveMainWindowList(ExportWindow& window, platform::ProgressBar& progressBar)
+void saveMainWindowList(ExportWindow& window, forms::ProgressBar& progressBar)
 {
-    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
-    const bool saved = saveList(trap, window, 126, [&](app::ErrorTrap& t, const QString& fileName) {
-        return t(124, [&] { SaveListViewToTextFile(listToWrite(window), fileName, &progressBar); });
-    });
+    report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
+    const bool saved =
+        saveList(trap, window, 126, [&](report::ErrorTrap& t, const QString& fileName) {
+            return t(124,
+                     [&] { SaveListViewToTextFile(listToWrite(window), fileName, &progressBar); });
+        });
     if (saved)
         trap.say(128, QStringLiteral("Done."));
 }
 
 void saveSearchWindowList(ExportWindow& window)
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
-    saveList(trap, window, 136, [&](app::ErrorTrap& t, const QString& fileName) {
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
+    saveList(trap, window, 136, [&](report::ErrorTrap& t, const QString& fileName) {
         return writeSearchWindowFile(t, window, fileName);
     });
 }
 
-void copyWindowList(const QString& module, const QString& procedure,
-                    const platform::ResultsList& list)
+void copyWindowList(const QString& module, const QString& procedure, const forms::ResultsList& list)
 {
-    app::ErrorTrap trap(module, procedure);
+    report::ErrorTrap trap(module, procedure);
     bool copied = true;
     trap(100, [&] { copied = CopyListViewToClipboardTab(list, true); });
     if (!copied)

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-namespace platform {
+namespace forms {
 class ProgressBar;
 class ResultsList;
-}  // namespace platform
+}  // namespace forms
 
 namespace exporting {
 
@@ -15,7 +15,7 @@ class ExportWindow;
 // file name (and whether to replace an existing file), writes the list as a padded table
 // with the hourglass showing and the bar counting, then says "Done.". A failure is
 // reported once and then the command says nothing more.
-void saveMainWindowList(ExportWindow& window, platform::ProgressBar& progressBar);
+void saveMainWindowList(ExportWindow& window, forms::ProgressBar& progressBar);
 
 // The search window's save (Form2.PushButton4_Click): the same questions, then one line
 // per row holding its item text, no message.
@@ -26,6 +26,6 @@ void saveSearchWindowList(ExportWindow& window);
 // the list's first column and says how to paste it; a copy that failed (reported) says
 // nothing more.
 void copyWindowList(const QString& module, const QString& procedure,
-                    const platform::ResultsList& list);
+                    const forms::ResultsList& list);
 
 }  // namespace exporting

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace platform {
+namespace forms {
 class ResultsList;
-}
+}  // namespace forms
 
 namespace exporting {
 
@@ -12,7 +12,7 @@ namespace exporting {
 class ExportWindow {
 public:
     virtual ~ExportWindow() = default;
-    virtual platform::ResultsList& resultsList() = 0;
+    virtual forms::ResultsList& resultsList() = 0;
     virtual void setMousePointer(int pointer) = 0;
 };
 

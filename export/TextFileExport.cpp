@@ -20,7 +20,7 @@ namespace {
 // the bar where the failure found it; only a finished save puts it back to idle.
 class FileProgress {
 public:
-    FileProgress(platform::ProgressBar* bar, const QString& fileName)
+    FileProgress(forms::ProgressBar* bar, const QString& fileName)
         : bar_(bar), writing_(QStringLiteral("Writing file: ") + ownFileName(fileName))
     {
     }
@@ -57,12 +57,12 @@ private:
         bar_->setText(text);
     }
 
-    platform::ProgressBar* bar_;
+    forms::ProgressBar* bar_;
     QString writing_;
 };
 
 // A column's width is that of its longest text, header or cell.
-std::vector<qsizetype> columnWidths(const platform::ListSnapshot& list)
+std::vector<qsizetype> columnWidths(const results_list::ListSnapshot& list)
 {
     std::vector<qsizetype> widths = cellWidths(list, list.columnCount());
     for (int c = 1; c <= list.columnCount(); ++c)
@@ -79,7 +79,7 @@ void writeCell(TextFileWriter& file, QByteArrayView utf8, qsizetype length, qsiz
     file.append("\t");
 }
 
-void writeHeader(TextFileWriter& file, const platform::ListSnapshot& list,
+void writeHeader(TextFileWriter& file, const results_list::ListSnapshot& list,
                  const std::vector<qsizetype>& widths)
 {
     for (int c = 1; c <= list.columnCount(); ++c) {
@@ -89,7 +89,7 @@ void writeHeader(TextFileWriter& file, const platform::ListSnapshot& list,
     file.append("\r\n");
 }
 
-void writeRow(TextFileWriter& file, const platform::ListSnapshot& list, qsizetype row,
+void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsizetype row,
               const std::vector<qsizetype>& widths)
 {
     for (int c = 1; c <= list.columnCount(); ++c)
@@ -113,8 +113,8 @@ QString ownFileName(const QString& path)
 #endif
 }
 
-void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& fileName,
-                            platform::ProgressBar* progressBar)
+void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QString& fileName,
+                            forms::ProgressBar* progressBar)
 {
     FileProgress progress(progressBar, fileName);
     progress.show(1);
@@ -135,7 +135,7 @@ void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& f
     progress.idle();
 }
 
-void writeItemTexts(TextFileWriter& file, const platform::ListSnapshot& list)
+void writeItemTexts(TextFileWriter& file, const results_list::ListSnapshot& list)
 {
     for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         yieldBeforeRow(r);

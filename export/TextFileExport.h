@@ -2,10 +2,12 @@
 
 #include <QString>
 
-namespace platform {
+namespace results_list {
 class ListSnapshot;
+}
+namespace forms {
 class ProgressBar;
-}  // namespace platform
+}
 
 // The text file export of the "Main" module. (`export` is a C++ keyword.)
 namespace exporting {
@@ -25,14 +27,14 @@ QString ownFileName(const QString& path);
 // with spaces to that width and followed by a tab; every line ends with CR LF. The file
 // is in the system's 8-bit code page and replaces an existing file only once complete.
 // While it writes, the progress bar (when given) counts up with "Writing file: " and the
-// file's name, says "Done." at the end, and is back at 0 and "Progress Bar" however the
-// save ends. Throws RuntimeFailure when the file cannot be written; yields to the event
-// queue throughout.
-void SaveListViewToTextFile(const platform::ListSnapshot& list, const QString& fileName,
-                            platform::ProgressBar* progressBar);
+// file's name, says "Done." at the end and is back at 0 and "Progress Bar" once the file is
+// written; a failure leaves it as it stood. Throws RuntimeFailure when the file cannot be written;
+// yields to the event queue throughout.
+void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QString& fileName,
+                            forms::ProgressBar* progressBar);
 
 // The search window's format: each row's item text on a line of its own, ended by CR LF.
 // Throws RuntimeFailure when a write fails; yields to the event queue throughout.
-void writeItemTexts(TextFileWriter& file, const platform::ListSnapshot& list);
+void writeItemTexts(TextFileWriter& file, const results_list::ListSnapshot& list);
 
 }  // namespace exporting

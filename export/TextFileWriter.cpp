@@ -68,7 +68,7 @@ void refuseIrregularTarget(const QString& fileName)
 {
     const QFileInfo target(fileName);
     if (target.exists() && !target.isFile())
-        throw platform::RuntimeFailure(QStringLiteral("Path/File access error"));
+        throw core::RuntimeFailure(QStringLiteral("Path/File access error"));
 }
 
 }  // namespace
@@ -86,8 +86,8 @@ TextFileWriter::TextFileWriter(const QString& fileName)
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;
         if (!folderExists(fileName))
-            throw platform::RuntimeFailure(QStringLiteral("Path not found"));
-        throw platform::RuntimeFailure(failureDescription(systemError, file_.error()));
+            throw core::RuntimeFailure(QStringLiteral("Path not found"));
+        throw core::RuntimeFailure(failureDescription(systemError, file_.error()));
     }
 }
 
@@ -96,7 +96,7 @@ void TextFileWriter::commit()
     flush();
     errno = 0;
     if (!file_.commit())
-        throw platform::RuntimeFailure(failureDescription(errno, file_.error()));
+        throw core::RuntimeFailure(failureDescription(errno, file_.error()));
 }
 
 // A text too long for the room left: what the buffer holds goes first, then the text, at
@@ -130,7 +130,7 @@ void TextFileWriter::writeBytes(QByteArrayView bytes)
 {
     errno = 0;
     if (file_.write(bytes.data(), bytes.size()) != bytes.size())
-        throw platform::RuntimeFailure(failureDescription(errno, file_.error()));
+        throw core::RuntimeFailure(failureDescription(errno, file_.error()));
 }
 
 }  // namespace exporting

@@ -21,7 +21,7 @@ bool failsWith(const QString& description, auto&& call)
 {
     try {
         call();
-    } catch (const platform::RuntimeFailure& failure) {
+    } catch (const core::RuntimeFailure& failure) {
         return failure.description() == description;
     }
     return false;
@@ -44,16 +44,16 @@ void checkRounding(double value)
     const double expected = roundedHalfEven(value);
     if (expected >= std::numeric_limits<std::int32_t>::min()
         && expected <= std::numeric_limits<std::int32_t>::max())
-        FUZZ_CHECK(platform::roundToInt32(value) == expected);
+        FUZZ_CHECK(core::roundToInt32(value) == expected);
     else
-        FUZZ_CHECK(failsWith(QStringLiteral("Overflow"), [&] { platform::roundToInt32(value); }));
+        FUZZ_CHECK(failsWith(QStringLiteral("Overflow"), [&] { core::roundToInt32(value); }));
 }
 
 void checkFormats(std::int32_t value)
 {
-    const QString digits = platform::twoDigit(value);
+    const QString digits = core::twoDigit(value);
     FUZZ_CHECK(digits.toLongLong() == value && digits.size() >= (value < 0 ? 3 : 2));
-    FUZZ_CHECK(platform::plainDecimal(value).toLongLong() == value);
+    FUZZ_CHECK(core::plainDecimal(value).toLongLong() == value);
 }
 
 // For a text of digits, signs, points and exponents only, strtod() reads the same number
@@ -70,15 +70,14 @@ void checkAgainstStrtod(const std::string& text, double leading)
 
 void checkText(const QString& text, const std::string& bytes)
 {
-    const double leading = platform::leadingValue(text);
+    const double leading = core::leadingValue(text);
     FUZZ_CHECK(!std::isnan(leading));
     checkAgainstStrtod(bytes, leading);
 
-    const std::optional<double> numeric = platform::numericValue(text);
-    FUZZ_CHECK(platform::isNumeric(text) == numeric.has_value());
+    const std::optional<double> numeric = core::numericValue(text);
+    FUZZ_CHECK(core::isNumeric(text) == numeric.has_value());
     if (!numeric) {
-        FUZZ_CHECK(
-            failsWith(QStringLiteral("Type mismatch"), [&] { platform::wholeNumber(text); }));
+        FUZZ_CHECK(failsWith(QStringLiteral("Type mismatch"), [&] { core::wholeNumber(text); }));
         return;
     }
     FUZZ_CHECK(*numeric == leading);

@@ -27,22 +27,24 @@ QString textFrom(FuzzedDataProvider& input)
 
 // Rows stored in one order and listed in another, with some stored rows removed before the
 // snapshot, as a sorted list with deletions leaves them.
-platform::ListSnapshot rowsFrom(FuzzedDataProvider& input)
+results_list::ListSnapshot rowsFrom(FuzzedDataProvider& input)
 {
-    platform::RowStore store;
-    std::vector<platform::RowId> order;
+    results_list::RowStore store;
+    std::vector<results_list::RowId> order;
     while (input.remaining_bytes() > 0 && order.size() < 64) {
-        const platform::RowId id = store.add(textFrom(input).toUtf8(), QByteArrayView());
+        const results_list::RowId id = store.add(textFrom(input).toUtf8(), QByteArrayView());
         if (input.ConsumeBool())
             store.release(id);
         else
             order.insert(order.begin() + input.ConsumeIntegralInRange<std::size_t>(0, order.size()),
                          id);
     }
-    return platform::ListSnapshot({QStringLiteral("Picks")}, std::move(store), std::move(order));
+    return results_list::ListSnapshot({QStringLiteral("Picks")}, std::move(store),
+                                      std::move(order));
 }
 
-std::vector<QByteArray> plainSearch(const platform::ListSnapshot& rows, const QStringList& terms)
+std::vector<QByteArray> plainSearch(const results_list::ListSnapshot& rows,
+                                    const QStringList& terms)
 {
     std::vector<QByteArray> found;
     for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
@@ -63,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList terms = search::searchTerms(searchText);
     FUZZ_CHECK(terms.join(u',') == searchText && terms.size() == searchText.count(u',') + 1);
 
-    const platform::ListSnapshot rows = rowsFrom(input);
+    const results_list::ListSnapshot rows = rowsFrom(input);
     const std::vector<QByteArrayView> found = search::findPicks(rows, terms);
     const std::vector<QByteArray> expected = plainSearch(rows, terms);
     FUZZ_CHECK(

@@ -42,8 +42,8 @@ void restoreAll(const QByteArray& content)
         if (!isCheckBoxValue(Key(key)))
             continue;
         try {
-            platform::wholeNumber(text);
-        } catch (const platform::RuntimeFailure&) {
+            core::wholeNumber(text);
+        } catch (const core::RuntimeFailure&) {
             // The window reports it and keeps the box as it was.
         }
     }

@@ -28,10 +28,10 @@ const QString kTooFewUnique = QStringLiteral(
 // A count too large for 32 bits is left to its conversion, which reports it.
 QString numbersPerPickProblem(const QString& picks, const QString& perPick)
 {
-    const double count = std::nearbyint(*platform::numericValue(perPick));
+    const double count = std::nearbyint(*core::numericValue(perPick));
     if (count < 1)
         return QStringLiteral("Number Of Numbers - Number must be at least 1.");
-    const std::int64_t limit = numbersPerPickLimit(*platform::numericValue(picks));
+    const std::int64_t limit = numbersPerPickLimit(*core::numericValue(picks));
     if (count >= double(limit) && count <= double(std::numeric_limits<std::int32_t>::max()))
         return tooManyNumbersMessage(limit);
     return QString();
@@ -39,9 +39,9 @@ QString numbersPerPickProblem(const QString& picks, const QString& perPick)
 
 // Rounds a field's value into its parameter as statement `line`; false when it does not
 // fit (reported), and the parameter keeps what it held.
-bool readField(app::ErrorTrap& trap, int line, std::int32_t& parameter, double value)
+bool readField(report::ErrorTrap& trap, int line, std::int32_t& parameter, double value)
 {
-    return trap(line, [&] { parameter = platform::roundToInt32(value); });
+    return trap(line, [&] { parameter = core::roundToInt32(value); });
 }
 
 }  // namespace
@@ -51,7 +51,7 @@ QString invalidRangeMessage()
     return QStringLiteral(
                "Invalid range of numbers entered. Lowest must be lowest, highest must be "
                "highest. Please email ")
-           + app::supportAddress() + QStringLiteral(" if you have any questions.");
+           + report::supportAddress() + QStringLiteral(" if you have any questions.");
 }
 
 GenerateCommand::GenerateCommand(MainWindowView& window) : window_(window), lotto_(window) {}
@@ -61,11 +61,11 @@ void GenerateCommand::run()
     if (generationRunning_)  // line 100
         return;
     generationRunning_ = true;  // line 102
-    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
     if (fieldsValid(trap)) {
         if (prepareRun(trap))
             makePicks(trap);
-        trap(168, [&] { window_.setMousePointer(platform::kDefaultPointer); });
+        trap(168, [&] { window_.setMousePointer(forms::kDefaultPointer); });
     }
     generationRunning_ = false;  // line 170
 }
@@ -76,27 +76,27 @@ void GenerateCommand::run()
 // before the run changes anything.
 bool GenerateCommand::rangeHoldsUniquePick(const QString& perPick) const
 {
-    const double lowest = platform::leadingValue(window_.fieldText(kLowest));
-    const double highest = platform::leadingValue(window_.fieldText(kHighest));
-    const double count = *platform::numericValue(perPick);
+    const double lowest = core::leadingValue(window_.fieldText(kLowest));
+    const double highest = core::leadingValue(window_.fieldText(kHighest));
+    const double count = *core::numericValue(perPick);
     return highest - lowest + 1 >= count
            && std::nearbyint(highest) - std::nearbyint(lowest) + 1 >= std::nearbyint(count);
 }
 
-bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
+bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
 {
     const QString picks = window_.fieldText(kPicks);
     const QString perPick = window_.fieldText(kNumbersPerPick);
-    if (trap.test(104, [&] { return !platform::isNumeric(picks); })) {
+    if (trap.test(104, [&] { return !core::isNumeric(picks); })) {
         trap.say(106, QStringLiteral("How Many Pics - Not a number"));
         return false;
     }
     // The limit applies to the value as typed, before rounding.
-    if (trap.test(108, [&] { return *platform::numericValue(picks) >= kPickLimit; })) {
+    if (trap.test(108, [&] { return *core::numericValue(picks) >= kPickLimit; })) {
         trap.say(110, QStringLiteral("How Many Picks - Please keep to less than 32,000."));
         return false;
     }
-    if (trap.test(112, [&] { return !platform::isNumeric(perPick); })) {
+    if (trap.test(112, [&] { return !core::isNumeric(perPick); })) {
         trap.say(114, QStringLiteral("Number Of Numbers - Not a number"));
         return false;
     }
@@ -119,14 +119,13 @@ bool GenerateCommand::fieldsValid(app::ErrorTrap& trap)
 
 // A field that fails to convert ends the command after its report: the run would
 // otherwise use the value the previous run left behind.
-bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
+bool GenerateCommand::prepareRun(report::ErrorTrap& trap)
 {
     GenerationParameters& p = lotto_.parameters();
-    platform::ResultsList& list = window_.resultsList();
-    trap(124, [&] { window_.setMousePointer(platform::kHourglassPointer); });
-    if (!readField(trap, 126, p.lowestNumber, platform::leadingValue(window_.fieldText(kLowest)))
-        || !readField(trap, 128, p.highestNumber,
-                      platform::leadingValue(window_.fieldText(kHighest))))
+    forms::ResultsList& list = window_.resultsList();
+    trap(124, [&] { window_.setMousePointer(forms::kHourglassPointer); });
+    if (!readField(trap, 126, p.lowestNumber, core::leadingValue(window_.fieldText(kLowest)))
+        || !readField(trap, 128, p.highestNumber, core::leadingValue(window_.fieldText(kHighest))))
         return false;
     if (trap.test(130, [&] { return p.highestNumber < p.lowestNumber; })) {
         trap.say(132, invalidRangeMessage());
@@ -139,14 +138,14 @@ bool GenerateCommand::prepareRun(app::ErrorTrap& trap)
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });
     }
-    return readField(trap, 146, p.picksWanted, *platform::numericValue(window_.fieldText(kPicks)))
+    return readField(trap, 146, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
            && readField(trap, 148, p.numbersPerPick,
-                        platform::leadingValue(window_.fieldText(kNumbersPerPick)));
+                        core::leadingValue(window_.fieldText(kNumbersPerPick)));
 }
 
 // A failed pick ends the run: it is reported once, the rows made so far stay, and no
 // "Done." follows.
-void GenerateCommand::makePicks(app::ErrorTrap& trap)
+void GenerateCommand::makePicks(report::ErrorTrap& trap)
 {
     trap(156, [&] { lotto_.startRun(); });
     const GenerationParameters& p = lotto_.parameters();
@@ -160,7 +159,7 @@ void GenerateCommand::makePicks(app::ErrorTrap& trap)
 
 // Lines 160 and 162; false when the pick failed. Running out of memory while the events
 // run (the list making room for new rows) ends the run as well.
-bool GenerateCommand::nextPick(app::ErrorTrap& trap)
+bool GenerateCommand::nextPick(report::ErrorTrap& trap)
 {
     if (!trap(160, [] { platform::yieldEvents(); }))
         return false;

@@ -2,7 +2,7 @@
 
 #include "Lotto.h"
 
-namespace app {
+namespace report {
 class ErrorTrap;
 }
 
@@ -24,12 +24,12 @@ public:
 
 private:
     // The checks made before the hourglass shows; false ends the command.
-    bool fieldsValid(app::ErrorTrap& trap);
+    bool fieldsValid(report::ErrorTrap& trap);
     bool rangeHoldsUniquePick(const QString& perPick) const;
     // Reads the range and orders the list; false ends the command.
-    bool prepareRun(app::ErrorTrap& trap);
-    void makePicks(app::ErrorTrap& trap);
-    bool nextPick(app::ErrorTrap& trap);
+    bool prepareRun(report::ErrorTrap& trap);
+    void makePicks(report::ErrorTrap& trap);
+    bool nextPick(report::ErrorTrap& trap);
 
     MainWindowView& window_;
     Lotto lotto_;

@@ -42,21 +42,21 @@ bool Lotto::pickExists(const QString& pickText) const
 // and the run with it.
 void Lotto::getNumbers()
 {
-    app::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"),
-                        app::ErrorTrap::OnFailure::EndProcedure);
+    report::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"),
+                           report::ErrorTrap::OnFailure::EndProcedure);
     try {
         makePick(trap);
-    } catch (const app::ProcedureEnded&) {
+    } catch (const report::ProcedureEnded&) {
         runStopped_ = true;
     }
 }
 
-void Lotto::makePick(app::ErrorTrap& trap)
+void Lotto::makePick(report::ErrorTrap& trap)
 {
     Pick pick;  // line 100
     trap(102, [&] {
         if (parameters_.numbersPerPick < 1)
-            throw platform::RuntimeFailure(QStringLiteral("Subscript out of range"));
+            throw core::RuntimeFailure(QStringLiteral("Subscript out of range"));
         pick.resize(std::size_t(parameters_.numbersPerPick));
     });
     PlacedSet placed;  // line 104
@@ -87,7 +87,8 @@ void Lotto::makePick(app::ErrorTrap& trap)
     trap(150, [&] { window_.repaintWindow(); });
 }
 
-void Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position)
+void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
+                         std::size_t position)
 {
     for (;;) {
         trap(110, [] { platform::yieldEvents(); });
@@ -106,7 +107,7 @@ void Lotto::drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, st
         // Every number of the range is already in the pick: no redraw can succeed.
         if (std::int64_t(placed.size()) >= span()) {
             trap(116, [] {
-                throw platform::RuntimeFailure(
+                throw core::RuntimeFailure(
                     QStringLiteral("The range holds too few numbers for a pick without repeats"));
             });
         }

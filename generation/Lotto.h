@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace app {
+namespace report {
 class ErrorTrap;
 }
 
@@ -49,9 +49,9 @@ private:
     // How many integers the range holds; 64-bit, so the widest range fits.
     std::int64_t span() const;
     std::int32_t draw() const;
-    void makePick(app::ErrorTrap& trap);
+    void makePick(report::ErrorTrap& trap);
     // Draws the number at one position.
-    void drawPosition(app::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
+    void drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
     void appendRow(const QString& pickText, const QString& sortText);
     static void bubbleSort(Pick& pick);
 

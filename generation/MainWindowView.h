@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace platform {
+namespace forms {
 class ResultsList;
-}
+}  // namespace forms
 
 namespace generation {
 
@@ -35,7 +35,7 @@ public:
     // 0 unchecked, 1 checked, 2 grey.
     virtual int checkValue(Option option) const = 0;
     // ListView1.
-    virtual platform::ResultsList& resultsList() = 0;
+    virtual forms::ResultsList& resultsList() = 0;
     virtual int mousePointer() const = 0;
     virtual void setMousePointer(int pointer) = 0;
     // Asks for a repaint; requests are coalesced and served when events are pumped.

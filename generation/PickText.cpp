@@ -31,8 +31,8 @@ PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separato
 {
     PickTexts texts{QStringLiteral(" "), QStringLiteral(" ")};
     for (const std::int32_t number : numbers) {
-        texts.pickText += platform::plainDecimal(number) + separator;
-        texts.sortText += platform::twoDigit(number) + separator;
+        texts.pickText += core::plainDecimal(number) + separator;
+        texts.sortText += core::twoDigit(number) + separator;
     }
     if (!trimSpaces(texts.pickText).isEmpty()) {
         texts.pickText = withPrefix(prefix, texts.pickText);

@@ -12,6 +12,7 @@
 #include "FormControls.h"
 #include "Handlers.h"
 #include "OptionalSkin.h"
+#include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
 #include "Services.h"
@@ -23,10 +24,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using platform::makeCheckBox;
-using platform::makeFrame;
-using platform::makePushButton;
-using platform::makeTextBox;
+using forms::makeCheckBox;
+using forms::makeFrame;
+using forms::makePushButton;
+using forms::makeTextBox;
 
 namespace {
 
@@ -71,15 +72,15 @@ Form1::Form1(QWidget* parent)
       Frame7(makeFrame(this, QStringLiteral("Add Prefix To All Picks"), 120, 5880, 7800, 810)),
       Text5(makeTextBox(Frame7, 240, 300, 7320, 345)),
       PushButton2(makePushButton(this, QStringLiteral("Start Generating"), 8040, 120, 7800, 405)),
-      ListView1(new platform::ResultsList(this)),
-      ProgressBar1(new platform::ProgressBar(this)),
+      ListView1(new forms::ResultsList(this)),
+      ProgressBar1(new forms::ProgressBar(this)),
       PushButton6(
           makePushButton(this, QStringLiteral("Save Results As Text File"), 8040, 5780, 3840, 405)),
       PushButton1(makePushButton(this, QStringLiteral("Copy Results To Clipboard"), 12000, 5780,
                                  3840, 405)),
       PushButton9(makePushButton(this, QStringLiteral("Clear List"), 8040, 6290, 3840, 405)),
       PushButton7(makePushButton(this, QStringLiteral("Search Picks"), 12000, 6290, 3840, 405)),
-      pointer_(new platform::WindowPointer(*this)),
+      pointer_(new forms::WindowPointer(*this)),
       generate_(*this)
 {
     layOutControls();
@@ -96,9 +97,9 @@ Form1::~Form1() { delete searchWindow_; }
 void Form1::layOutControls()
 {
     setWindowTitle(QStringLiteral("Form1"));
-    platform::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
-    platform::placeTwips(*ListView1, 8040, 630, 7800, 4530);
-    platform::placeTwips(*ProgressBar1, 8040, 5270, 7800, 405);
+    forms::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
+    forms::placeTwips(*ListView1, 8040, 630, 7800, 4530);
+    forms::placeTwips(*ProgressBar1, 8040, 5270, 7800, 405);
     ProgressBar1->setAccessibleName(QStringLiteral("Progress Bar"));
 }
 
@@ -127,16 +128,16 @@ void Form1::setHoverRules()
 
 void Form1::connectHandlers()
 {
-    platform::onClick(PushButton1, this, &Form1::PushButton1_Click);
-    platform::onClick(PushButton2, this, &Form1::PushButton2_Click);
-    platform::onClick(PushButton3, this, &Form1::PushButton3_Click);
-    platform::onClick(PushButton4, this, &Form1::PushButton4_Click);
-    platform::onClick(PushButton5, this, &Form1::PushButton5_Click);
-    platform::onClick(PushButton6, this, &Form1::PushButton6_Click);
-    platform::onClick(PushButton7, this, &Form1::PushButton7_Click);
-    platform::onClick(PushButton9, this, &Form1::PushButton9_Click);
-    connect(ListView1, &platform::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
-    connect(ListView1, &platform::ResultsList::KeyDown, this,
+    forms::onClick(PushButton1, this, &Form1::PushButton1_Click);
+    forms::onClick(PushButton2, this, &Form1::PushButton2_Click);
+    forms::onClick(PushButton3, this, &Form1::PushButton3_Click);
+    forms::onClick(PushButton4, this, &Form1::PushButton4_Click);
+    forms::onClick(PushButton5, this, &Form1::PushButton5_Click);
+    forms::onClick(PushButton6, this, &Form1::PushButton6_Click);
+    forms::onClick(PushButton7, this, &Form1::PushButton7_Click);
+    forms::onClick(PushButton9, this, &Form1::PushButton9_Click);
+    connect(ListView1, &forms::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
+    connect(ListView1, &forms::ResultsList::KeyDown, this,
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
 }
 
@@ -152,11 +153,11 @@ void Form1::rememberFieldsAndOptions()
     for (const auto& [field, key] : fields)
         connect(field, &QLineEdit::textChanged, this,
                 [this, key](const QString& text) { store_.write(key, text); });
-    const Remembered<platform::CheckBox> options[] = {{Check1, settings::Key::NumericalOrder},
-                                                      {Check2, settings::Key::NoDuplicatePicks},
-                                                      {Check3, settings::Key::SortPicks},
-                                                      {Check4, settings::Key::UniqueNumbers},
-                                                      {Check5, settings::Key::Dashes}};
+    const Remembered<forms::CheckBox> options[] = {{Check1, settings::Key::NumericalOrder},
+                                                   {Check2, settings::Key::NoDuplicatePicks},
+                                                   {Check3, settings::Key::SortPicks},
+                                                   {Check4, settings::Key::UniqueNumbers},
+                                                   {Check5, settings::Key::Dashes}};
     for (const auto& [option, key] : options) {
         connect(option, &QCheckBox::stateChanged, this,
                 [this, key, option] { store_.write(key, QString::number(option->value())); });
@@ -165,14 +166,14 @@ void Form1::rememberFieldsAndOptions()
 
 void Form1::Form_Load()
 {
-    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("Form_Load"));
     trap(100, [this] { ApplyOptionalSkin(*this); });
-    const QString cursorFile = platform::handCursorFile();
+    const QString cursorFile = forms::handCursorFile();
     if (trap.test(102, [&] { return platform::FileExists(cursorFile); }))
-        trap(104, [&] { pointer_->setHandCursor(platform::loadCursorFile(cursorFile)); });
-    trap(106, [this] { setWindowTitle(app::productName()); });
-    trap(108, [this] { setWindowIcon(app::applicationIcon()); });
-    trap(110, [] { app::SetAppTitle(app::productName()); });
+        trap(104, [&] { pointer_->setHandCursor(forms::loadCursorFile(cursorFile)); });
+    trap(106, [this] { setWindowTitle(report::productName()); });
+    trap(108, [this] { setWindowIcon(forms::applicationIcon()); });
+    trap(110, [] { report::SetAppTitle(report::productName()); });
     trap(112, [this] { ListView1->addColumn(QStringLiteral("Picks")); });
     trap(114, [this] { ListView1->addColumn(QString()); });
     trap(116, [this] { ListView1->setColumnWidthTwips(1, 7000); });
@@ -183,7 +184,7 @@ void Form1::Form_Load()
 
 // Each field takes its stored text as it is; each option its stored state, which must be
 // a whole number 0, 1 or 2, or the option keeps its design-time state.
-void Form1::restoreSettings(app::ErrorTrap& trap)
+void Form1::restoreSettings(report::ErrorTrap& trap)
 {
     using settings::Key;
     trap(120, [this] { Text1->setText(store_.read(Key::Lower)); });
@@ -191,13 +192,11 @@ void Form1::restoreSettings(app::ErrorTrap& trap)
     trap(124, [this] { Text3->setText(store_.read(Key::PicksToGenerate)); });
     trap(126, [this] { Text4->setText(store_.read(Key::NumbersPerPick)); });
     trap(128, [this] { Text5->setText(store_.read(Key::Prefix)); });
-    trap(130,
-         [this] { Check1->setValue(platform::wholeNumber(store_.read(Key::NumericalOrder))); });
-    trap(132,
-         [this] { Check2->setValue(platform::wholeNumber(store_.read(Key::NoDuplicatePicks))); });
-    trap(134, [this] { Check3->setValue(platform::wholeNumber(store_.read(Key::SortPicks))); });
-    trap(136, [this] { Check4->setValue(platform::wholeNumber(store_.read(Key::UniqueNumbers))); });
-    trap(138, [this] { Check5->setValue(platform::wholeNumber(store_.read(Key::Dashes))); });
+    trap(130, [this] { Check1->setValue(core::wholeNumber(store_.read(Key::NumericalOrder))); });
+    trap(132, [this] { Check2->setValue(core::wholeNumber(store_.read(Key::NoDuplicatePicks))); });
+    trap(134, [this] { Check3->setValue(core::wholeNumber(store_.read(Key::SortPicks))); });
+    trap(136, [this] { Check4->setValue(core::wholeNumber(store_.read(Key::UniqueNumbers))); });
+    trap(138, [this] { Check5->setValue(core::wholeNumber(store_.read(Key::Dashes))); });
 }
 
 // "Copy Results To Clipboard"
@@ -216,8 +215,8 @@ void Form1::PushButton6_Click() { exporting::saveMainWindowList(*this, *Progress
 // work while a command runs.
 void Form1::showHelp(const QString& procedure, const std::function<QString()>& message)
 {
-    app::ErrorTrap trap(QStringLiteral("Form1"), procedure);
-    trap(100, [&] { app::showMessage(message()); });
+    report::ErrorTrap trap(QStringLiteral("Form1"), procedure);
+    trap(100, [&] { report::showMessage(message()); });
 }
 
 void Form1::PushButton3_Click()
@@ -252,7 +251,7 @@ void Form1::PushButton5_Click()
 // "Clear List"; like row removal it does nothing while a command runs.
 void Form1::PushButton9_Click()
 {
-    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton9_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton9_Click"));
     trap(100, [this] {
         if (!pointer_->busy())
             ListView1->clear();
@@ -277,7 +276,7 @@ void Form1::removeSelectedRow()
 // "Search Picks": opens the search window over the picks, or asks for picks first.
 void Form1::PushButton7_Click()
 {
-    app::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"));
     if (trap.test(100, [this] { return ListView1->rowCount() >= 1; })) {
         trap(102, [this] { showSearchWindow(); });
         trap(104, [this] { hide(); });
@@ -306,11 +305,11 @@ QString Form1::fieldText(generation::Field field) const
 
 int Form1::checkValue(generation::Option option) const
 {
-    const platform::CheckBox* const options[] = {Check1, Check2, Check3, Check4, Check5};
+    const forms::CheckBox* const options[] = {Check1, Check2, Check3, Check4, Check5};
     return options[option - 1]->value();
 }
 
-platform::ResultsList& Form1::resultsList() { return *ListView1; }
+forms::ResultsList& Form1::resultsList() { return *ListView1; }
 
 int Form1::mousePointer() const { return pointer_->value(); }
 
@@ -324,7 +323,7 @@ void Form1::showEvent(QShowEvent* event)
     if (shownBefore_)
         return;
     shownBefore_ = true;
-    platform::centreOnScreen(*this);
+    forms::centreOnScreen(*this);
     Check1->setFocus();
 }
 

@@ -15,16 +15,16 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace report {
 class ErrorTrap;
 }
 
-namespace platform {
+namespace forms {
 class CheckBox;
 class ProgressBar;
 class ResultsList;
 class WindowPointer;
-}  // namespace platform
+}  // namespace forms
 
 // The main window: the fields and options that drive generation, the results list, the
 // progress bar and the push buttons that start every command. Closing it ends the
@@ -38,7 +38,7 @@ public:
     // generation::MainWindowView and exporting::ExportWindow
     QString fieldText(generation::Field field) const override;
     int checkValue(generation::Option option) const override;
-    platform::ResultsList& resultsList() override;
+    forms::ResultsList& resultsList() override;
     int mousePointer() const override;
     void setMousePointer(int pointer) override;
     void repaintWindow() override;
@@ -58,18 +58,18 @@ public:
     QPushButton* const PushButton4;  // "?"
     QGroupBox* const Frame6;         // "Number Of Picks To Generate"
     QLineEdit* const Text3;
-    QPushButton* const PushButton5;    // "?"
-    QGroupBox* const Frame3;           // "Options"
-    platform::CheckBox* const Check1;  // "Put numbers within picks in numerical order"
-    platform::CheckBox* const Check2;  // "Do not generate duplicate picks"
-    platform::CheckBox* const Check3;  // "Sort picks in numeric order"
-    platform::CheckBox* const Check4;  // "Do not generate the same number twice in a pick"
-    platform::CheckBox* const Check5;  // "Put dashes between numbers instead of spaces"
-    QGroupBox* const Frame7;           // "Add Prefix To All Picks"
+    QPushButton* const PushButton5;  // "?"
+    QGroupBox* const Frame3;         // "Options"
+    forms::CheckBox* const Check1;   // "Put numbers within picks in numerical order"
+    forms::CheckBox* const Check2;   // "Do not generate duplicate picks"
+    forms::CheckBox* const Check3;   // "Sort picks in numeric order"
+    forms::CheckBox* const Check4;   // "Do not generate the same number twice in a pick"
+    forms::CheckBox* const Check5;   // "Put dashes between numbers instead of spaces"
+    QGroupBox* const Frame7;         // "Add Prefix To All Picks"
     QLineEdit* const Text5;
     QPushButton* const PushButton2;  // "Start Generating"
-    platform::ResultsList* const ListView1;
-    platform::ProgressBar* const ProgressBar1;
+    forms::ResultsList* const ListView1;
+    forms::ProgressBar* const ProgressBar1;
     QPushButton* const PushButton6;  // "Save Results As Text File"
     QPushButton* const PushButton1;  // "Copy Results To Clipboard"
     QPushButton* const PushButton9;  // "Clear List"
@@ -86,7 +86,7 @@ private:
     void connectHandlers();
     void rememberFieldsAndOptions();
     void Form_Load();
-    void restoreSettings(app::ErrorTrap& trap);
+    void restoreSettings(report::ErrorTrap& trap);
     void PushButton1_Click();
     void PushButton2_Click();
     void PushButton3_Click();
@@ -101,7 +101,7 @@ private:
     void showHelp(const QString& procedure, const std::function<QString()>& message);
     void showSearchWindow();
 
-    platform::WindowPointer* const pointer_;
+    forms::WindowPointer* const pointer_;
     settings::SettingsStore store_;
     generation::GenerateCommand generate_;
     QPointer<Form2> searchWindow_;

@@ -11,5 +11,5 @@ void ApplyOptionalSkin(QWidget& window)
     const QString skinFile = platform::programFolder() + QDir::separator() + QStringLiteral("x")
                              + QDir::separator() + QStringLiteral("o.cjs");
     if (QFileInfo(skinFile).isFile())
-        platform::ApplyButtonFaceColors(window);
+        forms::ApplyButtonFaceColors(window);
 }

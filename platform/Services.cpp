@@ -1,7 +1,6 @@
 #include "Services.h"
 
-#include <QApplication>
-#include <QWidget>
+#include "ProgramEnd.h"
 
 namespace platform {
 
@@ -17,12 +16,6 @@ ServicesOverride::ServicesOverride(const Services& replacement) : saved_(service
 }
 
 ServicesOverride::~ServicesOverride() { services() = saved_; }
-
-static void throwIfEnding()
-{
-    if (services().programEnding)
-        throw ProgramEnded{};
-}
 
 MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
@@ -41,18 +34,5 @@ void yieldEvents()
 }
 
 QString programFolder() { return services().programFolder; }
-
-void endProgram()
-{
-    if (services().programEnding)
-        return;
-    services().programEnding = true;
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows)
-        window->hide();
-    QCoreApplication::quit();
-}
-
-bool programEnding() { return services().programEnding; }
 
 }  // namespace platform

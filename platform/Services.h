@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <exception>
-
 // The desktop services the program calls from its handlers: message boxes, the save
 // dialog, the clipboard, the yield to the event queue, the random source and the
 // program folder. Production fills the registry with Qt-backed implementations at
@@ -83,31 +81,9 @@ private:
     Services saved_;
 };
 
-// Thrown out of a yield or a message box once the program has been told to end, so
-// that a running command unwinds at once instead of finishing its work.
-class ProgramEnded : public std::exception {
-public:
-    const char* what() const noexcept override { return "program ended"; }
-};
-
 MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
                  MsgIcon icon = MsgIcon::None);
 void yieldEvents();
 QString programFolder();
-
-// Ends the program at once: every window goes, the event loop quits, and any command
-// still running unwinds at its next yield.
-void endProgram();
-bool programEnding();
-
-// Runs an event handler, absorbing the unwinding of a command cut off by endProgram().
-template <typename Handler>
-void runHandler(Handler&& handler)
-{
-    try {
-        handler();
-    } catch (const ProgramEnded&) {
-    }
-}
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include "Handlers.h"
 #include "MousePointer.h"
 #include "PickSearch.h"
+#include "ProgramEnd.h"
 #include "ResultsList.h"
 #include "SearchLimit.h"
 #include "Services.h"
@@ -24,9 +25,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
-using platform::makeFrame;
-using platform::makePushButton;
-using platform::makeTextBox;
+using forms::makeFrame;
+using forms::makePushButton;
+using forms::makeTextBox;
 
 namespace {
 
@@ -38,14 +39,14 @@ const QString kEnterSearchText =
 
 }  // namespace
 
-Form2::Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::SettingsStore& store)
+Form2::Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsStore& store)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       Frame1(makeFrame(this, QStringLiteral("Search for"), 120, 120, 7800, 1335)),
       Text1(makeTextBox(Frame1, 240, 300, 6600, 345)),
       PushButton3(makePushButton(Frame1, QStringLiteral("?"), 6960, 300, 580, 345)),
       PushButton2(makePushButton(Frame1, QStringLiteral("Search"), 240, 750, 7300, 405)),
-      ListView1(new platform::ResultsList(this, platform::DuplicateIndex::None)),
+      ListView1(new forms::ResultsList(this, results_list::DuplicateIndex::None)),
       PushButton4(
           makePushButton(this, QStringLiteral("Save Results As Text File"), 120, 4320, 3840, 405)),
       PushButton5(
@@ -56,7 +57,7 @@ Form2::Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::Settin
       mainWindow_(mainWindow),
       picks_(picks),
       store_(store),
-      pointer_(new platform::WindowPointer(*this))
+      pointer_(new forms::WindowPointer(*this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     layOutControls();
@@ -71,8 +72,8 @@ Form2::~Form2() = default;
 void Form2::layOutControls()
 {
     setWindowTitle(QStringLiteral("Form2"));
-    platform::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
-    platform::placeTwips(*ListView1, 120, 1560, 7800, 2670);
+    forms::prepareForm(*this, kClientWidthTwips, kClientHeightTwips);
+    forms::placeTwips(*ListView1, 120, 1560, 7800, 2670);
 }
 
 void Form2::setTabOrder()
@@ -93,15 +94,15 @@ void Form2::setHoverRules()
 
 void Form2::connectHandlers()
 {
-    platform::onClick(PushButton1, this, &Form2::PushButton1_Click);
-    platform::onClick(PushButton2, this, &Form2::PushButton2_Click);
-    platform::onClick(PushButton3, this, &Form2::PushButton3_Click);
-    platform::onClick(PushButton4, this, &Form2::PushButton4_Click);
-    platform::onClick(PushButton5, this, &Form2::PushButton5_Click);
-    platform::onClick(PushButton6, this, &Form2::PushButton6_Click);
-    platform::onClick(PushButton7, this, &Form2::PushButton7_Click);
-    connect(ListView1, &platform::ResultsList::DblClick, this, &Form2::removeSelectedRow);
-    connect(ListView1, &platform::ResultsList::KeyDown, this,
+    forms::onClick(PushButton1, this, &Form2::PushButton1_Click);
+    forms::onClick(PushButton2, this, &Form2::PushButton2_Click);
+    forms::onClick(PushButton3, this, &Form2::PushButton3_Click);
+    forms::onClick(PushButton4, this, &Form2::PushButton4_Click);
+    forms::onClick(PushButton5, this, &Form2::PushButton5_Click);
+    forms::onClick(PushButton6, this, &Form2::PushButton6_Click);
+    forms::onClick(PushButton7, this, &Form2::PushButton7_Click);
+    connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::removeSelectedRow);
+    connect(ListView1, &forms::ResultsList::KeyDown, this,
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
     // Text1_Change: the search text is stored on every change.
     connect(Text1, &QLineEdit::textChanged, this,
@@ -111,13 +112,13 @@ void Form2::connectHandlers()
 
 void Form2::Form_Load()
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("Form_Load"));
-    trap(100, [this] { platform::ApplyButtonFaceColors(*this); });
-    trap(102, [this] { setWindowIcon(app::applicationIcon()); });
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("Form_Load"));
+    trap(100, [this] { forms::ApplyButtonFaceColors(*this); });
+    trap(102, [this] { setWindowIcon(forms::applicationIcon()); });
     trap(104, [this] { setWindowTitle(QStringLiteral("Search")); });
-    const QString cursorFile = platform::handCursorFile();
+    const QString cursorFile = forms::handCursorFile();
     if (trap.test(106, [&] { return platform::FileExists(cursorFile); }))
-        trap(108, [&] { pointer_->setHandCursor(platform::loadCursorFile(cursorFile)); });
+        trap(108, [&] { pointer_->setHandCursor(forms::loadCursorFile(cursorFile)); });
     trap(110, [this] { ListView1->addColumn(QStringLiteral("Results")); });
     trap(112, [this] { ListView1->setColumnWidthTwips(1, 7000); });
     ListView1->setAccessibleName(ListView1->columnHeader(1));
@@ -126,7 +127,7 @@ void Form2::Form_Load()
 
 int Form2::mousePointer() const { return pointer_->value(); }
 
-platform::ResultsList& Form2::resultsList() { return *ListView1; }
+forms::ResultsList& Form2::resultsList() { return *ListView1; }
 
 void Form2::setMousePointer(int pointer) { pointer_->set(pointer); }
 
@@ -136,7 +137,7 @@ void Form2::showEvent(QShowEvent* event)
     if (shownBefore_)
         return;
     shownBefore_ = true;
-    platform::centreOnScreen(*this);
+    forms::centreOnScreen(*this);
     PushButton1->setFocus();  // "Close" is first in the Tab cycle
 }
 
@@ -163,7 +164,7 @@ void Form2::closeEvent(QCloseEvent* event)
 // The main window comes back as it was hidden; this window then unloads.
 void Form2::Form_QueryUnload()
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("Form_QueryUnload"));
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("Form_QueryUnload"));
     trap(100, [this] { mainWindow_.show(); });
     trap(102, [this] { hide(); });
 }
@@ -171,7 +172,7 @@ void Form2::Form_QueryUnload()
 // "Close"
 void Form2::PushButton1_Click()
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton1_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton1_Click"));
     trap(100, [this] { close(); });
 }
 
@@ -179,7 +180,7 @@ void Form2::PushButton1_Click()
 // contains. It runs without yielding, so nothing else happens in the meantime.
 void Form2::PushButton2_Click()
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click"));
     if (trap.test(100, [this] { return Text1->text().isEmpty(); })) {
         trap.say(122, kEnterSearchText);
         return;
@@ -191,16 +192,16 @@ void Form2::PushButton2_Click()
         trap.say(104, search::tooManyFindsMessage(size));
         return;
     }
-    trap(102, [this] { setMousePointer(platform::kHourglassPointer); });
+    trap(102, [this] { setMousePointer(forms::kHourglassPointer); });
     trap(104, [this] { search(); });
     trap.say(118, QStringLiteral("Done."));
-    trap(120, [this] { setMousePointer(platform::kDefaultPointer); });
+    trap(120, [this] { setMousePointer(forms::kDefaultPointer); });
 }
 
 // Lines 104 to 116: cut the terms, test every row against every term, append the finds.
 void Form2::search()
 {
-    const platform::ListSnapshot rows = picks_.snapshot();
+    const results_list::ListSnapshot rows = picks_.snapshot();
     ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())));
 }
 
@@ -214,7 +215,7 @@ search::SearchSize Form2::searchSize() const
 
 void Form2::showMessage(const QString& procedure, const QString& message)
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), procedure);
+    report::ErrorTrap trap(QStringLiteral("Form2"), procedure);
     trap.say(100, message);
 }
 
@@ -243,7 +244,7 @@ void Form2::PushButton5_Click()
 // "Clear List"; refused while the window is busy.
 void Form2::PushButton6_Click()
 {
-    app::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
+    report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
     trap(100, [this] {
         if (!pointer_->busy())
             ListView1->clear();

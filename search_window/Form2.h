@@ -8,14 +8,14 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace report {
 class ErrorTrap;
 }
 
-namespace platform {
+namespace forms {
 class ResultsList;
 class WindowPointer;
-}  // namespace platform
+}  // namespace forms
 
 namespace search {
 struct SearchSize;
@@ -31,19 +31,19 @@ class SettingsStore;
 class Form2 : public QWidget, public exporting::ExportWindow {
     Q_OBJECT
 public:
-    Form2(QWidget& mainWindow, platform::ResultsList& picks, settings::SettingsStore& store);
+    Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsStore& store);
     ~Form2() override;
 
     int mousePointer() const;
     // exporting::ExportWindow
-    platform::ResultsList& resultsList() override;
+    forms::ResultsList& resultsList() override;
     void setMousePointer(int pointer) override;
 
     QGroupBox* const Frame1;  // "Search for"
     QLineEdit* const Text1;
     QPushButton* const PushButton3;  // "?"
     QPushButton* const PushButton2;  // "Search"
-    platform::ResultsList* const ListView1;
+    forms::ResultsList* const ListView1;
     QPushButton* const PushButton4;  // "Save Results As Text File"
     QPushButton* const PushButton5;  // "Copy Results To Clipboard"
     QPushButton* const PushButton6;  // "Clear List"
@@ -76,9 +76,9 @@ private:
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;
-    platform::ResultsList& picks_;
+    forms::ResultsList& picks_;
     settings::SettingsStore& store_;
-    platform::WindowPointer* const pointer_;
+    forms::WindowPointer* const pointer_;
     // A save of the results is running. The hourglass shows then too, but a search made
     // in the middle of the save puts the default pointer back before the save ends.
     bool saving_ = false;

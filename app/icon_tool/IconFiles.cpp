@@ -26,7 +26,7 @@ QByteArray ellipse(const QRectF& box, const QByteArray& fill)
            + attribute("ry", number(box.height() / 2)) + attribute("fill", fill) + "/>\n";
 }
 
-QByteArray shineGradient(const BallPicture& picture)
+QByteArray shineGradient(const forms::BallPicture& picture)
 {
     return "  <defs>\n    <radialGradient id=\"shine\" gradientUnits=\"userSpaceOnUse\""
            + attribute("cx", number(picture.shineCentre.x()))
@@ -72,7 +72,7 @@ QByteArray png(const QImage& image)
 
 }  // namespace
 
-QByteArray svgDocument(const BallPicture& picture, int side)
+QByteArray svgDocument(const forms::BallPicture& picture, int side)
 {
     const QByteArray size = QByteArray::number(side);
     const QByteArray fillRule = picture.label.fillRule() == Qt::OddEvenFill ? "evenodd" : "nonzero";

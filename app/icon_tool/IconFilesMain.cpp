@@ -44,14 +44,14 @@ int main(int argc, char* argv[])
         const int side = argument.toInt();
         if (side < 1 || side > 256)
             return fail(QStringLiteral("a side must be 1 to 256: ") + argument);
-        images.append(app::ballImage(side));
+        images.append(forms::ballImage(side));
         const QString name = folder.filePath(QStringLiteral("numorra-%1.png").arg(side));
         if (!images.last().save(name, "PNG"))
             return fail(QStringLiteral("cannot write ") + name);
     }
     const int svgSide = 256;
     if (!writeFile(folder.filePath(QStringLiteral("numorra.svg")),
-                   app::svgDocument(app::ballPicture(svgSide), svgSide))
+                   app::svgDocument(forms::ballPicture(svgSide), svgSide))
         || !writeFile(folder.filePath(QStringLiteral("numorra.ico")), app::icoDocument(images)))
         return fail(QStringLiteral("cannot write the icon files in ") + folder.path());
     return EXIT_SUCCESS;

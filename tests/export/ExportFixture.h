@@ -21,7 +21,7 @@ public:
         list.addColumn(QStringLiteral("Picks"));
         list.addColumn(QString());
     }
-    platform::ResultsList& resultsList() override { return list; }
+    forms::ResultsList& resultsList() override { return list; }
     void setMousePointer(int pointer) override { pointers << pointer; }
 
     void add(const Rows& rows)
@@ -38,12 +38,12 @@ public:
         }
     }
 
-    platform::ResultsList list;
+    forms::ResultsList list;
     QList<int> pointers;
 };
 
 // Changes the list as the user might while a command runs: "append", "remove" or "clear".
-inline void changeList(platform::ResultsList& list, const QString& change)
+inline void changeList(forms::ResultsList& list, const QString& change)
 {
     if (change == QStringLiteral("append"))
         list.append(QStringLiteral("1 2 3"), QStringLiteral("01 02 03"));

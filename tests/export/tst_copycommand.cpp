@@ -2,6 +2,7 @@
 #include "ClipboardExport.h"
 #include "ExportCommands.h"
 #include "ExportFixture.h"
+#include "ProgramEnd.h"
 #include "TestServices.h"
 
 #include <QtTest>
@@ -87,7 +88,7 @@ void TestCopyCommand::firstColumn()
     c.copy(mainWindow);
     QCOMPARE(c.clipboard(), copied);
     QCOMPARE(c.messages(), QStringList{kCopied});
-    QCOMPARE(c.services.messageBox.boxes.first().title, app::appTitle());
+    QCOMPARE(c.services.messageBox.boxes.first().title, report::appTitle());
     QCOMPARE(c.services.clipboard.requests, rows.isEmpty() ? 0 : 2);
 }
 

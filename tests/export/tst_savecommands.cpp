@@ -3,6 +3,7 @@
 #include "ExportCommands.h"
 #include "ExportFixture.h"
 #include "FileKinds.h"
+#include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "TestServices.h"
 #include "TextFileExport.h"
@@ -40,7 +41,7 @@ const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)
 struct SaveFixture {
     testing::TestServices services;
     testing::ExportTestWindow window;
-    platform::ProgressBar bar;
+    forms::ProgressBar bar;
     QTemporaryDir folder;
 
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -120,9 +121,9 @@ QString errorReport(bool mainWindow, const QString& description, int line = 124)
 {
     const QString path =
         mainWindow
-            ? app::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"))
-            : app::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
-    return app::errorReportText(description, path, line);
+            ? report::procedurePath(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"))
+            : report::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
+    return report::errorReportText(description, path, line);
 }
 
 #ifdef Q_OS_UNIX
@@ -271,8 +272,9 @@ void TestSaveCommands::contents()
     s.window.add(rows);
     s.run(true, s.path(QStringLiteral("main")));
     s.run(false, s.path(QStringLiteral("search")));
-    const QMap<QString, QByteArray> expected{{QStringLiteral("main"), systemCodePage(mainFile)},
-                                             {QStringLiteral("search"), systemCodePage(searchFile)}};
+    const QMap<QString, QByteArray> expected{
+        {QStringLiteral("main"), systemCodePage(mainFile)},
+        {QStringLiteral("search"), systemCodePage(searchFile)}};
     QCOMPARE(s.files(), expected);
     QCOMPARE(s.messages(), QStringList{QStringLiteral("Done.")});
     QCOMPARE(s.window.pointers, (QList<int>{11, 0, 11, 0}));
@@ -333,7 +335,7 @@ void TestSaveCommands::overwrite()
 
     const testing::ShownBox question = s.services.messageBox.boxes.value(0);
     QCOMPARE(question.text, overwriteQuestion(s.path(QStringLiteral("picks.txt"))));
-    QCOMPARE(question.title, app::appTitle());
+    QCOMPARE(question.title, report::appTitle());
     QCOMPARE(question.buttons, platform::MsgButtons::YesNo);
     const QByteArray written =
         mainWindow ? "Picks\t        \t\r\n1 2 3\t01 02 03\t\r\n" : "1 2 3\r\n";
@@ -381,7 +383,7 @@ void TestSaveCommands::progress()
     QStringList log;
     connect(&s.bar, &QProgressBar::valueChanged, this,
             [&](int v) { log << QStringLiteral("value %1").arg(v); });
-    connect(&s.bar, &platform::ProgressBar::textChanged, this,
+    connect(&s.bar, &forms::ProgressBar::textChanged, this,
             [&](const QString& t) { log << QStringLiteral("text ") + t; });
     s.run(true, s.path(name));
     QCOMPARE(log, shown);

@@ -1,6 +1,7 @@
 #include "CheckBox.h"
 #include "Form1.h"
 #include "MousePointer.h"
+#include "ProgramEnd.h"
 #include "ResultsList.h"
 #include "TestServices.h"
 #include "WindowDriving.h"
@@ -201,7 +202,7 @@ void TestGenerate::validation()
     QCOMPARE(w.form.ListView1->rowCount(), message == kDone ? 3 : 2);
     if (message != kDone)  // a refused run leaves the list as it was, unsorted
         QCOMPARE(w.form.ListView1->itemText(1), QStringLiteral("b"));
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
     QVERIFY(!w.form.generateCommand().generationRunning());
 }
 
@@ -230,12 +231,12 @@ void TestGenerate::invalidRangeComesAfterHourglass()
         pointerWhileShown = w.form.mousePointer();
     };
     w.start();
-    QCOMPARE(pointerWhileShown, int(platform::kHourglassPointer));
+    QCOMPARE(pointerWhileShown, int(forms::kHourglassPointer));
     QCOMPARE(
         w.messages().first(),
         QStringLiteral("Invalid range of numbers entered. Lowest must be lowest, highest must be "
                        "highest. Please email support@numorra.example if you have any questions."));
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestGenerate::pickCountBelowOneMakesOnePick_data()
@@ -457,7 +458,7 @@ void TestGenerate::noRepeatSwitchedOnForTooSmallRangeEndsRun()
         QStringLiteral("in Drawsmith2021/08/31.Lotto.getNumbers at line 116")));
     QCOMPARE(w.services.messageBox.boxes.first().title, QStringLiteral("Application Error"));
     QCOMPARE(w.form.ListView1->rowCount(), 0);
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
     QVERIFY(!w.form.generateCommand().generationRunning());
 }
 
@@ -493,8 +494,8 @@ void TestGenerate::hourglassDuringRun()
     int pointer = -1;
     w.services.pump.at(3, [&] { pointer = w.form.mousePointer(); });
     w.start();
-    QCOMPARE(pointer, int(platform::kHourglassPointer));
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(pointer, int(forms::kHourglassPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestGenerate::failureEndsTheCommand_data()
@@ -537,7 +538,7 @@ void TestGenerate::failureEndsTheCommand()
     w.services.messageBox.boxes.clear();
     bool hourglassShown = false;
     w.services.messageBox.onShow = [&](const testing::ShownBox&) {
-        hourglassShown = w.form.mousePointer() == platform::kHourglassPointer;
+        hourglassShown = w.form.mousePointer() == forms::kHourglassPointer;
     };
     w.fill({fields[0], fields[1], fields[2], fields[3]});
     w.start();
@@ -545,7 +546,7 @@ void TestGenerate::failureEndsTheCommand()
     QVERIFY2(w.messages().first().startsWith(message), qPrintable(w.messages().first()));
     QCOMPARE(hourglassShown, hourglass);
     QCOMPARE(w.form.ListView1->rowCount(), 7);
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
     QVERIFY(!w.form.generateCommand().generationRunning());
 }
 
@@ -564,7 +565,7 @@ void TestGenerate::outOfMemoryMidRunEndsIt()
     QVERIFY(w.messages().first().startsWith(QStringLiteral(
         "Out of memory\r\nin Drawsmith2021/08/31.Lotto.getNumbers at line 110\r\r")));
     QCOMPARE(w.form.ListView1->rowCount(), 4);
-    QCOMPARE(w.form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
     w.start();
     QCOMPARE(w.form.ListView1->rowCount(), 24);
     QCOMPARE(w.messages().last(), kDone);

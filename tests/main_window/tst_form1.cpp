@@ -3,6 +3,7 @@
 #include "FileKinds.h"
 #include "Form1.h"
 #include "MousePointer.h"
+#include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
 #include "TestServices.h"
@@ -80,9 +81,9 @@ void TestForm1::startsWithoutErrors()
     Form1 form;
     QVERIFY(services.messageBox.boxes.isEmpty());
     QCOMPARE(form.windowTitle(), QStringLiteral("Numorra"));
-    QCOMPARE(app::appTitle(), QStringLiteral("Numorra"));
+    QCOMPARE(report::appTitle(), QStringLiteral("Numorra"));
     QVERIFY(!form.windowIcon().isNull());
-    QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestForm1::layout_data()
@@ -227,31 +228,31 @@ void TestForm1::hoverPointer()
     testing::TestServices services;
     Form1 form;
     testing::moveMouseOver(form.PushButton2);
-    QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kCustomPointer));
     testing::moveMouseOver(form.Text4);  // no handler: the hand stays
-    QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kCustomPointer));
     testing::moveMouseOver(form.Frame5, QPoint(4, 40));  // the frame's own area, below its text box
-    QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kDefaultPointer));
     testing::moveMouseOver(form.PushButton4);
-    QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kCustomPointer));
     testing::moveMouseOver(form.Check2);  // no handler
-    QCOMPARE(form.mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kCustomPointer));
     testing::moveMouseOver(form.ListView1->viewport());
-    QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kDefaultPointer));
     testing::moveMouseOver(form.PushButton7);
     testing::moveMouseOver(&form, QPoint(530, 440));  // the window's background
-    QCOMPARE(form.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(form.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestForm1::hoverLeavesHourglass()
 {
     testing::TestServices services;
     Form1 form;
-    form.setMousePointer(platform::kHourglassPointer);
+    form.setMousePointer(forms::kHourglassPointer);
     for (QWidget* widget : std::initializer_list<QWidget*>{
              form.PushButton2, form.Frame1, form.Check1, form.ListView1->viewport(), &form}) {
         testing::moveMouseOver(widget);
-        QCOMPARE(form.mousePointer(), int(platform::kHourglassPointer));
+        QCOMPARE(form.mousePointer(), int(forms::kHourglassPointer));
     }
     QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
 }
@@ -262,10 +263,10 @@ void TestForm1::handCursorFromFile()
     writeCursorFile(services.programFolder.filePath(QStringLiteral("HAND-M.CUR")), 5, 7);
     Form1 form;
     QVERIFY(services.messageBox.boxes.isEmpty());
-    form.setMousePointer(platform::kCustomPointer);
+    form.setMousePointer(forms::kCustomPointer);
     QCOMPARE(form.cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(form.cursor().hotSpot(), QPoint(5, 7));
-    form.setMousePointer(platform::kDefaultPointer);
+    form.setMousePointer(forms::kDefaultPointer);
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -311,7 +312,7 @@ void TestForm1::brokenCursorFileIsReported()
     // The remaining start-up steps still ran.
     QCOMPARE(form.windowTitle(), QStringLiteral("Numorra"));
     QCOMPARE(form.ListView1->columnCount(), 2);
-    form.setMousePointer(platform::kCustomPointer);
+    form.setMousePointer(forms::kCustomPointer);
     QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
 }
 

@@ -52,7 +52,7 @@ enum class Removal {
     LetterKey
 };
 
-void act(platform::ResultsList& list, Removal removal)
+void act(forms::ResultsList& list, Removal removal)
 {
     QWidget* viewport = list.viewport();
     switch (removal) {
@@ -191,7 +191,7 @@ void TestListEditing::removalRefusedWhileBusy()
     QFETCH(Removal, removal);
     Window w;
     w.form.ListView1->selectRow(2);
-    w.form.setMousePointer(platform::kHourglassPointer);
+    w.form.setMousePointer(forms::kHourglassPointer);
     act(*w.form.ListView1, removal);
     w.form.PushButton9->click();
     QCOMPARE(w.rows(), kFive);

@@ -80,7 +80,7 @@ void TestRemembered::firstStart()
     QCOMPARE(form.Text3->text(), QStringLiteral("10"));
     QCOMPARE(form.Text4->text(), QStringLiteral("6"));
     QCOMPARE(form.Text5->text(), QString());
-    for (const platform::CheckBox* option : {form.Check1, form.Check2, form.Check3, form.Check4})
+    for (const forms::CheckBox* option : {form.Check1, form.Check2, form.Check3, form.Check4})
         QCOMPARE(option->value(), 1);
     QCOMPARE(form.Check5->value(), 0);
     QVERIFY(services.messageBox.boxes.isEmpty());

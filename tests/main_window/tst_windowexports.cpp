@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "MousePointer.h"
+#include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
 #include "Services.h"
@@ -88,7 +89,7 @@ void TestWindowExports::mainWindowSave()
     QCOMPARE(w.services.messageBox.texts(), QStringList{QStringLiteral("Done.")});
     QCOMPARE(w.main.ProgressBar1->value(), 0);
     QCOMPARE(w.main.ProgressBar1->text(), QStringLiteral("Progress Bar"));
-    QCOMPARE(w.main.mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(w.main.mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestWindowExports::mainWindowCopy()
@@ -107,7 +108,7 @@ void TestWindowExports::searchWindowSave()
     form->PushButton4->click();
     QCOMPARE(contentsOf(w.file), QByteArray("1 2 3\r\n10 20 30\r\n10 20 30\r\n"));
     QVERIFY(w.services.messageBox.boxes.isEmpty());
-    QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestWindowExports::searchWindowCopy()
@@ -163,7 +164,7 @@ void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
     bool closed = true;
     w.services.pump.at(2, [&] { form->PushButton2->click(); });
     w.services.pump.at(4, [&] {
-        QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+        QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
         closed = form->close();
     });
     form->PushButton4->click();

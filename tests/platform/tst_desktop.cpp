@@ -1,4 +1,3 @@
-#include "ButtonFaceColors.h"
 #include "FileExists.h"
 #include "QtMessageBox.h"
 #include "QtSaveDialog.h"
@@ -15,14 +14,13 @@
 #include <QTimer>
 #include <QtTest>
 
-// The small desktop helpers behind the windows: the file test, the system colours, the
-// dialog filter and how message text is shown.
+// The small desktop helpers behind the windows: the file test, the dialog filter and how
+// message text is shown.
 class TestDesktop : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void fileExists_data();
     void fileExists();
-    void buttonFaceReachesIntoFrames();
     void dialogFilter_data();
     void dialogFilter();
     void typedNameComesBackAsTyped();
@@ -57,29 +55,6 @@ void TestDesktop::fileExists()
     QCOMPARE(platform::FileExists(path), exists);
 }
 
-void TestDesktop::buttonFaceReachesIntoFrames()
-{
-    QWidget window;
-    auto* frame = new QGroupBox(QStringLiteral("Frame"), &window);
-    auto* check = new QCheckBox(QStringLiteral("Check"), frame);
-    auto* option = new QRadioButton(QStringLiteral("Option"), frame);
-    auto* text = new QLineEdit(frame);
-    auto* button = new QPushButton(QStringLiteral("Button"), frame);
-    const QColor textBefore = text->palette().color(QPalette::Base);
-    const QColor buttonBefore = button->palette().color(QPalette::Button);
-    platform::ApplyButtonFaceColors(window);
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    for (const QWidget* widget :
-         std::initializer_list<const QWidget*>{&window, frame, check, option}) {
-        QCOMPARE(widget->palette().color(widget->backgroundRole()), buttonFace);
-        QVERIFY(widget->autoFillBackground());
-    }
-    QVERIFY(!text->autoFillBackground());
-    QVERIFY(!button->autoFillBackground());
-    QCOMPARE(text->palette().color(QPalette::Base), textBefore);
-    QCOMPARE(button->palette().color(QPalette::Button), buttonBefore);
-}
-
 void TestDesktop::dialogFilter_data()
 {
     QTest::addColumn<QString>("pairs");
@@ -108,7 +83,8 @@ void typeIntoSaveDialog(const QString& name)
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, name, giveUp = QDeadlineTimer(5000)] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        auto* edit =
+            dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         if (edit && edit->isVisible()) {
             edit->setText(name);
             QTest::keyClick(edit, Qt::Key_Return);
@@ -130,8 +106,8 @@ void TestDesktop::typedNameComesBackAsTyped()
     const QString typed = folder.filePath(QStringLiteral("picks"));
     typeIntoSaveDialog(typed);
     platform::QtSaveDialog dialog;
-    const QString name = dialog.askSaveFileName(QStringLiteral("Save"),
-                                                QStringLiteral("Text Files (*.txt)|*.txt|"));
+    const QString name =
+        dialog.askSaveFileName(QStringLiteral("Save"), QStringLiteral("Text Files (*.txt)|*.txt|"));
     QCOMPARE(QDir::fromNativeSeparators(name), typed);
 }
 

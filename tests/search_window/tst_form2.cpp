@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "MousePointer.h"
+#include "ProgramEnd.h"
 #include "ResultsList.h"
 #include "TestServices.h"
 #include "WindowDriving.h"
@@ -180,10 +181,10 @@ void TestForm2::emptySearchText()
         rows << QString::number(i);
     Windows w(rows);
     Form2* form = w.open();
-    form->setMousePointer(platform::kCustomPointer);
+    form->setMousePointer(forms::kCustomPointer);
     QVERIFY(w.search(text).isEmpty());
     QCOMPARE(w.services.messageBox.texts(), QStringList{message});
-    QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form->mousePointer(), int(forms::kCustomPointer));
 }
 
 void TestForm2::hourglassUntilDone()
@@ -195,8 +196,8 @@ void TestForm2::hourglassUntilDone()
         pointerAtDone = form->mousePointer();
     };
     w.search(QStringLiteral("1"));
-    QCOMPARE(pointerAtDone, int(platform::kHourglassPointer));
-    QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
+    QCOMPARE(pointerAtDone, int(forms::kHourglassPointer));
+    QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
 }
 
 void TestForm2::searchTextIsRemembered()
@@ -284,12 +285,12 @@ void TestForm2::editingRefusedWhileBusy()
     Windows w;
     Form2* form = w.open();
     w.search(QStringLiteral("5"));
-    form->setMousePointer(platform::kHourglassPointer);
+    form->setMousePointer(forms::kHourglassPointer);
     form->ListView1->selectRow(0);
     QTest::keyClick(form->ListView1, Qt::Key_Delete);
     form->PushButton6->click();
     QCOMPARE(form->ListView1->rowCount(), 2);
-    form->setMousePointer(platform::kDefaultPointer);
+    form->setMousePointer(forms::kDefaultPointer);
     form->PushButton6->click();
     QCOMPARE(form->ListView1->rowCount(), 0);
 }
@@ -300,14 +301,14 @@ void TestForm2::closeRefusedWhileBusy()
 {
     Windows w;
     Form2* form = w.open();
-    form->setMousePointer(platform::kHourglassPointer);
+    form->setMousePointer(forms::kHourglassPointer);
     QVERIFY(!form->close());
     form->PushButton1->click();
     w.letCloseFinish();
     QCOMPARE(w.main.searchWindow(), form);
     QVERIFY(form->isVisible());
     QVERIFY(!w.main.isVisible());
-    form->setMousePointer(platform::kDefaultPointer);
+    form->setMousePointer(forms::kDefaultPointer);
     QVERIFY(form->close());
 }
 
@@ -344,15 +345,15 @@ void TestForm2::hoverPointer()
     Windows w;
     Form2* form = w.open();
     testing::moveMouseOver(form->PushButton2);
-    QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form->mousePointer(), int(forms::kCustomPointer));
     testing::moveMouseOver(form->Text1);
-    QCOMPARE(form->mousePointer(), int(platform::kCustomPointer));
+    QCOMPARE(form->mousePointer(), int(forms::kCustomPointer));
     testing::moveMouseOver(form->ListView1->viewport());
-    QCOMPARE(form->mousePointer(), int(platform::kDefaultPointer));
-    form->setMousePointer(platform::kHourglassPointer);
+    QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
+    form->setMousePointer(forms::kHourglassPointer);
     testing::moveMouseOver(form->PushButton4);
     testing::moveMouseOver(form->Frame1);
-    QCOMPARE(form->mousePointer(), int(platform::kHourglassPointer));
+    QCOMPARE(form->mousePointer(), int(forms::kHourglassPointer));
 }
 
 void TestForm2::closingMainWindowEndsBoth()

@@ -80,19 +80,23 @@ double ScriptedRandom::next()
     return sequence.next();
 }
 
-static platform::Services doublesOf(TestServices& t)
+static platform::Services doublesOf(TestServices& t, platform::EventPump* realPump,
+                                    platform::RandomSource* realRandom)
 {
     platform::Services s;
     s.messageBox = &t.messageBox;
     s.saveDialog = &t.saveDialog;
     s.clipboard = &t.clipboard;
-    s.pump = &t.pump;
-    s.random = &t.random;
+    s.pump = realPump ? realPump : &t.pump;
+    s.random = realRandom ? realRandom : &t.random;
     s.programFolder = t.programFolder.path();
     return s;
 }
 
-TestServices::TestServices() : override_(doublesOf(*this)), settingsRedirect_(settingsFile()) {}
+TestServices::TestServices(platform::EventPump* realPump, platform::RandomSource* realRandom)
+    : override_(doublesOf(*this, realPump, realRandom)), settingsRedirect_(settingsFile())
+{
+}
 
 QString TestServices::settingsFile() const
 {

@@ -78,9 +78,12 @@ public:
 
 // All the doubles, installed for the lifetime of the object, with a temporary program
 // folder and a settings store in a temporary file ("settings.ini" in settingsFolder).
+// A real pump or random source, when given, is installed in place of its double (the
+// benchmark runs the production ones).
 class TestServices {
 public:
-    TestServices();
+    explicit TestServices(platform::EventPump* realPump = nullptr,
+                          platform::RandomSource* realRandom = nullptr);
     RecordingMessageBox messageBox;
     ScriptedSaveDialog saveDialog;
     MemoryClipboard clipboard;

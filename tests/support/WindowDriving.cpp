@@ -7,7 +7,7 @@
 
 namespace testing {
 
-QStringList rowsOf(const platform::ResultsList& list)
+QStringList rowsOf(const forms::ResultsList& list)
 {
     QStringList rows;
     for (int r = 1; r <= list.rowCount(); ++r)

@@ -1,7 +1,0 @@
-#include "SupportAddress.h"
-
-namespace app {
-
-QString supportAddress() { return QStringLiteral(NUMORRA_SUPPORT_EMAIL); }
-
-}  // namespace app

@@ -1,0 +1,194 @@
+#include "Conversions.h"
+
+#include "RuntimeFailure.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Reads a number from the characters handed out by next(); peek() returns the next
+// character without taking it (QChar() at the end). Collects the number in the form
+// that strtod() reads, or nothing when no digit was found.
+template <typename Cursor>
+std::string scanNumber(Cursor& in)
+{
+    std::string out;
+    if (in.peek() == u'+' || in.peek() == u'-')
+        out += char(in.take().unicode());
+    bool digits = false;
+    while (isDigit(in.peek())) {
+        out += char(in.take().unicode());
+        digits = true;
+    }
+    if (in.peek() == u'.') {
+        in.take();
+        out += '.';
+        while (isDigit(in.peek())) {
+            out += char(in.take().unicode());
+            digits = true;
+        }
+    }
+    if (!digits)
+        return {};
+    if (in.peek() == u'e' || in.peek() == u'E') {
+        auto mark = in.mark();
+        in.take();
+        std::string exponent = "e";
+        if (in.peek() == u'+' || in.peek() == u'-')
+            exponent += char(in.take().unicode());
+        bool exponentDigits = false;
+        while (isDigit(in.peek())) {
+            exponent += char(in.take().unicode());
+            exponentDigits = true;
+        }
+        if (exponentDigits)
+            out += exponent;
+        else
+            in.reset(mark);
+    }
+    return out;
+}
+
+// Walks a text; with skipBlanks, blanks are passed over wherever they stand.
+class TextCursor {
+public:
+    TextCursor(const QString& text, bool skipBlanks) : text_(text), skipBlanks_(skipBlanks) {}
+    QChar peek()
+    {
+        skip();
+        return pos_ < text_.size() ? text_[pos_] : QChar();
+    }
+    QChar take()
+    {
+        const QChar c = peek();
+        ++pos_;
+        return c;
+    }
+    qsizetype mark() const { return pos_; }
+    void reset(qsizetype mark) { pos_ = mark; }
+    bool atEnd()
+    {
+        skip();
+        return pos_ >= text_.size();
+    }
+
+private:
+    void skip()
+    {
+        while (skipBlanks_ && pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+    }
+    const QString& text_;
+    bool skipBlanks_;
+    qsizetype pos_ = 0;
+};
+
+// The exponent of a scanned number ("e", optional sign, digits), 0 without one. One too
+// long for 64 bits is held at a bound far beyond any double's range.
+std::int64_t exponentOf(const std::string& number)
+{
+    constexpr std::int64_t kBound = std::int64_t(1) << 53;
+    const std::size_t e = number.find('e');
+    if (e == std::string::npos)
+        return 0;
+    const bool negative = number[e + 1] == '-';
+    const std::size_t digits = e + 1 + ((number[e + 1] == '-' || number[e + 1] == '+') ? 1 : 0);
+    std::int64_t magnitude = 0;
+    if (std::from_chars(number.data() + digits, number.data() + number.size(), magnitude).ec
+        != std::errc())
+        magnitude = kBound;
+    magnitude = std::min(magnitude, kBound);
+    return negative ? -magnitude : magnitude;
+}
+
+// Whether a scanned number with a nonzero digit is at least 1 in magnitude: whether its
+// first significant digit stands left of the decimal point once the exponent is applied.
+bool atLeastOne(const std::string& number)
+{
+    const std::string_view mantissa(number.data(), std::min(number.find('e'), number.size()));
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    const std::int64_t place =
+        first < point ? std::int64_t(point - first) - 1 : -std::int64_t(first - point);
+    return place + exponentOf(number) >= 0;
+}
+
+// Converts the scanned form, independent of the user's locale. A magnitude beyond the
+// range of a double reads as infinity (which then overflows on rounding), a tiny one as 0.
+double toDouble(const std::string& number)
+{
+    const bool negative = number.front() == '-';
+    const std::size_t start = (number.front() == '-' || number.front() == '+') ? 1 : 0;
+    double value = 0;
+    const auto result =
+        std::from_chars(number.data() + start, number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = atLeastOne(number) ? HUGE_VAL : 0.0;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double leadingValue(const QString& text)
+{
+    TextCursor in(text, true);
+    const std::string number = scanNumber(in);
+    return number.empty() ? 0.0 : toDouble(number);
+}
+
+std::optional<double> numericValue(const QString& text)
+{
+    const QString trimmed = [&] {
+        qsizetype first = 0, last = text.size();
+        while (first < last && isBlank(text[first]))
+            ++first;
+        while (last > first && isBlank(text[last - 1]))
+            --last;
+        return text.mid(first, last - first);
+    }();
+    TextCursor in(trimmed, false);
+    const std::string number = scanNumber(in);
+    if (number.empty() || !in.atEnd())
+        return std::nullopt;
+    return toDouble(number);
+}
+
+bool isNumeric(const QString& text) { return numericValue(text).has_value(); }
+
+std::int32_t roundToInt32(double value)
+{
+    const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
+    if (!(rounded >= double(std::numeric_limits<std::int32_t>::min())
+          && rounded <= double(std::numeric_limits<std::int32_t>::max())))
+        throw RuntimeFailure(QStringLiteral("Overflow"));
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::int32_t wholeNumber(const QString& text)
+{
+    const std::optional<double> value = numericValue(text);
+    if (!value)
+        throw RuntimeFailure(QStringLiteral("Type mismatch"));
+    return roundToInt32(*value);
+}
+
+QString plainDecimal(std::int32_t value) { return QString::number(value); }
+
+QString twoDigit(std::int32_t value)
+{
+    const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);
+    const QString digits = QString::number(magnitude).rightJustified(2, u'0');
+    return value < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+}  // namespace core

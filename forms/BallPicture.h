@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+
+class QPainter;
+
+namespace forms {
+
+// The program's picture, a lottery ball with a "7", laid out for a square of a given side.
+// The window icon paints it and the icon files (SVG, PNG, ICO) are written from it, so the
+// menu, the installer and the window show the same ball.
+struct BallPicture {
+    QRectF ball;
+    QPointF shineCentre;  // the radial gradient runs from light at the centre to dark
+    qreal shineRadius = 0;
+    QColor light;
+    QColor dark;
+    QRectF face;
+    QColor faceColour;
+    QPainterPath label;  // the "7" as outlines, so every renderer draws the same shape
+    QColor labelColour;
+};
+
+BallPicture ballPicture(int side);
+void paintBall(QPainter& painter, const BallPicture& picture);
+// The picture painted on a transparent square image.
+QImage ballImage(int side);
+
+}  // namespace forms

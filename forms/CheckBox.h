@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QCheckBox>
+
+namespace forms {
+
+// A check box with the values the program stores: 0 unchecked, 1 checked, 2 grey. The
+// grey state can be set but never results from a click: a click checks a box that is not
+// checked and unchecks one that is.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(const QString& caption, QWidget* parent);
+
+    int value() const;
+    // Throws core::RuntimeFailure("Invalid property value") for anything but 0, 1 or 2.
+    void setValue(int value);
+
+protected:
+    void nextCheckState() override;
+};
+
+}  // namespace forms

@@ -1,0 +1,89 @@
+#include "FormControls.h"
+
+#include "ButtonFaceColors.h"
+#include "CheckBox.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace forms {
+
+namespace {
+
+constexpr double kFontPoints = 9;
+constexpr double kButtonFontPoints = 11.25;
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
+void paintWhite(QWidget& widget) { setBackgroundColour(widget, Qt::white); }
+
+}  // namespace
+
+void prepareForm(QWidget& form, int widthTwips, int heightTwips)
+{
+    form.setFont(arialBold(kFontPoints));
+    form.setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    paintWhite(form);
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,
+                     int height)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    placeTwips(*frame, left, top, width, height);
+    frame->setAccessibleName(caption);
+    paintWhite(*frame);
+    return frame;
+}
+
+QLineEdit* makeTextBox(QGroupBox* frame, int left, int top, int width, int height)
+{
+    auto* edit = new QLineEdit(frame);
+    placeTwips(*edit, left, top, width, height);
+    edit->setAccessibleName(frame->title());
+    return edit;
+}
+
+QPushButton* makePushButton(QWidget* parent, const QString& caption, int left, int top, int width,
+                            int height)
+{
+    auto* button = new QPushButton(caption, parent);
+    placeTwips(*button, left, top, width, height);
+    button->setAccessibleName(caption);
+    // Set on the button itself, so the window font set later does not replace it.
+    button->setFont(arialBold(kButtonFontPoints));
+    return button;
+}
+
+CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width,
+                       int height)
+{
+    auto* box = new CheckBox(caption, parent);
+    placeTwips(*box, left, top, width, height);
+    box->setAccessibleName(caption);
+    box->setChecked(true);
+    paintWhite(*box);
+    return box;
+}
+
+// The frame's size is known once the window is up, so this runs when it is first shown.
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace forms

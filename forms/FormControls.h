@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace forms {
+
+class CheckBox;
+
+// The controls of the program's windows, placed in twips, in the windows' fonts (Arial
+// bold, 9 pt; 11.25 pt on push buttons), on a white design background, each carrying an
+// accessible name so that screen readers and UI automation find it by name.
+
+// Fixes a window's size and gives it the window font and the white design background.
+void prepareForm(QWidget& form, int widthTwips, int heightTwips);
+
+QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,
+                     int height);
+// A text box is named after the frame around it.
+QLineEdit* makeTextBox(QGroupBox* frame, int left, int top, int width, int height);
+QPushButton* makePushButton(QWidget* parent, const QString& caption, int left, int top, int width,
+                            int height);
+// Checked, as the windows are designed.
+CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width,
+                       int height);
+
+// Places a window in the centre of its screen.
+void centreOnScreen(QWidget& window);
+
+}  // namespace forms

@@ -1,0 +1,14 @@
+#include "MousePointer.h"
+
+namespace forms {
+
+QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom)
+{
+    if (pointer == kHourglassPointer)
+        return QCursor(Qt::WaitCursor);
+    if (pointer == kCustomPointer && custom)
+        return *custom;
+    return QCursor(Qt::ArrowCursor);
+}
+
+}  // namespace forms

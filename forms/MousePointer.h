@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCursor>
+
+#include <optional>
+
+namespace forms {
+
+// A window's mouse pointer value. The hourglass doubles as the window's busy flag.
+enum MousePointer : int {
+    kDefaultPointer = 0,
+    kHourglassPointer = 11,
+    kCustomPointer = 99,  // the hand loaded from "HAND-M.CUR"; the default when none was loaded
+};
+
+// The cursor shape shown for a pointer value.
+QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom);
+
+}  // namespace forms

@@ -1,0 +1,190 @@
+#include "ResultsList.h"
+
+#include "ResultsModel.h"
+#include "RuntimeFailure.h"
+#include "Twips.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace forms {
+
+namespace {
+
+// Space above and below the text of a row, in pixels.
+constexpr int kRowPadding = 4;
+
+const QString kToolTip = QStringLiteral(
+    "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
+
+}  // namespace
+
+ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
+    : QTableView(parent), model_(new results_list::ResultsModel(index, this))
+{
+    setModel(model_);
+    setToolTip(kToolTip);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    // Tab moves the focus on to the next control, as in any list box.
+    setTabKeyNavigation(false);
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    fitRowHeightToFont();
+
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+}
+
+ResultsList::~ResultsList() = default;
+
+// All rows share one fixed height, so the view never measures a row: laying out a
+// million rows is then a multiplication.
+void ResultsList::fitRowHeightToFont()
+{
+    const int height = fontMetrics().height() + kRowPadding;
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void ResultsList::addColumn(const QString& header) { model_->addColumn(header); }
+
+void ResultsList::setColumnWidthTwips(int column, int twips)
+{
+    const int width = pixels(twips);
+    setColumnHidden(column - 1, width <= 0);
+    if (width > 0)
+        setColumnWidth(column - 1, width);
+}
+
+int ResultsList::columnCount() const { return model_->columnCount(); }
+
+QString ResultsList::columnHeader(int column) const
+{
+    if (column < 1 || column > columnCount())
+        throw core::RuntimeFailure(QStringLiteral("Index out of bounds"));
+    return model_->columnHeader(column - 1);
+}
+
+int ResultsList::rowCount() const { return int(model_->totalRowCount()); }
+
+void ResultsList::checkRow(int row) const
+{
+    if (row < 1 || row > rowCount())
+        throw core::RuntimeFailure(QStringLiteral("Index out of bounds"));
+}
+
+void ResultsList::prepareRowAccess(int row) const
+{
+    checkRow(row);
+    model_->mergePending();
+}
+
+QString ResultsList::itemText(int row) const
+{
+    prepareRowAccess(row);
+    return model_->text(row - 1, 0);
+}
+
+QString ResultsList::subItemText(int row, int k) const
+{
+    prepareRowAccess(row);
+    return model_->text(row - 1, k);
+}
+
+void ResultsList::append(const QString& itemText, const QString& subItem1)
+{
+    model_->appendRow(itemText, subItem1);
+}
+
+void ResultsList::appendItems(const std::vector<QByteArrayView>& itemTexts)
+{
+    model_->appendItems(itemTexts);
+}
+
+void ResultsList::removeAt(int row)
+{
+    prepareRowAccess(row);
+    model_->removeRowAt(row - 1);
+}
+
+void ResultsList::clear() { model_->clearRows(); }
+
+int ResultsList::selectedRow() const
+{
+    model_->mergePending();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : selected.first().row() + 1;
+}
+
+void ResultsList::removeSelectedRow()
+{
+    if (rowCount() == 0)
+        return;
+    const int row = selectedRow();
+    if (row > 0)
+        removeAt(row);
+}
+
+bool ResultsList::checked(int row) const
+{
+    checkRow(row);
+    return true;
+}
+
+void ResultsList::setSortKey(int key) { model_->setSortColumn(key); }
+
+int ResultsList::sortKey() const { return model_->sortColumn(); }
+
+void ResultsList::setSorted(bool sorted) { model_->setSorted(sorted); }
+
+bool ResultsList::sorted() const { return model_->isSorted(); }
+
+bool ResultsList::containsItemText(const QString& text) const
+{
+    return model_->containsItemText(text);
+}
+
+results_list::ListSnapshot ResultsList::snapshot() const { return model_->snapshot(); }
+
+results_list::ResultsModel& ResultsList::model() const { return *model_; }
+
+// Double-clicks on the viewport, over rows or the empty area below them, arrive here
+// through the view's viewport event handling.
+void ResultsList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT DblClick();
+}
+
+void ResultsList::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT KeyDown(event->key(), event->modifiers());
+    QTableView::keyPressEvent(event);
+}
+
+// Home and End go to the first and last row, as in a list, rather than along the columns.
+QModelIndex ResultsList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
+void ResultsList::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitRowHeightToFont();
+    QTableView::changeEvent(event);
+}
+
+}  // namespace forms

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ListSnapshot.h"
+#include "ResultsModel.h"
+
+#include <QTableView>
+
+namespace forms {
+
+// A results list in report view: column headers, whole-row selection, no grid, no row
+// numbers. Rows and columns are numbered from 1, as the program's commands count them.
+// Rows live in a packed model (results_list::ResultsModel) built for lists of a million picks.
+class ResultsList : public QTableView {
+    Q_OBJECT
+public:
+    explicit ResultsList(QWidget* parent = nullptr,
+                         results_list::DuplicateIndex index = results_list::DuplicateIndex::Kept);
+    ~ResultsList() override;
+
+    // Columns appear in the order added; a width of 0 hides a column.
+    void addColumn(const QString& header);
+    void setColumnWidthTwips(int column, int twips);
+    int columnCount() const;
+    QString columnHeader(int column) const;
+
+    // Rows as the program sees them, including rows appended but not yet shown. A row
+    // position outside 1..rowCount() throws core::RuntimeFailure("Index out of bounds").
+    int rowCount() const;
+    QString itemText(int row) const;
+    // The text of column k + 1; empty when never set.
+    QString subItemText(int row, int k) const;
+    // Appends a row with its item text and first sub-item: at the end, or at its sorted
+    // place while sorting is on.
+    void append(const QString& itemText, const QString& subItem1 = QString());
+    // Appends rows of item texts only, given as UTF-8, as append() does one by one.
+    void appendItems(const std::vector<QByteArrayView>& itemTexts);
+    // Later rows move up one place.
+    void removeAt(int row);
+    // All rows go; the columns stay.
+    void clear();
+    // The position of the selected row, 0 when none is selected.
+    int selectedRow() const;
+    // Removes the selected row, when the list has rows and one of them is selected.
+    void removeSelectedRow();
+    // The lists show no check boxes, so every row reads as checked.
+    bool checked(int row) const;
+
+    // Sort key k sorts by column k + 1. While sorting is on the rows stand in ascending
+    // text order of that column: existing rows at once, appended rows as they come.
+    void setSortKey(int key);
+    int sortKey() const;
+    void setSorted(bool sorted);
+    bool sorted() const;
+
+    // Whether some row's item text equals the given text exactly (case-sensitive),
+    // answered from a hash index, without scanning the rows. Only for a list made with
+    // the duplicate index kept.
+    bool containsItemText(const QString& text) const;
+
+    // The whole list as it stands now, unaffected by later changes.
+    results_list::ListSnapshot snapshot() const;
+
+    results_list::ResultsModel& model() const;
+
+Q_SIGNALS:
+    // A double-click of the left button anywhere on the list, rows or empty area.
+    void DblClick();
+    // A key pressed while the list has the focus (Qt key code and modifiers).
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    void fitRowHeightToFont();
+    void checkRow(int row) const;
+    // Checks the 1-based row position, then merges the rows still waiting to be shown, so
+    // that positions agree with what the view shows.
+    void prepareRowAccess(int row) const;
+
+    results_list::ResultsModel* model_;
+};
+
+}  // namespace forms

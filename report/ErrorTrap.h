@@ -1,0 +1,87 @@
+#pragma once
+
+#include "AppTitle.h"
+#include "RuntimeFailure.h"
+
+#include <QString>
+
+#include <exception>
+#include <new>
+#include <utility>
+
+namespace report {
+
+// "in Drawsmith2021/08/31." + module + "." + procedure + " ": how the error report names
+// a procedure.
+QString procedurePath(const QString& module, const QString& procedure);
+
+// The error report's text: the failure's description, the procedure path with the line
+// of the failed statement, and the request to send a screenshot to the support address.
+QString errorReportText(const QString& description, const QString& path, int line);
+
+// Shows the error report: title "Application Error", exclamation icon, OK.
+void showErrorReport(const QString& description, const QString& path, int line);
+
+// Thrown by a trap armed with OnFailure::EndProcedure once its report is closed; the
+// procedure catches it to end at once.
+class ProcedureEnded : public std::exception {
+public:
+    const char* what() const noexcept override { return "procedure ended after a failure"; }
+};
+
+// The error report armed over one command procedure. Each numbered statement runs
+// through the trap; a run-time failure shows the report naming the statement's line and
+// the procedure then carries on with its next statement, so a command always reaches its
+// closing steps. A procedure whose failures would only repeat (one per pick) arms its
+// trap to end instead: after the report the trap throws ProcedureEnded.
+class ErrorTrap {
+public:
+    enum class OnFailure { Resume, EndProcedure };
+
+    ErrorTrap(const QString& module, const QString& procedure,
+              OnFailure onFailure = OnFailure::Resume);
+
+    // A plain statement: a failure abandons it and is reported. True when it completed.
+    template <typename Statement>
+    bool operator()(int line, Statement&& statement)
+    {
+        return guarded(line, std::forward<Statement>(statement));
+    }
+
+    // A plain message (see showMessage) shown as a numbered statement.
+    void say(int line, const QString& message)
+    {
+        guarded(line, [&] { showMessage(message); });
+    }
+
+    // The test at the head of an if or a loop. A test that fails is reported and then
+    // counts as held, so the statements it guards run.
+    template <typename Condition>
+    bool test(int line, Condition&& condition)
+    {
+        bool held = true;
+        guarded(line, [&] { held = condition(); });
+        return held;
+    }
+
+private:
+    template <typename Statement>
+    bool guarded(int line, Statement&& statement)
+    {
+        try {
+            statement();
+            return true;
+        } catch (const core::RuntimeFailure& failure) {
+            report(failure.description(), line);
+        } catch (const std::bad_alloc&) {
+            report(QStringLiteral("Out of memory"), line);
+        }
+        return false;
+    }
+    void report(const QString& description, int line);
+
+    QString path_;
+    OnFailure onFailure_;
+};
+
+}  // namespace report

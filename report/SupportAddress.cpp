@@ -1,0 +1,7 @@
+#include "SupportAddress.h"
+
+namespace report {
+
+QString supportAddress() { return QStringLiteral(NUMORRA_SUPPORT_EMAIL); }
+
+}  // namespace report

@@ -1,0 +1,74 @@
+#include "ListSnapshot.h"
+
+#include <cstring>
+#include <numeric>
+#include <utility>
+
+namespace results_list {
+
+namespace {
+
+// Whether a text is all ASCII, read eight bytes at a time.
+bool isAscii(QByteArrayView text)
+{
+    const char* byte = text.data();
+    qsizetype left = text.size();
+    quint64 highBits = 0;
+    for (; left >= 8; byte += 8, left -= 8) {
+        quint64 word;
+        std::memcpy(&word, byte, sizeof word);
+        highBits |= word;
+    }
+    for (; left > 0; ++byte, --left)
+        highBits |= static_cast<unsigned char>(*byte);
+    return (highBits & 0x8080808080808080ULL) == 0;
+}
+
+// Every UTF-8 sequence has one lead byte (any byte but 10xxxxxx); a four-byte sequence,
+// led by 11110xxx, stands for a surrogate pair, two UTF-16 code units. ASCII text, the
+// usual case, is one unit per byte.
+qsizetype utf16Length(QByteArrayView utf8)
+{
+    if (isAscii(utf8))
+        return utf8.size();
+    qsizetype length = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        length += (byte & 0xC0) != 0x80;
+        length += byte >= 0xF0;
+    }
+    return length;
+}
+
+}  // namespace
+
+ListSnapshot::ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId> order)
+    : headers_(std::move(headers)), rows_(std::move(rows)), order_(std::move(order))
+{
+}
+
+ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int columns) const
+{
+    std::vector<RowId> identity(order_.size());
+    std::iota(identity.begin(), identity.end(), RowId(0));
+    if (order_ == identity && rows_.idCount() == rowCount())
+        return *this;
+    return ListSnapshot(headers_, rows_.gathered(order_, columns > 1, pause), std::move(identity));
+}
+
+QByteArrayView ListSnapshot::cellUtf8(qsizetype row, int column) const
+{
+    const RowId id = order_[std::size_t(row - 1)];
+    if (column == 1)
+        return rows_.itemText(id);
+    if (column == 2)
+        return rows_.subItemText(id);
+    return {};
+}
+
+qsizetype ListSnapshot::cellLength(qsizetype row, int column) const
+{
+    return utf16Length(cellUtf8(row, column));
+}
+
+}  // namespace results_list

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "RowId.h"
+#include "RowStore.h"
+
+#include <QByteArrayView>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace results_list {
+
+// A results list frozen at one moment, for commands that read the whole list while they
+// yield (saving, copying, searching): whatever happens to the list meanwhile, they see it
+// as it was when they started. Taking one is cheap: the packed texts are shared, not
+// copied. Rows and columns are numbered from 1, as in the list.
+class ListSnapshot {
+public:
+    ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId> order);
+
+    int columnCount() const { return int(headers_.size()); }
+    QString columnHeader(int column) const { return headers_.value(column - 1); }
+    qsizetype rowCount() const { return qsizetype(order_.size()); }
+
+    // Column 1 is the row's item text, column 2 its first sub-item; others are empty.
+    QByteArrayView cellUtf8(qsizetype row, int column) const;
+    QString cell(qsizetype row, int column) const
+    {
+        return QString::fromUtf8(cellUtf8(row, column));
+    }
+    // The cell's length in characters as the program counts them (UTF-16 code units, so a
+    // character beyond the Basic Multilingual Plane counts two), without decoding the text.
+    qsizetype cellLength(qsizetype row, int column) const;
+    // Storage slots hold the rows' texts in the order they lie in memory, so a pass over
+    // the slots reads the packed texts from start to end, where a pass in list order may
+    // jump about (a sorted list). Slots of rows removed before the snapshot was taken
+    // hold texts that no row shows.
+    qsizetype slotCount() const { return rows_.idCount(); }
+    QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
+    qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
+
+    // The same rows with the texts of their first `columns` columns laid out in list order
+    // (the other cells read empty), so that a pass over the rows reads memory from start
+    // to end. Worth it before several passes over a list whose order jumps about its
+    // storage (a sorted list); a list already stored in its order is returned as it is.
+    // `pause` runs every so often while the texts are laid out (the caller's yield).
+    ListSnapshot inListOrder(const std::function<void()>& pause, int columns = 2) const;
+
+    // The lists show no check boxes, so every row reads as checked.
+    bool checked(qsizetype /*row*/) const { return true; }
+
+private:
+    QStringList headers_;
+    RowStore rows_;
+    std::vector<RowId> order_;
+};
+
+}  // namespace results_list

@@ -1,0 +1,338 @@
+#include "ResultsModel.h"
+
+#include "FoldedOrder.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+namespace results_list {
+
+namespace {
+
+// Merges of pending rows are spaced at least one screen frame apart, and further when a
+// merge is slow, so merging never takes more than a fifth of the time.
+constexpr qint64 kMinMergeIntervalMs = 16;
+constexpr qint64 kMergeCostFactor = 4;
+
+// Where each of a few wanted ids stands in a full order, found in one pass.
+std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
+                                           const std::vector<RowId>& order)
+{
+    std::unordered_map<RowId, int> positions;
+    for (const RowId id : wanted)
+        positions.emplace(id, -1);
+    if (positions.empty())
+        return positions;
+    for (size_t row = 0; row < order.size(); ++row) {
+        if (const auto found = positions.find(order[row]); found != positions.end())
+            found->second = int(row);
+    }
+    return positions;
+}
+
+// The view lays out the whole text of a cell to paint it: a text of tens of millions of
+// characters takes seconds and overflows the text engine's 32-bit glyph counts. No column
+// shows more than a few thousand characters, so a longer text is shown cut, with an
+// ellipsis; the program itself always reads the whole text.
+constexpr qsizetype kShownBytes = 8192;
+
+QString shownText(QByteArrayView utf8)
+{
+    if (utf8.size() <= kShownBytes)
+        return QString::fromUtf8(utf8);
+    qsizetype end = kShownBytes;
+    while (end > 0 && (quint8(utf8[end]) & 0xC0) == 0x80)  // not inside a character
+        --end;
+    return QString::fromUtf8(utf8.first(end)) + QChar(0x2026);
+}
+
+}  // namespace
+
+ResultsModel::ResultsModel(DuplicateIndex index, QObject* parent) : QAbstractTableModel(parent)
+{
+    if (index == DuplicateIndex::Kept)
+        index_.emplace(store_);
+    mergeTimer_.setSingleShot(true);
+    connect(&mergeTimer_, &QTimer::timeout, this, &ResultsModel::mergePending);
+    clock_.start();
+}
+
+void ResultsModel::addColumn(const QString& header)
+{
+    const auto column = int(headers_.size());
+    beginInsertColumns(QModelIndex(), column, column);
+    headers_.append(header);
+    endInsertColumns();
+}
+
+QString ResultsModel::columnHeader(int column) const { return headers_.value(column); }
+
+void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
+{
+    const RowId id = store_.add(itemText.toUtf8(), subItemText.toUtf8());
+    if (index_)
+        index_->insert(id);
+    pending_.push_back(id);
+    scheduleMerge();
+}
+
+void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts)
+{
+    const RowId first = store_.addItems(itemTexts);
+    pending_.reserve(pending_.size() + itemTexts.size());
+    for (RowId id = first; id < RowId(store_.idCount()); ++id) {
+        if (index_)
+            index_->insert(id);
+        pending_.push_back(id);
+    }
+    scheduleMerge();
+}
+
+ListSnapshot ResultsModel::snapshot()
+{
+    mergePending();
+    return ListSnapshot(headers_, store_, order_.toVector());
+}
+
+qsizetype ResultsModel::totalRowCount() const { return order_.size() + qsizetype(pending_.size()); }
+
+void ResultsModel::scheduleMerge()
+{
+    if (mergeTimer_.isActive())
+        return;
+    const qint64 dueInMs = std::max<qint64>(0, nextMergeDueMs_ - clock_.elapsed());
+    mergeTimer_.start(int(dueInMs));
+}
+
+void ResultsModel::mergePending()
+{
+    if (pending_.empty())
+        return;
+    mergeTimer_.stop();
+    QElapsedTimer cost;
+    cost.start();
+    std::vector<RowId> batch = std::exchange(pending_, {});
+    if (sorted_)
+        insertSortedBatch(std::move(batch));
+    else
+        insertBatchAt(order_.size(), batch);
+    nextMergeDueMs_ =
+        clock_.elapsed() + std::max(kMinMergeIntervalMs, kMergeCostFactor * cost.elapsed());
+}
+
+void ResultsModel::insertBatchAt(qsizetype position, const std::vector<RowId>& batch)
+{
+    beginInsertRows(QModelIndex(), int(position), int(position + qsizetype(batch.size())) - 1);
+    order_.insert(position, batch);
+    endInsertRows();
+}
+
+// A batch whose rows all fall between the same two existing rows is one plain insertion
+// (the usual case for a single row); otherwise the rows scatter over the list.
+void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
+{
+    const auto less = keyLessFn();
+    std::stable_sort(batch.begin(), batch.end(), less);
+    const qsizetype first = order_.upperBound(batch.front(), less);
+    if (first == order_.upperBound(batch.back(), less))
+        insertBatchAt(first, batch);
+    else
+        scatterSortedBatch(batch);
+}
+
+// Announced as one layout change. Each persistent index (the selection, the current
+// row) moves down by the number of new rows that sort before its row; new rows go after
+// existing rows with an equal key.
+void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
+{
+    const auto less = keyLessFn();
+    Q_EMIT layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        const RowId id = order_.at(index.row());
+        const auto newBefore = std::lower_bound(sortedBatch.begin(), sortedBatch.end(), id, less)
+                               - sortedBatch.begin();
+        after.append(createIndex(index.row() + int(newBefore), index.column()));
+    }
+    for (const RowId id : sortedBatch)
+        order_.insertSorted(id, less);
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged();
+}
+
+// Announced as one layout change; persistent indexes follow their rows.
+void ResultsModel::sortAllRows()
+{
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<RowId> persistentIds;
+    persistentIds.reserve(before.size());
+    for (const QModelIndex& index : before)
+        persistentIds.push_back(order_.at(index.row()));
+
+    const std::vector<RowId> ids = sortedIds();
+    order_.assign(ids);
+
+    const std::unordered_map<RowId, int> newRowOf = positionsOf(persistentIds, ids);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after.append(createIndex(newRowOf.at(persistentIds[i]), before[i].column()));
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+// Sorts on the first sixteen folded bytes of each key held beside the id, so most
+// comparisons never reach the text buffer; equal heads compare the whole keys, and equal
+// keys keep their display order.
+std::vector<RowId> ResultsModel::sortedIds() const
+{
+    struct Keyed {
+        quint64 head[2];
+        quint32 position;
+        RowId id;
+    };
+    std::vector<Keyed> rows;
+    rows.reserve(order_.size());
+    order_.forEach([&](RowId id) {
+        const QByteArrayView key = textOf(id, sortColumn_);
+        rows.push_back(Keyed{{foldedHead(key, 0), foldedHead(key, 8)}, quint32(rows.size()), id});
+    });
+    std::sort(rows.begin(), rows.end(), [this](const Keyed& a, const Keyed& b) {
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
+        const int order = compareFolded(textOf(a.id, sortColumn_), textOf(b.id, sortColumn_));
+        return order != 0 ? order < 0 : a.position < b.position;
+    });
+    std::vector<RowId> ids;
+    ids.reserve(rows.size());
+    for (const Keyed& row : rows)
+        ids.push_back(row.id);
+    return ids;
+}
+
+QString ResultsModel::text(int row, int column) const
+{
+    return QString::fromUtf8(textOf(order_.at(row), column));
+}
+
+QByteArrayView ResultsModel::textOf(RowId id, int column) const
+{
+    switch (column) {
+        case 0:
+            return store_.itemText(id);
+        case 1:
+            return store_.subItemText(id);
+        default:
+            return {};
+    }
+}
+
+bool ResultsModel::keyLess(RowId a, RowId b) const
+{
+    return compareFolded(textOf(a, sortColumn_), textOf(b, sortColumn_)) < 0;
+}
+
+void ResultsModel::removeRowAt(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    const RowId id = order_.at(row);
+    order_.removeAt(row);
+    if (index_)
+        index_->remove(id);
+    store_.release(id);
+    endRemoveRows();
+    compactIfMostlyGarbage();
+}
+
+void ResultsModel::compactIfMostlyGarbage()
+{
+    if (!store_.mostlyGarbage())
+        return;
+    std::vector<bool> live(store_.idCount());
+    order_.forEach([&live](RowId id) { live[id] = true; });
+    for (const RowId id : pending_)
+        live[id] = true;
+    const std::vector<RowId> newIdOf = store_.compact(live);
+    order_.renumber(newIdOf);
+    if (index_)
+        index_->rebuild(RowId(store_.idCount()));
+    for (RowId& id : pending_)
+        id = newIdOf[id];
+}
+
+void ResultsModel::clearRows()
+{
+    mergeTimer_.stop();
+    beginResetModel();
+    pending_ = std::vector<RowId>();
+    order_.clear();
+    if (index_)
+        index_->clear();
+    store_.clear();
+    endResetModel();
+}
+
+void ResultsModel::setSortColumn(int column)
+{
+    if (column == sortColumn_)
+        return;
+    mergePending();
+    sortColumn_ = column;
+    if (sorted_)
+        sortAllRows();
+}
+
+void ResultsModel::setSorted(bool sorted)
+{
+    if (sorted == sorted_)
+        return;
+    mergePending();
+    sorted_ = sorted;
+    if (sorted_)
+        sortAllRows();
+}
+
+bool ResultsModel::containsItemText(const QString& text) const
+{
+    Q_ASSERT(index_);
+    return index_ && index_->contains(text.toUtf8());
+}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(order_.size());
+}
+
+int ResultsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(headers_.size());
+}
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return QVariant();
+    return shownText(textOf(order_.at(index.row()), index.column()));
+}
+
+QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    return headers_.value(section);
+}
+
+Qt::ItemFlags ResultsModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+}  // namespace results_list

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "ListSnapshot.h"
+#include "PickIndex.h"
+#include "RowOrder.h"
+#include "RowStore.h"
+
+#include <QAbstractTableModel>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+namespace results_list {
+
+// Whether a list keeps the hash index that answers duplicate questions. Only a list whose
+// owner asks them needs it; without it, appends cost less time and memory.
+enum class DuplicateIndex { Kept, None };
+
+// The rows of a results list as a table model: texts packed in a RowStore, the display
+// order in a RowOrder, and a PickIndex answering duplicate questions. Rows and columns
+// are counted from 0 here.
+//
+// Appended rows enter the store and the index at once but wait in a pending list before
+// they join the display order. The pending rows are merged in batches: when the event
+// loop next runs and the last merge is long enough ago (16 ms, or four times what the last
+// merge cost), or at once when the program reads a position (mergePending()). Each batch
+// is one model notification, so a run that adds tens of thousands of rows costs the view
+// a few dozen layouts instead of one per row. The model's rowCount() counts merged rows
+// only, as the view must; totalRowCount() includes the pending ones.
+class ResultsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ResultsModel(DuplicateIndex index, QObject* parent = nullptr);
+
+    void addColumn(const QString& header);
+    QString columnHeader(int column) const;
+
+    void appendRow(const QString& itemText, const QString& subItemText);
+    // Appends rows of item texts only, given as UTF-8, in one go.
+    void appendItems(const std::vector<QByteArrayView>& itemTexts);
+    qsizetype totalRowCount() const;
+    // Brings every pending row into the display order now.
+    void mergePending();
+
+    // The text of a merged row: column 0 is the item text, column 1 its sub-item; other
+    // columns hold nothing.
+    QString text(int row, int column) const;
+    void removeRowAt(int row);
+    void clearRows();
+
+    // While sorted, rows stand in ascending folded text order of the sort column (ties
+    // in the order they came); switching sorting on, or changing the column while on,
+    // sorts the existing rows at once.
+    void setSortColumn(int column);
+    int sortColumn() const { return sortColumn_; }
+    void setSorted(bool sorted);
+    bool isSorted() const { return sorted_; }
+
+    // Every row, pending ones merged first, as the list stands now.
+    ListSnapshot snapshot();
+
+    // Whether some row, merged or pending, has exactly this item text. Only for a list
+    // that keeps the duplicate index.
+    bool containsItemText(const QString& text) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    QByteArrayView textOf(RowId id, int column) const;
+    bool keyLess(RowId a, RowId b) const;
+    auto keyLessFn() const
+    {
+        return [this](RowId a, RowId b) { return keyLess(a, b); };
+    }
+
+    void scheduleMerge();
+    void insertBatchAt(qsizetype position, const std::vector<RowId>& batch);
+    void insertSortedBatch(std::vector<RowId> batch);
+    void scatterSortedBatch(const std::vector<RowId>& batch);
+    void sortAllRows();
+    std::vector<RowId> sortedIds() const;
+    void compactIfMostlyGarbage();
+
+    QStringList headers_;
+    RowStore store_;
+    std::optional<PickIndex> index_;
+    RowOrder order_;
+    std::vector<RowId> pending_;
+    int sortColumn_ = 0;
+    bool sorted_ = false;
+
+    QTimer mergeTimer_;
+    QElapsedTimer clock_;
+    qint64 nextMergeDueMs_ = 0;
+};
+
+}  // namespace results_list

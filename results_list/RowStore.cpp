@@ -1,0 +1,114 @@
+#include "RowStore.h"
+
+#include <cstring>
+
+namespace results_list {
+
+namespace {
+
+// Below this many released rows a compaction saves too little to be worth a pass.
+constexpr qsizetype kMinGarbageRows = 1024;
+
+}  // namespace
+
+RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
+{
+    const Record record{bytes_.size(), quint32(itemText.size()), quint32(subItemText.size())};
+    bytes_.append(itemText);
+    bytes_.append(subItemText);
+    records_.push_back(record);
+    return RowId(records_.size() - 1);
+}
+
+RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
+{
+    const auto first = RowId(records_.size());
+    qsizetype offset = bytes_.size();
+    qsizetype total = 0;
+    for (const QByteArrayView text : itemTexts)
+        total += text.size();
+    bytes_.resize(offset + total);
+    records_.reserve(records_.size() + itemTexts.size());
+    char* const out = bytes_.data();
+    for (const QByteArrayView text : itemTexts) {
+        std::memcpy(out + offset, text.data(), std::size_t(text.size()));
+        records_.push_back(Record{offset, quint32(text.size()), 0});
+        offset += text.size();
+    }
+    return first;
+}
+
+QByteArrayView RowStore::itemText(RowId id) const
+{
+    const Record& record = records_[id];
+    return QByteArrayView(bytes_.constData() + record.offset, record.itemLength);
+}
+
+QByteArrayView RowStore::subItemText(RowId id) const
+{
+    const Record& record = records_[id];
+    return QByteArrayView(bytes_.constData() + record.offset + record.itemLength,
+                          record.subItemLength);
+}
+
+// One tight pass whose steps do not wait on each other, so the processor overlaps the
+// scattered reads of a sorted list instead of waiting for each in turn. The rows cannot
+// take more room than the whole store, so that is made room for first.
+RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
+                            const std::function<void()>& pause) const
+{
+    constexpr std::size_t kRowsBetweenPauses = 1 << 15;
+    RowStore out;
+    out.records_.resize(ids.size());
+    out.bytes_.resize(bytes_.size());
+    char* const to = out.bytes_.data();
+    qint64 offset = 0;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i % kRowsBetweenPauses == 0)
+            pause();
+        const Record& from = records_[ids[i]];
+        const quint32 subItemLength = withSubItems ? from.subItemLength : 0;
+        const std::size_t length = std::size_t(from.itemLength) + subItemLength;
+        std::memcpy(to + offset, bytes_.constData() + from.offset, length);
+        out.records_[i] = Record{offset, from.itemLength, subItemLength};
+        offset += qint64(length);
+    }
+    out.bytes_.truncate(offset);
+    return out;
+}
+
+void RowStore::release(RowId id)
+{
+    Q_ASSERT(id < records_.size());
+    ++releasedRows_;
+}
+
+bool RowStore::mostlyGarbage() const
+{
+    return releasedRows_ >= kMinGarbageRows && releasedRows_ > idCount() - releasedRows_;
+}
+
+std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
+{
+    RowStore packed;
+    std::vector<RowId> newIdOf(records_.size(), kNoRow);
+    for (RowId id = 0; id < RowId(records_.size()); ++id) {
+        if (live[id])
+            newIdOf[id] = packed.add(itemText(id), subItemText(id));
+    }
+    bytes_ = std::move(packed.bytes_);
+    bytes_.squeeze();
+    records_ = std::move(packed.records_);
+    records_.shrink_to_fit();
+    releasedRows_ = 0;
+    return newIdOf;
+}
+
+void RowStore::clear()
+{
+    bytes_ = QByteArray();
+    records_ = std::vector<Record>();
+    releasedRows_ = 0;
+}
+
+}  // namespace results_list

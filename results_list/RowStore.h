@@ -1,0 +1,56 @@
+#pragma once
+
+#include "RowId.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <functional>
+#include <vector>
+
+namespace results_list {
+
+// The texts of all rows, packed: one UTF-8 byte buffer holds each row's item text followed
+// by its sort text, and a small fixed record per row says where they lie. A million rows
+// cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
+// behind until compact() packs the buffer again.
+class RowStore {
+public:
+    RowId add(QByteArrayView itemText, QByteArrayView subItemText);
+    // Adds rows of item texts only, in one go; returns the id of the first (the others
+    // follow in order).
+    RowId addItems(const std::vector<QByteArrayView>& itemTexts);
+    QByteArrayView itemText(RowId id) const;
+    QByteArrayView subItemText(RowId id) const;
+
+    // A store of just the given rows, in the given order, their texts packed in that order;
+    // without sub-items, the rows keep only their item texts. Calls pause() between
+    // stretches of rows, so a caller can let events in.
+    RowStore gathered(const std::vector<RowId>& ids, bool withSubItems,
+                      const std::function<void()>& pause) const;
+
+    // The row's texts are no longer used; their space counts as garbage.
+    void release(RowId id);
+    // True when released rows outnumber live ones by enough to be worth a compaction.
+    bool mostlyGarbage() const;
+    // Keeps the rows marked live, in their id order, and drops the rest. Returns the new id
+    // of every old id (kNoRow for dropped rows).
+    std::vector<RowId> compact(const std::vector<bool>& live);
+
+    void clear();
+    // Ids run from 0 to idCount() - 1, released ones included.
+    qsizetype idCount() const { return qsizetype(records_.size()); }
+
+private:
+    struct Record {
+        qint64 offset;
+        quint32 itemLength;
+        quint32 subItemLength;
+    };
+
+    QByteArray bytes_;
+    std::vector<Record> records_;
+    qsizetype releasedRows_ = 0;
+};
+
+}  // namespace results_list

@@ -1,0 +1,39 @@
+#include "SearchLimit.h"
+
+#include "ListSnapshot.h"
+
+#include <QLocale>
+
+namespace search {
+
+ListSize listSize(const results_list::ListSnapshot& list)
+{
+    ListSize size{list.rowCount(), 0};
+    for (qsizetype row = 1; row <= list.rowCount(); ++row)
+        size.textBytes += list.cellUtf8(row, 1).size();
+    return size;
+}
+
+qint64 mostFinds(const SearchSize& size) { return size.source.rows * size.terms; }
+
+qint64 mostResultBytes(const SearchSize& size)
+{
+    const qint64 rows = size.heldRows + mostFinds(size);
+    const double averageText =
+        size.source.rows > 0 ? double(size.source.textBytes) / double(size.source.rows) : 0;
+    return rows * kBytesPerResultRow + qint64(double(size.heldRows) * averageText)
+           + size.source.textBytes * size.terms;
+}
+
+bool findsFit(const SearchSize& size) { return mostResultBytes(size) <= kMostResultBytes; }
+
+QString tooManyFindsMessage(const SearchSize& size)
+{
+    return QStringLiteral("This search could find up to ")
+           + QLocale(QLocale::English).toString(mostFinds(size))
+           + QStringLiteral(
+               " picks, more than the list can hold. Please search for fewer "
+               "numbers at a time, or clear the list first.");
+}
+
+}  // namespace search

@@ -1,0 +1,166 @@
+#include "ListSnapshot.h"
+#include "PickSearch.h"
+#include "ResultsList.h"
+#include "SearchLimit.h"
+
+#include <QtTest>
+
+namespace {
+
+QStringList found(const QStringList& rows, const QString& searchText)
+{
+    forms::ResultsList list;
+    list.addColumn(QStringLiteral("Picks"));
+    list.addColumn(QString());
+    for (const QString& row : rows)
+        list.append(row, QStringLiteral("sort text never searched 5"));
+    const results_list::ListSnapshot snapshot = list.snapshot();
+    QStringList out;
+    for (const QByteArrayView text : search::findPicks(snapshot, search::searchTerms(searchText)))
+        out << QString::fromUtf8(text);
+    return out;
+}
+
+}  // namespace
+
+class TestPickSearch : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void terms_data();
+    void terms();
+    void search_data();
+    void search();
+    void removedAndSortedRows();
+    void findsMustFit_data();
+    void findsMustFit();
+};
+
+void TestPickSearch::terms_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("terms");
+    QTest::newRow("one term") << "3 23" << QStringList{QStringLiteral("3 23")};
+    QTest::newRow("two terms") << "3 23,7"
+                               << QStringList{QStringLiteral("3 23"), QStringLiteral("7")};
+    QTest::newRow("space kept") << "3, 7" << QStringList{QStringLiteral("3"), QStringLiteral(" 7")};
+    QTest::newRow("trailing comma") << "3," << QStringList{QStringLiteral("3"), QString()};
+    QTest::newRow("only commas") << ",," << QStringList{QString(), QString(), QString()};
+}
+
+void TestPickSearch::terms()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, terms);
+    QCOMPARE(search::searchTerms(text), terms);
+}
+
+void TestPickSearch::search_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("results");
+    const QStringList three = {QStringLiteral("5 12 33"), QStringLiteral("15 20 41"),
+                               QStringLiteral("1 2 3")};
+    QTest::newRow("5 in two picks") << three << "5" << QStringList{three[0], three[1]};
+    QTest::newRow("one row per matching term")
+        << three << "5,12" << QStringList{three[0], three[0], three[1]};
+    QTest::newRow("term with leading space")
+        << QStringList{QStringLiteral("5 12 33"), QStringLiteral("12 20 41")} << "5, 12"
+        << QStringList{QStringLiteral("5 12 33"), QStringLiteral("5 12 33")};
+    QTest::newRow("empty term matches every row")
+        << three << "5," << QStringList{three[0], three[0], three[1], three[1], three[2]};
+    QTest::newRow("space matches picks with a space")
+        << QStringList{QStringLiteral("7"), QStringLiteral("1 2")} << " "
+        << QStringList{QStringLiteral("1 2")};
+    QTest::newRow("a term is text, not a number")
+        << QStringList{QStringLiteral("13 24 35"), QStringLiteral("3 8 9"), QStringLiteral("4 6 8")}
+        << "3" << QStringList{QStringLiteral("13 24 35"), QStringLiteral("3 8 9")};
+    QTest::newRow("3 2 inside 3 21") << QStringList{QStringLiteral("3 21 40")} << "3 2"
+                                     << QStringList{QStringLiteral("3 21 40")};
+    QTest::newRow("separators are not normalised")
+        << QStringList{QStringLiteral("3-21-40")} << "3 21" << QStringList();
+    QTest::newRow("letters ignore case") << QStringList{QStringLiteral("ABC  3 8 9")} << "abc"
+                                         << QStringList{QStringLiteral("ABC  3 8 9")};
+    QTest::newRow("non-ASCII letters ignore case")
+        << QStringList{QStringLiteral("\u00c9t\u00e9  1 2"), QStringLiteral("ete  1 2")}
+        << QStringLiteral("\u00c9T\u00c9") << QStringList{QStringLiteral("\u00c9t\u00e9  1 2")};
+    QTest::newRow("ASCII term in a non-ASCII row")
+        << QStringList{QStringLiteral("\u00c9  1 22")} << "22"
+        << QStringList{QStringLiteral("\u00c9  1 22")};
+    QTest::newRow("term longer than row")
+        << QStringList{QStringLiteral("1 2")} << "1 2 3" << QStringList();
+    QTest::newRow("match at the very end")
+        << QStringList{QStringLiteral("1 2 39")} << "39" << QStringList{QStringLiteral("1 2 39")};
+    QTest::newRow("sort text is not searched") << three << "sort" << QStringList();
+    QTest::newRow("no rows") << QStringList() << "5" << QStringList();
+}
+
+void TestPickSearch::search()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, text);
+    QFETCH(QStringList, results);
+    QCOMPARE(found(rows, text), results);
+}
+
+// Rows removed before the search are not found, and finds follow the list's order, not
+// the order the rows were made in.
+void TestPickSearch::removedAndSortedRows()
+{
+    forms::ResultsList list;
+    list.addColumn(QStringLiteral("Picks"));
+    list.addColumn(QString());
+    list.setSortKey(1);
+    list.setSorted(true);
+    for (const char* pick : {"9 15", "1 5", "5 6", "3 4"})
+        list.append(QString::fromLatin1(pick), QString::fromLatin1(pick).rightJustified(5, u'0'));
+    list.removeAt(3);  // "5 6"
+    const results_list::ListSnapshot snapshot = list.snapshot();
+    QStringList out;
+    for (const QByteArrayView text :
+         search::findPicks(snapshot, search::searchTerms(QStringLiteral("5"))))
+        out << QString::fromUtf8(text);
+    QCOMPARE(out, (QStringList{QStringLiteral("1 5"), QStringLiteral("9 15")}));
+
+    forms::ResultsList results(nullptr, results_list::DuplicateIndex::None);
+    results.addColumn(QStringLiteral("Results"));
+    results.append(QStringLiteral("first"));
+    results.appendItems(search::findPicks(snapshot, search::searchTerms(QStringLiteral("5,1"))));
+    QCOMPARE(results.rowCount(), 5);
+    QCOMPARE(results.itemText(1), QStringLiteral("first"));
+    QCOMPARE(results.itemText(2), QStringLiteral("1 5"));
+    QCOMPARE(results.itemText(3), QStringLiteral("1 5"));
+    QCOMPARE(results.itemText(4), QStringLiteral("9 15"));
+    QCOMPARE(results.itemText(5), QStringLiteral("9 15"));
+    QCOMPARE(results.subItemText(5, 1), QString());
+}
+
+void TestPickSearch::findsMustFit_data()
+{
+    QTest::addColumn<qint64>("heldRows");
+    QTest::addColumn<qint64>("sourceRows");
+    QTest::addColumn<qint64>("textBytes");  // of each pick
+    QTest::addColumn<qint64>("terms");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("a million picks, ten terms") << 0LL << 1000000LL << 17LL << 10LL << true;
+    QTest::newRow("3,001 terms over 32,000 picks") << 0LL << 32000LL << 17LL << 3001LL << false;
+    QTest::newRow("added to 14 million") << 14000000LL << 32000LL << 17LL << 2LL << true;
+    QTest::newRow("added past the limit") << 14000000LL << 32000LL << 17LL << 30LL << false;
+    QTest::newRow("two terms, long prefixes") << 0LL << 32000LL << 32784LL << 2LL << false;
+}
+
+// A search is refused when the results list, with all the search could add, could take
+// more memory than allowed.
+void TestPickSearch::findsMustFit()
+{
+    QFETCH(qint64, heldRows);
+    QFETCH(qint64, sourceRows);
+    QFETCH(qint64, textBytes);
+    QFETCH(qint64, terms);
+    QFETCH(bool, fits);
+    const search::SearchSize size{heldRows, {sourceRows, sourceRows * textBytes}, terms};
+    QCOMPARE(search::findsFit(size), fits);
+}
+
+QTEST_MAIN(TestPickSearch)
+#include "tst_picksearch.moc"
