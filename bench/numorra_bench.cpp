@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -113,7 +114,7 @@ private:
 };
 
 // One 6-of-42 pick, numbers ascending, as the generator writes it.
-generation::PickTexts randomPick(platform::ClockRandom& random)
+generation::PickTexts randomPick(platform::ClockRandom& random, const QString& prefix = QString())
 {
     std::vector<std::int32_t> numbers;
     std::unordered_set<std::int32_t> placed;
@@ -123,7 +124,7 @@ generation::PickTexts randomPick(platform::ClockRandom& random)
             numbers.push_back(n);
     }
     std::sort(numbers.begin(), numbers.end());
-    return generation::makePickTexts(numbers, u' ', QString());
+    return generation::makePickTexts(numbers, u' ', prefix);
 }
 
 // Fills the list with distinct picks, sorted by their sort text.
@@ -181,14 +182,21 @@ double generateFloor()
 
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 
-// The same containment tests with std::string::find over a vector of the same texts.
-double searchFloor(const platform::ResultsList& list)
+// The item texts of the list, in list order.
+std::vector<std::string> itemTexts(const platform::ResultsList& list)
 {
     std::vector<std::string> texts;
     texts.reserve(std::size_t(list.rowCount()));
     const platform::ListSnapshot rows = list.snapshot();
     for (qsizetype r = 1; r <= rows.rowCount(); ++r)
         texts.emplace_back(rows.cellUtf8(r, 1).toByteArray().toStdString());
+    return texts;
+}
+
+// The same containment tests with std::string::find over a vector of the same texts.
+double searchFloor(const platform::ResultsList& list)
+{
+    const std::vector<std::string> texts = itemTexts(list);
     std::vector<std::string> terms;
     for (const QString& term : kSearchTerms)
         terms.push_back(term.toStdString());
@@ -218,16 +226,54 @@ void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* 
     print((std::string(name) + "_pump_gap").c_str(), rows, pump.stop(), "ms");
 }
 
-// "Search Picks", then "Search" with three terms, then "Close".
-void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
+// Reading the same texts once from start to end, as any search must (memchr for a byte
+// none of them holds).
+double readFloor(const platform::ResultsList& list)
+{
+    const std::vector<std::string> texts = itemTexts(list);
+    QElapsedTimer timer;
+    timer.start();
+    std::size_t held = 0;
+    for (const std::string& text : texts)
+        held += std::memchr(text.data(), '\x7f', text.size()) != nullptr;
+    const double elapsed = seconds(timer);
+    return held == 0 ? elapsed : -1;
+}
+
+// "Search Picks", then "Search" for the text, then "Close"; the floor beside it.
+void measureSearch(const char* name, Form1& form, qint64 rows, MeteredPump& pump,
+                   const QString& text, double (*floor)(const platform::ResultsList&))
 {
     form.PushButton7->click();
     Form2* search = form.searchWindow();
-    search->Text1->setText(kSearchTerms.join(QLatin1Char(',')));
-    timeCommand("search", rows, pump, search->PushButton2);
-    print("search_floor", rows, searchFloor(*form.ListView1), "s");
+    search->Text1->setText(text);
+    timeCommand(name, rows, pump, search->PushButton2);
+    print((std::string(name) + "_floor").c_str(), rows, floor(*form.ListView1), "s");
     search->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// One long term over a few long rows: picks behind the longest prefix a field holds, all
+// of one letter, and a term of that letter in the other case ending in a byte no row
+// holds. A search that compares the term at every place of a row does a thousand
+// comparisons per place here.
+void measureLongTermSearch()
+{
+    constexpr qint64 kRows = 300;
+    constexpr int kPrefixLength = 32767;
+    constexpr int kTermLength = 1000;
+    BenchServices services;
+    Form1 form;
+    form.show();
+    platform::ClockRandom random(kRows);
+    const QString prefix(kPrefixLength, u'X');
+    for (qint64 r = 0; r < kRows; ++r) {
+        const generation::PickTexts pick = randomPick(random, prefix);
+        form.ListView1->append(pick.pickText, pick.sortText);
+    }
+    QCoreApplication::processEvents();
+    measureSearch("search_long_term", form, kRows, services.pump,
+                  QString(kTermLength - 1, u'x') + u'#', readFloor);
 }
 
 // Writing the same bytes to a file in one buffered write, replaced atomically as the save
@@ -286,7 +332,8 @@ void measure(qint64 rows)
     fill(*form.ListView1, rows);
     print("memory", rows, double(residentBytes() - before) / double(rows), "bytes/row");
 
-    measureSearch(form, rows, services.pump);
+    measureSearch("search", form, rows, services.pump, kSearchTerms.join(QLatin1Char(',')),
+                  searchFloor);
     measureExports(form, rows, services);
 
     setUpGeneration(form);
@@ -316,6 +363,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const bool quick = application.arguments().contains(QStringLiteral("--quick"));
     measureStartup();
+    measureLongTermSearch();
     const std::vector<qint64> sizes =
         quick ? std::vector<qint64>{10000} : std::vector<qint64>{100000, 1000000};
     for (const qint64 rows : sizes)

@@ -38,6 +38,9 @@ public:
     qsizetype slotCount() const { return rows_.idCount(); }
     QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
     qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
+    // The slots' texts as they lie in memory: slots in order, each one's item text then
+    // its sort text, so one pass can search them all.
+    QByteArrayView packedSlotTexts() const { return rows_.packedTexts(); }
 
     // The same rows with the texts of their first `columns` columns laid out in list order
     // (the other cells read empty), so that a pass over the rows reads memory from start

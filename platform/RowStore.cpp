@@ -28,7 +28,7 @@ RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
     for (const QByteArrayView text : itemTexts)
         total += text.size();
     bytes_.resize(offset + total);
-    records_.reserve(records_.size() + itemTexts.size());
+    records_.reserve(records_.size() + qsizetype(itemTexts.size()));
     char* const out = bytes_.data();
     for (const QByteArrayView text : itemTexts) {
         std::memcpy(out + offset, text.data(), std::size_t(text.size()));
@@ -36,19 +36,6 @@ RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
         offset += text.size();
     }
     return first;
-}
-
-QByteArrayView RowStore::itemText(RowId id) const
-{
-    const Record& record = records_[id];
-    return QByteArrayView(bytes_.constData() + record.offset, record.itemLength);
-}
-
-QByteArrayView RowStore::subItemText(RowId id) const
-{
-    const Record& record = records_[id];
-    return QByteArrayView(bytes_.constData() + record.offset + record.itemLength,
-                          record.subItemLength);
 }
 
 // One tight pass whose steps do not wait on each other, so the processor overlaps the
@@ -59,9 +46,10 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
 {
     constexpr std::size_t kRowsBetweenPauses = 1 << 15;
     RowStore out;
-    out.records_.resize(ids.size());
+    out.records_.resize(qsizetype(ids.size()));
     out.bytes_.resize(bytes_.size());
     char* const to = out.bytes_.data();
+    Record* const records = out.records_.data();
     qint64 offset = 0;
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i % kRowsBetweenPauses == 0)
@@ -70,7 +58,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         const quint32 subItemLength = withSubItems ? from.subItemLength : 0;
         const std::size_t length = std::size_t(from.itemLength) + subItemLength;
         std::memcpy(to + offset, bytes_.constData() + from.offset, length);
-        out.records_[i] = Record{offset, from.itemLength, subItemLength};
+        records[i] = Record{offset, from.itemLength, subItemLength};
         offset += qint64(length);
     }
     out.bytes_.truncate(offset);
@@ -79,7 +67,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
 
 void RowStore::release(RowId id)
 {
-    Q_ASSERT(id < records_.size());
+    Q_ASSERT(qsizetype(id) < records_.size());
     ++releasedRows_;
 }
 
@@ -91,7 +79,7 @@ bool RowStore::mostlyGarbage() const
 std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
 {
     RowStore packed;
-    std::vector<RowId> newIdOf(records_.size(), kNoRow);
+    std::vector<RowId> newIdOf(std::size_t(records_.size()), kNoRow);
     for (RowId id = 0; id < RowId(records_.size()); ++id) {
         if (live[id])
             newIdOf[id] = packed.add(itemText(id), subItemText(id));
@@ -99,7 +87,7 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
     bytes_ = std::move(packed.bytes_);
     bytes_.squeeze();
     records_ = std::move(packed.records_);
-    records_.shrink_to_fit();
+    records_.squeeze();
     releasedRows_ = 0;
     return newIdOf;
 }
@@ -107,7 +95,7 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
 void RowStore::clear()
 {
     bytes_ = QByteArray();
-    records_ = std::vector<Record>();
+    records_ = QList<Record>();
     releasedRows_ = 0;
 }
 
