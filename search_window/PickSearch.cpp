@@ -5,6 +5,7 @@
 #include "TextFinder.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -23,6 +24,8 @@ public:
     }
 
     QByteArrayView packed() const { return packed_; }
+    // The first texts, enough to tell which bytes are common.
+    QByteArrayView sample() const { return packed_.first(std::min<qsizetype>(packed_.size(), 1 << 16)); }
     qsizetype count() const { return rows_.slotCount(); }
     qsizetype start(qsizetype slot) const { return itemOf(slot).data() - packed_.data(); }
     qsizetype itemEnd(qsizetype slot) const { return start(slot) + itemOf(slot).size(); }
@@ -61,10 +64,11 @@ private:
 //   the decoded row.
 class Term {
 public:
-    explicit Term(const QString& term)
+    // The sample, a piece of the texts to be searched, guides how the term is looked for.
+    Term(const QString& term, QByteArrayView sample)
         : text_(term), utf8_(term.toUtf8()), ascii_(platform::isAscii(utf8_)),
           letters_(std::any_of(utf8_.begin(), utf8_.end(), platform::isAsciiLetter)),
-          finder_(utf8_, letters_)
+          finder_(utf8_, letters_, sample)
     {
     }
 
@@ -106,7 +110,9 @@ private:
     TextFinder finder_;
 };
 
-// How many of the terms each slot's item text contains.
+// How many of the terms each slot's item text contains, as a Count, wide enough for the
+// number of terms.
+template <class Count>
 class TermCounts {
 public:
     explicit TermCounts(const platform::ListSnapshot& rows)
@@ -126,12 +132,13 @@ public:
             addFolded(term);
     }
 
-    std::vector<quint32> take() { return std::move(counts_); }
+    QByteArrayView sample() const { return slots_.sample(); }
+    std::vector<Count> take() { return std::move(counts_); }
 
 private:
     void addEverywhere()
     {
-        for (quint32& count : counts_)
+        for (Count& count : counts_)
             ++count;
     }
 
@@ -171,31 +178,42 @@ private:
     }
 
     SlotTexts slots_;
-    std::vector<quint32> counts_;
+    std::vector<Count> counts_;
     std::vector<bool> nonAscii_;
     bool nonAsciiKnown_ = false;
 };
+
+// Each term is looked for once through all the packed texts, counting the slots it occurs
+// in; a walk in list order then lists every row as often as it matched.
+template <class Count>
+std::vector<QByteArrayView> findPicksCounting(const platform::ListSnapshot& rows,
+                                              const QStringList& terms)
+{
+    TermCounts<Count> counts(rows);
+    for (const QString& term : terms)
+        counts.add(Term(term, counts.sample()));
+    const std::vector<Count> matches = counts.take();
+    std::vector<QByteArrayView> found;
+    found.reserve(std::accumulate(matches.begin(), matches.end(), std::size_t(0)));
+    for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
+        const qsizetype slot = rows.slotOfRow(row);
+        for (Count times = matches[std::size_t(slot)]; times > 0; --times)
+            found.push_back(rows.slotItemUtf8(slot));
+    }
+    return found;
+}
 
 }  // namespace
 
 QStringList searchTerms(const QString& searchText) { return searchText.split(QLatin1Char(',')); }
 
-// Each term is looked for once through all the packed texts, counting the slots it occurs
-// in; a walk in list order then lists every row as often as it matched.
+// The walk in list order reads the counts in scattered places; a byte per slot, enough
+// for the usual few terms, keeps them in the processor's cache.
 std::vector<QByteArrayView> findPicks(const platform::ListSnapshot& rows, const QStringList& terms)
 {
-    TermCounts counts(rows);
-    for (const QString& term : terms)
-        counts.add(Term(term));
-    const std::vector<quint32> matches = counts.take();
-    std::vector<QByteArrayView> found;
-    found.reserve(std::accumulate(matches.begin(), matches.end(), std::size_t(0)));
-    for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
-        const qsizetype slot = rows.slotOfRow(row);
-        for (quint32 times = matches[std::size_t(slot)]; times > 0; --times)
-            found.push_back(rows.slotItemUtf8(slot));
-    }
-    return found;
+    if (terms.size() <= std::numeric_limits<quint8>::max())
+        return findPicksCounting<quint8>(rows, terms);
+    return findPicksCounting<quint32>(rows, terms);
 }
 
 }  // namespace search

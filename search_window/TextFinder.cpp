@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -17,30 +18,54 @@ namespace {
 // byte. Longer needles go through the border table.
 constexpr qsizetype kLongestPairedNeedle = 32;
 
-// How rarely a byte stands in pick texts, higher for rarer: separators are everywhere,
-// digits nearly so, anything else (a prefix's letters and punctuation) seldom.
-int rarity(char c)
+// A byte that stands at most once in this many bytes of the sample is rare enough to be
+// looked for alone, with the library's memchr, and the needle compared wherever it stands.
+constexpr qsizetype kRareByteSpacing = 64;
+
+// How often each byte stands in the sample; a letter of a folded needle counts in both
+// cases.
+std::array<qsizetype, 256> countBytes(QByteArrayView sample, bool foldLetters)
 {
-    if (c == ' ' || c == '-')
-        return 0;
-    if (c >= '0' && c <= '9')
-        return 1;
-    return 2;
+    std::array<qsizetype, 256> counts{};
+    for (const char c : sample)
+        ++counts[static_cast<unsigned char>(foldLetters ? platform::foldAscii(c) : c)];
+    return counts;
+}
+
+qsizetype countOf(const std::array<qsizetype, 256>& counts, char c)
+{
+    return counts[static_cast<unsigned char>(c)];
 }
 
 // Where the rarest pair of neighbouring bytes of the needle starts (0 for a needle of one
 // byte).
-qsizetype choosePair(QByteArrayView needle)
+qsizetype choosePair(QByteArrayView needle, const std::array<qsizetype, 256>& counts)
 {
     qsizetype best = 0;
-    int bestRarity = -1;
-    for (qsizetype i = 0; i + 1 < needle.size(); ++i) {
-        if (const int r = rarity(needle[i]) + rarity(needle[i + 1]); r > bestRarity) {
+    for (qsizetype i = 1; i + 1 < needle.size(); ++i) {
+        if (countOf(counts, needle[i]) + countOf(counts, needle[i + 1])
+            < countOf(counts, needle[best]) + countOf(counts, needle[best + 1]))
             best = i;
-            bestRarity = r;
-        }
     }
     return best;
+}
+
+// Where the rarest byte of the needle that memchr can look for stands (not a letter of a
+// folded needle, which stands in two cases), or -1 when it is not rare enough: a needle of
+// one byte always qualifies, a longer one when its byte is rare in the sample.
+qsizetype chooseAnchor(QByteArrayView needle, bool foldLetters,
+                       const std::array<qsizetype, 256>& counts, qsizetype sampleSize)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < needle.size(); ++i) {
+        if (foldLetters && platform::isAsciiLetter(needle[i]))
+            continue;
+        if (best < 0 || countOf(counts, needle[i]) < countOf(counts, needle[best]))
+            best = i;
+    }
+    if (best < 0 || needle.size() == 1)
+        return best;
+    return countOf(counts, needle[best]) * kRareByteSpacing <= sampleSize ? best : -1;
 }
 
 // borders[i]: the length of the longest proper prefix of needle[0..i] that is also its
@@ -78,7 +103,7 @@ TextFinder::ByteProbe::ByteProbe(char wanted, bool foldLetters)
     pattern = ones * static_cast<unsigned char>(wanted);
 }
 
-TextFinder::TextFinder(QByteArrayView needle, bool foldLetters)
+TextFinder::TextFinder(QByteArrayView needle, bool foldLetters, QByteArrayView sample)
     : needle_(needle.toByteArray()), foldLetters_(foldLetters)
 {
     if (foldLetters_)
@@ -87,8 +112,12 @@ TextFinder::TextFinder(QByteArrayView needle, bool foldLetters)
         borders_ = bordersOf(needle_);
         return;
     }
-    pair_ = choosePair(needle_);
-    first_ = ByteProbe(needle_.isEmpty() ? '\0' : needle_[pair_], foldLetters_);
+    if (needle_.isEmpty())
+        return;
+    const std::array<qsizetype, 256> counts = countBytes(sample, foldLetters_);
+    anchor_ = chooseAnchor(needle_, foldLetters_, counts, sample.size());
+    pair_ = choosePair(needle_, counts);
+    first_ = ByteProbe(needle_[pair_], foldLetters_);
     second_ = ByteProbe(needle_.size() > 1 ? needle_[pair_ + 1] : '\0', foldLetters_);
 }
 
@@ -98,7 +127,29 @@ qsizetype TextFinder::find(QByteArrayView text, qsizetype from) const
         return kNotFound;
     if (needle_.isEmpty())
         return from;
-    return borders_.empty() ? findByPair(text, from) : findByBorders(text, from);
+    if (!borders_.empty())
+        return findByBorders(text, from);
+    return anchor_ >= 0 ? findByAnchor(text, from) : findByPair(text, from);
+}
+
+qsizetype TextFinder::findByAnchor(QByteArrayView text, qsizetype from) const
+{
+    const char anchorByte = needle_[anchor_];
+    const char* const begin = text.data();
+    // The anchor's possible places: from its place in a needle starting at `from` to its
+    // place in a needle ending at the text's end.
+    const char* next = begin + from + anchor_;
+    const char* const last = begin + text.size() - needle_.size() + anchor_;
+    while (next <= last) {
+        const auto* found = static_cast<const char*>(
+            std::memchr(next, anchorByte, std::size_t(last - next + 1)));
+        if (!found)
+            return kNotFound;
+        if (matchesAt(found - anchor_))
+            return (found - anchor_) - begin;
+        next = found + 1;
+    }
+    return kNotFound;
 }
 
 char TextFinder::folded(char c) const { return foldLetters_ ? platform::foldAscii(c) : c; }

@@ -8,9 +8,12 @@
 namespace search {
 
 // Finds one needle in texts, byte for byte or with ASCII letters folded, in time that
-// grows with the length of the text searched, never with text times needle:
-// - a needle of up to 32 bytes: eight places at a time are tested for its rarest pair of
-//   neighbouring bytes, and only where the pair stands is the whole needle compared;
+// grows with the length of the text searched, never with text times needle. A sample of
+// the texts tells which of the needle's bytes are rare there:
+// - a needle of up to 32 bytes with a rare byte (or of one byte): the library's memchr
+//   looks for that byte, and the needle is compared wherever it stands;
+// - another needle of up to 32 bytes: eight places at a time are tested for its rarest
+//   pair of neighbouring bytes, and the needle is compared only where the pair stands;
 // - a longer needle: one pass over the text with the needle's table of borders
 //   (Knuth-Morris-Pratt), which never reads a text byte twice.
 class TextFinder {
@@ -18,7 +21,8 @@ public:
     static constexpr qsizetype kNotFound = -1;
 
     // With foldLetters, ASCII capitals in the needle and the text match small letters.
-    TextFinder(QByteArrayView needle, bool foldLetters);
+    // The sample, a piece of the texts to be searched, only guides the choice of method.
+    TextFinder(QByteArrayView needle, bool foldLetters, QByteArrayView sample);
 
     qsizetype size() const { return needle_.size(); }
     // The first place at or after `from` where the needle starts, or kNotFound.
@@ -40,6 +44,7 @@ private:
         quint64 caseBits = 0;
     };
 
+    qsizetype findByAnchor(QByteArrayView text, qsizetype from) const;
     qsizetype findByPair(QByteArrayView text, qsizetype from) const;
     qsizetype findByBorders(QByteArrayView text, qsizetype from) const;
     bool matchesAt(const char* start) const;
@@ -47,6 +52,7 @@ private:
 
     QByteArray needle_;  // folded when letters fold
     bool foldLetters_;
+    qsizetype anchor_ = -1;  // where the byte memchr looks for stands, or -1 for the pair
     qsizetype pair_ = 0;  // where the pair of bytes looked for starts in the needle
     ByteProbe first_;
     ByteProbe second_;
