@@ -43,8 +43,8 @@ std::vector<qsizetype> paddedWidths(const platform::ListSnapshot& list, int colu
 // (the packed texts hold them all), and CR LF.
 qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<qsizetype>& widths)
 {
-    const qsizetype paddedColumns =
-        std::accumulate(widths.begin(), widths.end() - 1, qsizetype(0)) + qsizetype(widths.size()) - 1;
+    const qsizetype paddedColumns = std::accumulate(widths.begin(), widths.end() - 1, qsizetype(0))
+                                    + qsizetype(widths.size()) - 1;
     return list.packedSlotTexts().size() + list.rowCount() * (paddedColumns + 2);
 }
 

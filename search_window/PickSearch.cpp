@@ -13,7 +13,6 @@ namespace search {
 
 namespace {
 
-
 // Where each slot's item text lies in the snapshot's packed texts, which hold every slot's
 // item text and sort text, slot after slot.
 class SlotTexts {
@@ -25,7 +24,10 @@ public:
 
     QByteArrayView packed() const { return packed_; }
     // The first texts, enough to tell which bytes are common.
-    QByteArrayView sample() const { return packed_.first(std::min<qsizetype>(packed_.size(), 1 << 16)); }
+    QByteArrayView sample() const
+    {
+        return packed_.first(std::min<qsizetype>(packed_.size(), 1 << 16));
+    }
     qsizetype count() const { return rows_.slotCount(); }
     qsizetype start(qsizetype slot) const { return itemOf(slot).data() - packed_.data(); }
     qsizetype itemEnd(qsizetype slot) const { return start(slot) + itemOf(slot).size(); }
@@ -66,7 +68,9 @@ class Term {
 public:
     // The sample, a piece of the texts to be searched, guides how the term is looked for.
     Term(const QString& term, QByteArrayView sample)
-        : text_(term), utf8_(term.toUtf8()), ascii_(platform::isAscii(utf8_)),
+        : text_(term),
+          utf8_(term.toUtf8()),
+          ascii_(platform::isAscii(utf8_)),
           letters_(std::any_of(utf8_.begin(), utf8_.end(), platform::isAsciiLetter)),
           finder_(utf8_, letters_, sample)
     {
@@ -127,7 +131,8 @@ public:
         else if (!term.isAscii())
             addDecoded(term, [](qsizetype) { return true; });
         else if (!term.hasLetters())
-            term.forEachSlotHolding(slots_, [this](qsizetype slot) { ++counts_[std::size_t(slot)]; });
+            term.forEachSlotHolding(slots_,
+                                    [this](qsizetype slot) { ++counts_[std::size_t(slot)]; });
         else
             addFolded(term);
     }

@@ -141,8 +141,8 @@ qsizetype TextFinder::findByAnchor(QByteArrayView text, qsizetype from) const
     const char* next = begin + from + anchor_;
     const char* const last = begin + text.size() - needle_.size() + anchor_;
     while (next <= last) {
-        const auto* found = static_cast<const char*>(
-            std::memchr(next, anchorByte, std::size_t(last - next + 1)));
+        const auto* found =
+            static_cast<const char*>(std::memchr(next, anchorByte, std::size_t(last - next + 1)));
         if (!found)
             return kNotFound;
         if (matchesAt(found - anchor_))

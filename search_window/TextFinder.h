@@ -53,7 +53,7 @@ private:
     QByteArray needle_;  // folded when letters fold
     bool foldLetters_;
     qsizetype anchor_ = -1;  // where the byte memchr looks for stands, or -1 for the pair
-    qsizetype pair_ = 0;  // where the pair of bytes looked for starts in the needle
+    qsizetype pair_ = 0;     // where the pair of bytes looked for starts in the needle
     ByteProbe first_;
     ByteProbe second_;
     std::vector<qsizetype> borders_;  // only for a long needle
