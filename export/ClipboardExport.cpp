@@ -33,6 +33,8 @@ bool withinAttempts(Request&& request)
 // only the other columns' widths shape the text; the last column's is never measured.
 std::vector<qsizetype> paddedWidths(const platform::ListSnapshot& list, int columns)
 {
+    if (columns < 1)
+        return {};
     std::vector<qsizetype> widths = cellWidths(list, columns - 1);
     widths.push_back(0);
     return widths;
@@ -43,8 +45,10 @@ std::vector<qsizetype> paddedWidths(const platform::ListSnapshot& list, int colu
 // (the packed texts hold them all), and CR LF.
 qsizetype textLengthBound(const platform::ListSnapshot& list, const std::vector<qsizetype>& widths)
 {
-    const qsizetype paddedColumns = std::accumulate(widths.begin(), widths.end() - 1, qsizetype(0))
-                                    + qsizetype(widths.size()) - 1;
+    const qsizetype paddedColumns =
+        widths.empty() ? 0
+                       : std::accumulate(widths.begin(), widths.end() - 1, qsizetype(0))
+                             + qsizetype(widths.size()) - 1;
     return list.packedSlotTexts().size() + list.rowCount() * (paddedColumns + 2);
 }
 
@@ -71,7 +75,8 @@ char16_t* writeLine(char16_t* out, const char16_t* lineStart, const platform::Li
         out = std::fill_n(cellEnd, std::max<qsizetype>(0, widths[c - 1] - (cellEnd - out)), u' ');
         *out++ = u'\t';
     }
-    --out;  // the last tab
+    if (!widths.empty())
+        --out;  // the last tab
     while (out > lineStart && out[-1] == u' ')
         --out;
     *out++ = u'\r';
