@@ -30,15 +30,16 @@ RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
     for (const QByteArrayView text : itemTexts)
         total += text.size();
     bytes_.resize(offset + total);
-    records_.reserve(records_.size() + qsizetype(itemTexts.size()));
+    records_.resize(records_.size() + qsizetype(itemTexts.size()));
     char* const out = bytes_.data();
+    Record* const records = records_.data() + first;
     constexpr std::size_t kAhead = 8;  // texts are asked for this many rows ahead
     for (std::size_t i = 0; i < itemTexts.size(); ++i) {
         if (i + kAhead < itemTexts.size())
             prefetch(itemTexts[i + kAhead].data());
         const QByteArrayView text = itemTexts[i];
         std::memcpy(out + offset, text.data(), std::size_t(text.size()));
-        records_.push_back(Record{offset, quint32(text.size()), 0});
+        records[i] = Record{offset, quint32(text.size()), 0};
         offset += text.size();
     }
     return first;
