@@ -13,9 +13,9 @@ namespace search {
 
 namespace {
 
-// Needles up to this long are found through two of their bytes side by side; at every
-// place that pair stands the whole needle is compared, so this bounds the work per text
-// byte. Longer needles go through the border table.
+// Needles up to this long are found through a few of their bytes side by side; at every
+// place those stand the whole needle is compared, so this bounds the work per text byte.
+// Longer needles go through the border table.
 constexpr qsizetype kLongestPairedNeedle = 32;
 
 // A byte that stands at most once in this many bytes of the sample is rare enough to be
@@ -37,15 +37,20 @@ qsizetype countOf(const std::array<qsizetype, 256>& counts, char c)
     return counts[static_cast<unsigned char>(c)];
 }
 
-// Where the rarest pair of neighbouring bytes of the needle starts (0 for a needle of one
-// byte).
-qsizetype choosePair(QByteArrayView needle, const std::array<qsizetype, 256>& counts)
+// Where the `width` neighbouring bytes of the needle that are rarest together start.
+qsizetype chooseWindow(QByteArrayView needle, qsizetype width,
+                       const std::array<qsizetype, 256>& counts)
 {
+    const auto countIn = [&](qsizetype start) {
+        qsizetype sum = 0;
+        for (qsizetype i = start; i < start + width; ++i)
+            sum += countOf(counts, needle[i]);
+        return sum;
+    };
     qsizetype best = 0;
-    for (qsizetype i = 1; i + 1 < needle.size(); ++i) {
-        if (countOf(counts, needle[i]) + countOf(counts, needle[i + 1])
-            < countOf(counts, needle[best]) + countOf(counts, needle[best + 1]))
-            best = i;
+    for (qsizetype start = 1; start + width <= needle.size(); ++start) {
+        if (countIn(start) < countIn(best))
+            best = start;
     }
     return best;
 }
@@ -116,9 +121,10 @@ TextFinder::TextFinder(QByteArrayView needle, bool foldLetters, QByteArrayView s
         return;
     const std::array<qsizetype, 256> counts = countBytes(sample, foldLetters_);
     anchor_ = chooseAnchor(needle_, foldLetters_, counts, sample.size());
-    pair_ = choosePair(needle_, counts);
-    first_ = ByteProbe(needle_[pair_], foldLetters_);
-    second_ = ByteProbe(needle_.size() > 1 ? needle_[pair_ + 1] : '\0', foldLetters_);
+    probeCount_ = std::min<qsizetype>(needle_.size(), kMostProbes);
+    window_ = chooseWindow(needle_, probeCount_, counts);
+    for (qsizetype i = 0; i < probeCount_; ++i)
+        probes_[std::size_t(i)] = ByteProbe(needle_[window_ + i], foldLetters_);
 }
 
 qsizetype TextFinder::find(QByteArrayView text, qsizetype from) const
@@ -129,7 +135,7 @@ qsizetype TextFinder::find(QByteArrayView text, qsizetype from) const
         return from;
     if (!borders_.empty())
         return findByBorders(text, from);
-    return anchor_ >= 0 ? findByAnchor(text, from) : findByPair(text, from);
+    return anchor_ >= 0 ? findByAnchor(text, from) : findByProbes(text, from);
 }
 
 qsizetype TextFinder::findByAnchor(QByteArrayView text, qsizetype from) const
@@ -152,8 +158,6 @@ qsizetype TextFinder::findByAnchor(QByteArrayView text, qsizetype from) const
     return kNotFound;
 }
 
-char TextFinder::folded(char c) const { return foldLetters_ ? platform::foldAscii(c) : c; }
-
 bool TextFinder::matchesAt(const char* start) const
 {
     for (qsizetype i = 0; i < needle_.size(); ++i) {
@@ -163,30 +167,29 @@ bool TextFinder::matchesAt(const char* start) const
     return true;
 }
 
-// The pair's possible places run from its place in a needle starting at `from` to its
-// place in a needle ending at the text's end. Eight places are tested at once while nine
-// bytes remain to read; the last few one by one.
-qsizetype TextFinder::findByPair(QByteArrayView text, qsizetype from) const
+// The window's possible places run from its place in a needle starting at `from` to its
+// place in a needle ending at the text's end. Eight places are tested at once while the
+// window's bytes for all eight can be read; the last few one by one.
+qsizetype TextFinder::findByProbes(QByteArrayView text, qsizetype from) const
 {
     const char* const begin = text.data();
-    const bool single = needle_.size() == 1;
-    const qsizetype last = text.size() - needle_.size() + pair_;
-    qsizetype place = from + pair_;
-    for (; place + 9 <= text.size() && place <= last; place += 8) {
-        quint64 found = first_.matches(eightBytesAt(begin + place));
-        if (!single)
-            found &= second_.matches(eightBytesAt(begin + place + 1));
+    const qsizetype last = text.size() - needle_.size() + window_;
+    qsizetype place = from + window_;
+    for (; place + 8 + probeCount_ - 1 <= text.size() && place <= last; place += 8) {
+        quint64 found = probes_[0].matches(eightBytesAt(begin + place));
+        for (qsizetype i = 1; i < probeCount_ && found != 0; ++i)
+            found &= probes_[std::size_t(i)].matches(eightBytesAt(begin + place + i));
         for (; found != 0; found &= found - 1) {
             const qsizetype at = place + std::countr_zero(found) / 8;
             if (at > last)
                 return kNotFound;
-            if (matchesAt(begin + at - pair_))
-                return at - pair_;
+            if (matchesAt(begin + at - window_))
+                return at - window_;
         }
     }
     for (; place <= last; ++place) {
-        if (matchesAt(begin + place - pair_))
-            return place - pair_;
+        if (matchesAt(begin + place - window_))
+            return place - window_;
     }
     return kNotFound;
 }

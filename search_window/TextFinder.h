@@ -1,8 +1,11 @@
 #pragma once
 
+#include "AsciiText.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <array>
 #include <vector>
 
 namespace search {
@@ -12,8 +15,9 @@ namespace search {
 // the texts tells which of the needle's bytes are rare there:
 // - a needle of up to 32 bytes with a rare byte (or of one byte): the library's memchr
 //   looks for that byte, and the needle is compared wherever it stands;
-// - another needle of up to 32 bytes: eight places at a time are tested for its rarest
-//   pair of neighbouring bytes, and the needle is compared only where the pair stands;
+// - another needle of up to 32 bytes: eight places at a time are tested for up to four of
+//   its neighbouring bytes, the rarest together, and the needle is compared only where
+//   they all stand;
 // - a longer needle: one pass over the text with the needle's table of borders
 //   (Knuth-Morris-Pratt), which never reads a text byte twice.
 class TextFinder {
@@ -45,17 +49,18 @@ private:
     };
 
     qsizetype findByAnchor(QByteArrayView text, qsizetype from) const;
-    qsizetype findByPair(QByteArrayView text, qsizetype from) const;
+    qsizetype findByProbes(QByteArrayView text, qsizetype from) const;
     qsizetype findByBorders(QByteArrayView text, qsizetype from) const;
     bool matchesAt(const char* start) const;
-    char folded(char c) const;
+    char folded(char c) const { return foldLetters_ ? platform::foldAscii(c) : c; }
 
     QByteArray needle_;  // folded when letters fold
     bool foldLetters_;
-    qsizetype anchor_ = -1;  // where the byte memchr looks for stands, or -1 for the pair
-    qsizetype pair_ = 0;     // where the pair of bytes looked for starts in the needle
-    ByteProbe first_;
-    ByteProbe second_;
+    qsizetype anchor_ = -1;  // where the byte memchr looks for stands, or -1 for the probes
+    static constexpr qsizetype kMostProbes = 4;
+    qsizetype window_ = 0;  // where the bytes the probes look for start in the needle
+    qsizetype probeCount_ = 0;
+    std::array<ByteProbe, kMostProbes> probes_;
     std::vector<qsizetype> borders_;  // only for a long needle
 };
 
