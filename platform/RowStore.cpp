@@ -1,7 +1,5 @@
 #include "RowStore.h"
 
-#include "Prefetch.h"
-
 #include <cstring>
 
 namespace platform {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Prefetch.h"
 #include "RowId.h"
 
 #include <QByteArray>
@@ -34,6 +35,8 @@ public:
         return QByteArrayView(bytes_.constData() + record.offset + record.itemLength,
                               record.subItemLength);
     }
+    // Asks for the id's record to be brought into the cache, ahead of reading its texts.
+    void prefetchRecord(RowId id) const { prefetch(&records_[id]); }
     // Every text as it lies in memory: ids in order, each id's item text then its sort text.
     QByteArrayView packedTexts() const { return bytes_; }
 

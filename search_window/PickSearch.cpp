@@ -200,7 +200,10 @@ std::vector<QByteArrayView> findPicksCounting(const platform::ListSnapshot& rows
     const std::vector<Count> matches = counts.take();
     std::vector<QByteArrayView> found;
     found.reserve(std::accumulate(matches.begin(), matches.end(), std::size_t(0)));
+    constexpr qsizetype kAhead = 16;  // records are asked for this many rows ahead
     for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
+        if (row + kAhead <= rows.rowCount())
+            rows.prefetchSlot(rows.slotOfRow(row + kAhead));
         const qsizetype slot = rows.slotOfRow(row);
         for (Count times = matches[std::size_t(slot)]; times > 0; --times)
             found.push_back(rows.slotItemUtf8(slot));
