@@ -13,7 +13,7 @@
 #include <windows.h>
 #endif
 
-namespace app {
+namespace report {
 
 namespace {
 
@@ -56,4 +56,4 @@ void showVersion()
     std::exit(EXIT_SUCCESS);
 }
 
-}  // namespace app
+}  // namespace report

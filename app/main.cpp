@@ -6,8 +6,8 @@
 
 int main(int argc, char* argv[])
 {
-    if (app::asksForVersion(argc, argv))
-        app::showVersion();
+    if (report::asksForVersion(argc, argv))
+        report::showVersion();
     QApplication application(argc, argv);
     // Ties the windows to the menu entry, for the desktop's task switcher and dock.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMORRA_APP_ID));

@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -93,7 +94,7 @@ private:
 };
 
 // One 6-of-42 pick, numbers ascending, as the generator writes it.
-generation::PickTexts randomPick(platform::ClockRandom& random)
+generation::PickTexts randomPick(platform::ClockRandom& random, const QString& prefix = QString())
 {
     std::vector<std::int32_t> numbers;
     std::unordered_set<std::int32_t> placed;
@@ -103,7 +104,7 @@ generation::PickTexts randomPick(platform::ClockRandom& random)
             numbers.push_back(n);
     }
     std::sort(numbers.begin(), numbers.end());
-    return generation::makePickTexts(numbers, u' ', QString());
+    return generation::makePickTexts(numbers, u' ', prefix);
 }
 
 // Fills the list with distinct picks, sorted by their sort text.
@@ -161,14 +162,21 @@ double generateFloor()
 
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 
-// The same containment tests with std::string::find over a vector of the same texts.
-double searchFloor(const forms::ResultsList& list)
+// The item texts of the list, in list order.
+std::vector<std::string> itemTexts(const forms::ResultsList& list)
 {
     std::vector<std::string> texts;
     texts.reserve(std::size_t(list.rowCount()));
     const results_list::ListSnapshot rows = list.snapshot();
     for (qsizetype r = 1; r <= rows.rowCount(); ++r)
         texts.emplace_back(rows.cellUtf8(r, 1).toByteArray().toStdString());
+    return texts;
+}
+
+// The same containment tests with std::string::find over a vector of the same texts.
+double searchFloor(const forms::ResultsList& list)
+{
+    const std::vector<std::string> texts = itemTexts(list);
     std::vector<std::string> terms;
     for (const QString& term : kSearchTerms)
         terms.push_back(term.toStdString());
@@ -218,32 +226,79 @@ void resetPeakBytes()
         clearRefs.write("5");
 }
 
-// Memory per result row of a search whose text is one comma: every pick is found twice.
-// The resident figure is what the results keep; the peak adds what the search needs
-// while it runs.
-void measureSearchMemory(Form2& search, qint64 rows)
-{
-    resetPeakBytes();
-    const qint64 before = residentBytes();
-    search.Text1->setText(QStringLiteral(","));
-    search.PushButton2->click();
-    const double results = double(search.ListView1->rowCount());
-    print("search_memory", rows, double(residentBytes() - before) / results, "bytes/result");
-    print("search_peak", rows, double(peakBytes() - before) / results, "bytes/result");
-    search.PushButton6->click();
-}
-
-// "Search Picks", then "Search" with three terms, then "Close".
-void measureSearch(Form1& form, qint64 rows, MeteredPump& pump)
+// Runs `use` on the search window, opened with "Search Picks" and closed afterwards.
+template <typename Use>
+void withSearchWindow(Form1& form, Use&& use)
 {
     form.PushButton7->click();
     Form2* search = form.searchWindow();
-    measureSearchMemory(*search, rows);
-    search->Text1->setText(kSearchTerms.join(QLatin1Char(',')));
-    timeCommand("search", rows, pump, search->PushButton2);
-    print("search_floor", rows, searchFloor(*form.ListView1), "s");
+    use(*search);
     search->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Memory per result row of a search whose text is one comma: every pick is found twice.
+// The resident figure is what the results keep; the peak adds what the search needs
+// while it runs.
+void measureSearchMemory(Form1& form, qint64 rows)
+{
+    withSearchWindow(form, [&](Form2& search) {
+        resetPeakBytes();
+        const qint64 before = residentBytes();
+        search.Text1->setText(QStringLiteral(","));
+        search.PushButton2->click();
+        const double results = double(search.ListView1->rowCount());
+        print("search_memory", rows, double(residentBytes() - before) / results, "bytes/result");
+        print("search_peak", rows, double(peakBytes() - before) / results, "bytes/result");
+    });
+}
+
+// Reading the same texts once from start to end, as any search must (memchr for a byte
+// none of them holds).
+double readFloor(const forms::ResultsList& list)
+{
+    const std::vector<std::string> texts = itemTexts(list);
+    QElapsedTimer timer;
+    timer.start();
+    std::size_t held = 0;
+    for (const std::string& text : texts)
+        held += std::memchr(text.data(), '\x7f', text.size()) != nullptr;
+    const double elapsed = seconds(timer);
+    return held == 0 ? elapsed : -1;
+}
+
+// "Search Picks", then "Search" for the text, then "Close"; the floor beside it.
+void measureSearch(const char* name, Form1& form, qint64 rows, MeteredPump& pump,
+                   const QString& text, double (*floor)(const forms::ResultsList&))
+{
+    withSearchWindow(form, [&](Form2& search) {
+        search.Text1->setText(text);
+        timeCommand(name, rows, pump, search.PushButton2);
+        print((std::string(name) + "_floor").c_str(), rows, floor(*form.ListView1), "s");
+    });
+}
+
+// One long term over a few long rows: picks behind the longest prefix a field holds, all
+// of one letter, and a term of that letter in the other case ending in a byte no row
+// holds. A search that compares the term at every place of a row does a thousand
+// comparisons per place here.
+void measureLongTermSearch()
+{
+    constexpr qint64 kRows = 300;
+    constexpr int kPrefixLength = 32767;
+    constexpr int kTermLength = 1000;
+    BenchServices services;
+    Form1 form;
+    form.show();
+    platform::ClockRandom random(kRows);
+    const QString prefix(kPrefixLength, u'X');
+    for (qint64 r = 0; r < kRows; ++r) {
+        const generation::PickTexts pick = randomPick(random, prefix);
+        form.ListView1->append(pick.pickText, pick.sortText);
+    }
+    QCoreApplication::processEvents();
+    measureSearch("search_long_term", form, kRows, services.pump,
+                  QString(kTermLength - 1, u'x') + u'#', readFloor);
 }
 
 // Writing the same bytes to a file in one buffered write, replaced atomically as the save
@@ -302,7 +357,9 @@ void measure(qint64 rows)
     fill(*form.ListView1, rows);
     print("memory", rows, double(residentBytes() - before) / double(rows), "bytes/row");
 
-    measureSearch(form, rows, services.pump);
+    measureSearchMemory(form, rows);
+    measureSearch("search", form, rows, services.pump, kSearchTerms.join(QLatin1Char(',')),
+                  searchFloor);
     measureExports(form, rows, services);
 
     setUpGeneration(form);
@@ -332,6 +389,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const bool quick = application.arguments().contains(QStringLiteral("--quick"));
     measureStartup();
+    measureLongTermSearch();
     const std::vector<qint64> sizes =
         quick ? std::vector<qint64>{10000} : std::vector<qint64>{100000, 1000000};
     for (const qint64 rows : sizes)

@@ -1,5 +1,6 @@
 #include "ClipboardExport.h"
 
+#include "AsciiText.h"
 #include "ColumnWidths.h"
 #include "ErrorTrap.h"
 #include "ListSnapshot.h"
@@ -27,70 +28,76 @@ bool withinAttempts(Request&& request)
     return false;
 }
 
-// Room for the whole text, from each row's own cells: a cell takes its length or its
-// column's width, whichever is more, and its tab; the last cell its length, and the line
-// its CR LF. Sizing every row at the longest row's width would ask for gigabytes when one
-// row is long.
-qsizetype textLengthBound(const results_list::ListSnapshot& list,
-                          const std::vector<qsizetype>& widths)
+// The padding of the last column always ends a line, and trailing spaces are removed, so
+// only the other columns' widths shape the text; the last column's is never measured.
+std::vector<qsizetype> paddedWidths(const results_list::ListSnapshot& list, int columns)
 {
-    const auto columns = int(widths.size());
-    qsizetype length = 0;
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        yieldBeforeRow(r);
-        for (int c = 1; c < columns; ++c)
-            length += std::max(widths[c - 1], list.cellLength(r, c)) + 1;
-        length += list.cellLength(r, columns) + 2;
+    if (columns < 1)
+        return {};
+    std::vector<qsizetype> widths = cellWidths(list, columns - 1);
+    widths.push_back(0);
+    return widths;
+}
+
+// Room for the whole text, from the real lengths: every line holds the padded columns but
+// the last, with their tabs, at most one character per byte of the last column's text
+// (the packed texts hold them all), and CR LF.
+qsizetype textLengthBound(const results_list::ListSnapshot& list, const std::vector<qsizetype>& widths)
+{
+    const qsizetype paddedColumns =
+        widths.empty() ? 0
+                       : std::accumulate(widths.begin(), widths.end() - 1, qsizetype(0))
+                             + qsizetype(widths.size()) - 1;
+    return list.packedSlotTexts().size() + list.rowCount() * (paddedColumns + 2);
+}
+
+// Writes a cell's text at `out` (ASCII widened as it is, other text decoded) and returns
+// the end.
+char16_t* writeCell(char16_t* out, QByteArrayView utf8)
+{
+    if (core::isAscii(utf8))
+        return std::transform(utf8.begin(), utf8.end(), out,
+                              [](char c) { return char16_t(static_cast<unsigned char>(c)); });
+    const QString decoded = QString::fromUtf8(utf8);
+    return std::copy(decoded.utf16(), decoded.utf16() + decoded.size(), out);
+}
+
+// Writes one row's line at `out` and returns its end: each cell padded with spaces to its
+// column's width and followed by a tab, the last tab and the trailing spaces removed, then
+// CR LF. `lineStart` keeps the trailing spaces of an empty line from reaching back into
+// the line before.
+char16_t* writeLine(char16_t* out, const char16_t* lineStart, const results_list::ListSnapshot& list,
+                    qsizetype row, const std::vector<qsizetype>& widths)
+{
+    for (int c = 1; c <= int(widths.size()); ++c) {
+        char16_t* const cellEnd = writeCell(out, list.cellUtf8(row, c));
+        out = std::fill_n(cellEnd, std::max<qsizetype>(0, widths[c - 1] - (cellEnd - out)), u' ');
+        *out++ = u'\t';
     }
-    return length;
+    if (!widths.empty())
+        --out;  // the last tab
+    while (out > lineStart && out[-1] == u' ')
+        --out;
+    *out++ = u'\r';
+    *out++ = u'\n';
+    return out;
 }
 
-// A cell of `length` characters: ASCII text (one byte per character) is widened as it
-// is, other text decoded.
-void appendCell(QString& text, QByteArrayView utf8, qsizetype length)
-{
-    if (length == utf8.size())
-        text.append(QLatin1String(utf8.data(), utf8.size()));
-    else
-        text.append(QString::fromUtf8(utf8));
-}
-
-void appendSpaces(QString& text, qsizetype count)
-{
-    text.resize(text.size() + count, QLatin1Char(' '));
-}
-
-void chopTrailingSpaces(QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    text.truncate(end);
-}
-
-// The text of the copy (lines 102 to 170).
+// The text of the copy (lines 102 to 170), written straight into a string sized from the
+// real lengths.
 QString tabbedText(const results_list::ListSnapshot& list, int columns)
 {
-    const std::vector<qsizetype> widths = cellWidths(list, columns);
-    QString text;
-    text.reserve(textLengthBound(list, widths));
+    const std::vector<qsizetype> widths = paddedWidths(list, columns);
+    QString text(textLengthBound(list, widths), Qt::Uninitialized);
+    auto* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = begin;
     for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         yieldBeforeRow(r);
-        if (!list.checked(r))
-            continue;
-        for (int c = 1; c <= columns; ++c) {
-            const qsizetype length = list.cellLength(r, c);
-            appendCell(text, list.cellUtf8(r, c), length);
-            // The last cell's spaces and tab would only be cut again (lines 164 and 166):
-            // padding every short row to one long row's width would take minutes.
-            if (c == columns)
-                break;
-            appendSpaces(text, std::max<qsizetype>(0, widths[c - 1] - length));
-            text.append(QLatin1Char('\t'));
-        }
-        chopTrailingSpaces(text);
-        text.append(QLatin1String("\r\n"));
+        if (list.checked(r))
+            out = writeLine(out, out, list, r, widths);
     }
+    text.truncate(out - begin);
+    text.squeeze();
     return text;
 }
 

@@ -1,16 +1,14 @@
 #include "FoldedOrder.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 
 namespace results_list {
 
 namespace {
 
-unsigned char foldAscii(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
-}
+unsigned char folded(char c) { return static_cast<unsigned char>(core::foldAscii(c)); }
 
 }  // namespace
 
@@ -18,8 +16,8 @@ int compareFolded(QByteArrayView a, QByteArrayView b)
 {
     const qsizetype common = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < common; ++i) {
-        const unsigned char x = foldAscii(a[i]);
-        const unsigned char y = foldAscii(b[i]);
+        const unsigned char x = folded(a[i]);
+        const unsigned char y = folded(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -32,7 +30,7 @@ quint64 foldedHead(QByteArrayView text, qsizetype from)
 {
     quint64 head = 0;
     for (qsizetype i = from; i < from + 8; ++i)
-        head = (head << 8) | (i < text.size() ? foldAscii(text[i]) : 0);
+        head = (head << 8) | (i < text.size() ? folded(text[i]) : 0);
     return head;
 }
 

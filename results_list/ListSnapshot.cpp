@@ -1,5 +1,7 @@
 #include "ListSnapshot.h"
 
+#include "AsciiText.h"
+
 #include <cstring>
 #include <numeric>
 #include <utility>
@@ -8,28 +10,12 @@ namespace results_list {
 
 namespace {
 
-// Whether a text is all ASCII, read eight bytes at a time.
-bool isAscii(QByteArrayView text)
-{
-    const char* byte = text.data();
-    qsizetype left = text.size();
-    quint64 highBits = 0;
-    for (; left >= 8; byte += 8, left -= 8) {
-        quint64 word;
-        std::memcpy(&word, byte, sizeof word);
-        highBits |= word;
-    }
-    for (; left > 0; ++byte, --left)
-        highBits |= static_cast<unsigned char>(*byte);
-    return (highBits & 0x8080808080808080ULL) == 0;
-}
-
 // Every UTF-8 sequence has one lead byte (any byte but 10xxxxxx); a four-byte sequence,
 // led by 11110xxx, stands for a surrogate pair, two UTF-16 code units. ASCII text, the
 // usual case, is one unit per byte.
 qsizetype utf16Length(QByteArrayView utf8)
 {
-    if (isAscii(utf8))
+    if (core::isAscii(utf8))
         return utf8.size();
     qsizetype length = 0;
     for (const char c : utf8) {

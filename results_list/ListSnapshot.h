@@ -39,6 +39,12 @@ public:
     qsizetype slotCount() const { return rows_.idCount(); }
     QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
     qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
+    // Asks for the slot's record to be brought into the cache, for a pass in list order
+    // that reads the slots' texts a few rows later.
+    void prefetchSlot(qsizetype slot) const { rows_.prefetchRecord(RowId(slot)); }
+    // The slots' texts as they lie in memory: slots in order, each one's item text then
+    // its sort text, so one pass can search them all.
+    QByteArrayView packedSlotTexts() const { return rows_.packedTexts(); }
 
     // The same rows with the texts of their first `columns` columns laid out in list order
     // (the other cells read empty), so that a pass over the rows reads memory from start

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Prefetch.h"
 #include "RowId.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 
 #include <functional>
 #include <vector>
@@ -13,15 +15,30 @@ namespace results_list {
 // The texts of all rows, packed: one UTF-8 byte buffer holds each row's item text followed
 // by its sort text, and a small fixed record per row says where they lie. A million rows
 // cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
-// behind until compact() packs the buffer again.
+// behind until compact() packs the buffer again. The texts lie in id order, one id's right
+// after the previous one's. A copy shares the buffer and the records until either side
+// changes, so a snapshot of a million rows costs no copying.
 class RowStore {
 public:
     RowId add(QByteArrayView itemText, QByteArrayView subItemText);
     // Adds rows of item texts only, in one go; returns the id of the first (the others
     // follow in order).
     RowId addItems(const std::vector<QByteArrayView>& itemTexts);
-    QByteArrayView itemText(RowId id) const;
-    QByteArrayView subItemText(RowId id) const;
+    QByteArrayView itemText(RowId id) const
+    {
+        const Record& record = records_[id];
+        return QByteArrayView(bytes_.constData() + record.offset, record.itemLength);
+    }
+    QByteArrayView subItemText(RowId id) const
+    {
+        const Record& record = records_[id];
+        return QByteArrayView(bytes_.constData() + record.offset + record.itemLength,
+                              record.subItemLength);
+    }
+    // Asks for the id's record to be brought into the cache, ahead of reading its texts.
+    void prefetchRecord(RowId id) const { core::prefetch(&records_[id]); }
+    // Every text as it lies in memory: ids in order, each id's item text then its sort text.
+    QByteArrayView packedTexts() const { return bytes_; }
 
     // A store of just the given rows, in the given order, their texts packed in that order;
     // without sub-items, the rows keep only their item texts. Calls pause() between
@@ -49,7 +66,7 @@ private:
     };
 
     QByteArray bytes_;
-    std::vector<Record> records_;
+    QList<Record> records_;
     qsizetype releasedRows_ = 0;
 };
 

@@ -6,7 +6,7 @@
 #include <QDataStream>
 #include <QImage>
 
-namespace app {
+namespace report {
 
 namespace {
 
@@ -108,4 +108,4 @@ QByteArray icoDocument(const QList<QImage>& images)
     return bytes;
 }
 
-}  // namespace app
+}  // namespace report

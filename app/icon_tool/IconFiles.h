@@ -9,7 +9,7 @@ namespace forms {
 struct BallPicture;
 }  // namespace forms
 
-namespace app {
+namespace report {
 
 // The picture as a scalable SVG document of the given side.
 QByteArray svgDocument(const forms::BallPicture& picture, int side);
@@ -17,4 +17,4 @@ QByteArray svgDocument(const forms::BallPicture& picture, int side);
 // A Windows icon file holding each image as an embedded PNG (sides up to 256).
 QByteArray icoDocument(const QList<QImage>& images);
 
-}  // namespace app
+}  // namespace report

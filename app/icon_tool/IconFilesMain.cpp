@@ -51,8 +51,8 @@ int main(int argc, char* argv[])
     }
     const int svgSide = 256;
     if (!writeFile(folder.filePath(QStringLiteral("numorra.svg")),
-                   app::svgDocument(forms::ballPicture(svgSide), svgSide))
-        || !writeFile(folder.filePath(QStringLiteral("numorra.ico")), app::icoDocument(images)))
+                   report::svgDocument(forms::ballPicture(svgSide), svgSide))
+        || !writeFile(folder.filePath(QStringLiteral("numorra.ico")), report::icoDocument(images)))
         return fail(QStringLiteral("cannot write the icon files in ") + folder.path());
     return EXIT_SUCCESS;
 }

@@ -13,7 +13,7 @@ private Q_SLOTS:
     // The directory names each image's side (256 as 0) and points at its PNG.
     void icoDirectoryPointsAtEachImage()
     {
-        const QByteArray ico = app::icoDocument({forms::ballImage(16), forms::ballImage(256)});
+        const QByteArray ico = report::icoDocument({forms::ballImage(16), forms::ballImage(256)});
         QCOMPARE(ico.left(6), QByteArray::fromHex("000001000200"));
         const QList<int> sides{16, 0};
         for (int i = 0; i < 2; ++i) {
@@ -29,7 +29,7 @@ private Q_SLOTS:
     // The SVG is well-formed and carries the ball, its face and the label's outline.
     void svgHoldsTheWholePicture()
     {
-        QXmlStreamReader svg(app::svgDocument(forms::ballPicture(256), 256));
+        QXmlStreamReader svg(report::svgDocument(forms::ballPicture(256), 256));
         QStringList elements;
         while (!svg.atEnd()) {
             if (svg.readNext() == QXmlStreamReader::StartElement)

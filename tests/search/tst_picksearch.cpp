@@ -93,6 +93,16 @@ void TestPickSearch::search_data()
         << QStringList{QStringLiteral("1 2 39")} << "39" << QStringList{QStringLiteral("1 2 39")};
     QTest::newRow("sort text is not searched") << three << "sort" << QStringList();
     QTest::newRow("no rows") << QStringList() << "5" << QStringList();
+    QTest::newRow("a byte the first rows lack")
+        << (QStringList(3000, QStringLiteral("1 2 3")) << QStringLiteral("0 1-2")) << "1-2"
+        << QStringList{QStringLiteral("0 1-2")};
+    QTest::newRow("long terms; no find across a row's end")
+        << QStringList{QString(40, u'7') + QStringLiteral("  1"), QStringLiteral("ab7"),
+                       QString(40, u'A') + QStringLiteral("  2"), QStringLiteral("xAB")}
+        << QString(40, u'7') + QStringLiteral(",7s,5ab,") + QString(40, u'a')
+               + QStringLiteral(",Ab")
+        << QStringList{QString(40, u'7') + QStringLiteral("  1"), QStringLiteral("ab7"),
+                       QString(40, u'A') + QStringLiteral("  2"), QStringLiteral("xAB")};
 }
 
 void TestPickSearch::search()

@@ -211,6 +211,9 @@ void TestSettingsStore::unwritableStoreKeepsWorking()
 // A store file that is a link to a regular file is written through the link, which stays.
 void TestSettingsStore::linkStaysALink()
 {
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes a shell shortcut on Windows, which file access does not follow");
+#endif
     const QString target = folder_.filePath(QStringLiteral("elsewhere.ini"));
     QFile::remove(target);
     if (!QFile::link(target, file()))
