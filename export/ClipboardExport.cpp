@@ -42,7 +42,8 @@ std::vector<qsizetype> paddedWidths(const results_list::ListSnapshot& list, int 
 // Room for the whole text, from the real lengths: every line holds the padded columns but
 // the last, with their tabs, at most one character per byte of the last column's text
 // (the packed texts hold them all), and CR LF.
-qsizetype textLengthBound(const results_list::ListSnapshot& list, const std::vector<qsizetype>& widths)
+qsizetype textLengthBound(const results_list::ListSnapshot& list,
+                          const std::vector<qsizetype>& widths)
 {
     const qsizetype paddedColumns =
         widths.empty() ? 0
@@ -66,8 +67,9 @@ char16_t* writeCell(char16_t* out, QByteArrayView utf8)
 // column's width and followed by a tab, the last tab and the trailing spaces removed, then
 // CR LF. `lineStart` keeps the trailing spaces of an empty line from reaching back into
 // the line before.
-char16_t* writeLine(char16_t* out, const char16_t* lineStart, const results_list::ListSnapshot& list,
-                    qsizetype row, const std::vector<qsizetype>& widths)
+char16_t* writeLine(char16_t* out, const char16_t* lineStart,
+                    const results_list::ListSnapshot& list, qsizetype row,
+                    const std::vector<qsizetype>& widths)
 {
     for (int c = 1; c <= int(widths.size()); ++c) {
         char16_t* const cellEnd = writeCell(out, list.cellUtf8(row, c));
@@ -84,15 +86,22 @@ char16_t* writeLine(char16_t* out, const char16_t* lineStart, const results_list
 }
 
 // The text of the copy (lines 102 to 170), written straight into a string sized from the
-// real lengths.
-QString tabbedText(const results_list::ListSnapshot& list, int columns)
+// real lengths. `line` follows the step being done, so that a failure names it: the
+// widths (110), the empty text (136), a row's yield (140) and its cells (148).
+QString tabbedText(const forms::ResultsList& source, int columns, int& line)
 {
+    line = 110;
+    const results_list::ListSnapshot list =
+        source.snapshot().inListOrder(platform::yieldEvents, columns);
     const std::vector<qsizetype> widths = paddedWidths(list, columns);
+    line = 136;
     QString text(textLengthBound(list, widths), Qt::Uninitialized);
     auto* const begin = reinterpret_cast<char16_t*>(text.data());
     char16_t* out = begin;
     for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        line = 140;
         yieldBeforeRow(r);
+        line = 148;
         if (list.checked(r))
             out = writeLine(out, out, list, r, widths);
     }
@@ -118,16 +127,12 @@ bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumn
     report::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.rowCount() == 0; }))
         return true;
-    // Building the text can fail only for want of memory: that is reported once, under the
-    // line that starts the text, and the clipboard keeps what it had.
+    // Building the text fails only for want of memory: that is reported once, at the step
+    // it came to, and the clipboard keeps what it had.
+    const int columns = firstColumnOnly ? 1 : list.columnCount();  // lines 104 to 108
     QString text;
-    bool built = false;
-    trap(136, [&] {
-        const int columns = firstColumnOnly ? 1 : list.columnCount();
-        text = tabbedText(list.snapshot().inListOrder(platform::yieldEvents, columns), columns);
-        built = true;
-    });
-    if (!built)
+    int line = 110;
+    if (!trap.following(line, [&] { text = tabbedText(list, columns, line); }))
         return false;
     trap(172, [] { ClearClipboard(); });
     trap(174, [&] { SetClipboardText(text, 0); });

@@ -48,6 +48,13 @@ public:
         return guarded(line, std::forward<Statement>(statement));
     }
 
+    // Statements that keep `line` at the one being done, so that a failure names it.
+    template <typename Statements>
+    bool following(const int& line, Statements&& statements)
+    {
+        return guarded(line, std::forward<Statements>(statements));
+    }
+
     // A plain message (see showMessage) shown as a numbered statement.
     void say(int line, const QString& message)
     {
@@ -66,7 +73,7 @@ public:
 
 private:
     template <typename Statement>
-    bool guarded(int line, Statement&& statement)
+    bool guarded(const int& line, Statement&& statement)
     {
         try {
             statement();

@@ -198,7 +198,7 @@ void TestCopyCommand::bigListWithOneLongRow()
         QCOMPARE(c.messages().size(), 1);
         QVERIFY(c.messages().first().startsWith(
             QStringLiteral("Out of memory\r\nin "
-                           "Drawsmith2021/08/31.Main.CopyListViewToClipboardTab at line 136")));
+                           "Drawsmith2021/08/31.Main.CopyListViewToClipboardTab at line 140")));
     } else {
         QVERIFY(c.clipboard().endsWith(QStringLiteral("\r\n") + longRow + QStringLiteral("\r\n")));
         QCOMPARE(c.messages(), QStringList{kCopied});
