@@ -188,7 +188,7 @@ void Form2::PushButton2_Click()
     // The terms are cut first to refuse, before the hourglass shows, a search whose finds
     // might not fit.
     search::SearchSize size;
-    if (!trap.test(104, [&] { return search::findsFit(size = searchSize()); })) {
+    if (!trap.test(104, [&] { return findsFit(size); })) {
         trap.say(104, search::tooManyFindsMessage(size));
         return;
     }
@@ -205,12 +205,21 @@ void Form2::search()
     ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())));
 }
 
-// What the search would work on, to refuse before it starts a search that could outgrow
-// the memory: nothing can stop the search once it runs.
-search::SearchSize Form2::searchSize() const
+// Whether the finds of the search could be held, with `size` set to what the search would
+// work on: a search that could outgrow the memory is refused before it starts, since
+// nothing can stop it once it runs. The packed texts bound the item texts from above at no
+// cost, so they decide whenever they show the finds fit; the item texts are counted, in a
+// pass over the whole list, only when they do not.
+bool Form2::findsFit(search::SearchSize& size) const
 {
-    return {ListView1->rowCount(), search::listSize(picks_.snapshot()),
+    const results_list::ListSnapshot rows = picks_.snapshot();
+    size = {ListView1->rowCount(),
+            {rows.rowCount(), rows.packedSlotTexts().size()},
             search::searchTerms(Text1->text()).size()};
+    if (search::findsFit(size))
+        return true;
+    size.source = search::listSize(rows);
+    return search::findsFit(size);
 }
 
 void Form2::showMessage(const QString& procedure, const QString& message)

@@ -72,7 +72,7 @@ private:
     void ListView1_KeyDown(int key);
     void removeSelectedRow();
     void search();
-    search::SearchSize searchSize() const;
+    bool findsFit(search::SearchSize& size) const;
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;
