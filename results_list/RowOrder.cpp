@@ -29,8 +29,7 @@ void RowOrder::append(RowId id)
 void RowOrder::insert(qsizetype position, std::span<const RowId> ids)
 {
     if (position == size_) {
-        for (const RowId id : ids)
-            append(id);
+        appendAll(ids);
         return;
     }
     const Location location = locate(position);
@@ -39,6 +38,20 @@ void RowOrder::insert(qsizetype position, std::span<const RowId> ids)
     size_ += qsizetype(ids.size());
     invalidateStartsFrom(location.block + 1);
     splitIfOversized(location.block);
+}
+
+// Fills the last block up and adds full ones, a block's worth of ids at a time.
+void RowOrder::appendAll(std::span<const RowId> ids)
+{
+    while (!ids.empty()) {
+        if (blocks_.empty() || qsizetype(blocks_.back().size()) >= kMaxBlockRows)
+            blocks_.emplace_back().reserve(kMaxBlockRows);
+        Block& last = blocks_.back();
+        const auto piece = ids.first(std::min(ids.size(), size_t(kMaxBlockRows) - last.size()));
+        last.insert(last.end(), piece.begin(), piece.end());
+        size_ += qsizetype(piece.size());
+        ids = ids.subspan(piece.size());
+    }
 }
 
 void RowOrder::removeAt(qsizetype position)

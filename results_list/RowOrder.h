@@ -48,6 +48,7 @@ private:
         qsizetype offset;
     };
 
+    void appendAll(std::span<const RowId> ids);
     template <class Less>
     Location locateUpperBound(RowId probe, Less less) const;
     Location locate(qsizetype position) const;

@@ -5,6 +5,7 @@
 #include "TextFinder.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <numeric>
 #include <utility>
@@ -13,8 +14,9 @@ namespace search {
 
 namespace {
 
-// Where each slot's item text lies in the snapshot's packed texts, which hold every slot's
-// item text and sort text, slot after slot.
+// The slots' item texts, as they lie in the snapshot's packed texts (every slot's item
+// text and sort text, slot after slot), so that a test may read a little past a short
+// text's end in one step.
 class SlotTexts {
 public:
     explicit SlotTexts(const results_list::ListSnapshot& rows)
@@ -29,27 +31,11 @@ public:
         return packed_.first(std::min<qsizetype>(packed_.size(), 1 << 16));
     }
     qsizetype count() const { return rows_.slotCount(); }
-    qsizetype start(qsizetype slot) const { return itemOf(slot).data() - packed_.data(); }
-    qsizetype itemEnd(qsizetype slot) const { return start(slot) + itemOf(slot).size(); }
     QByteArrayView itemOf(qsizetype slot) const { return rows_.slotItemUtf8(slot); }
-
-    // The slot whose texts hold the byte at `offset`, which lies in `from` or a later slot.
-    // Finds come close together, so the search gallops from `from` in growing steps and
-    // then halves the last step, reading few records far from the last find.
-    qsizetype slotAt(qsizetype offset, qsizetype from) const
+    // How many bytes may be read from the start of a text of the packed texts.
+    qsizetype readableFrom(QByteArrayView text) const
     {
-        qsizetype low = from;  // start(low) <= offset
-        qsizetype step = 1;
-        while (low + step < count() && start(low + step) <= offset) {
-            low += step;
-            step *= 2;
-        }
-        qsizetype high = std::min(low + step, count());  // start(high) > offset, or the end
-        while (high - low > 1) {
-            const qsizetype middle = low + (high - low) / 2;
-            (start(middle) <= offset ? low : high) = middle;
-        }
-        return low;
+        return packed_.data() + packed_.size() - text.data();
     }
 
 private:
@@ -76,33 +62,15 @@ public:
     {
     }
 
-    bool isEmpty() const { return text_.isEmpty(); }
-    bool isAscii() const { return ascii_; }
-    bool hasLetters() const { return letters_; }
+    // Whether the row's text must be known to be ASCII before this term is looked for.
+    bool needsAsciiRows() const { return ascii_ && letters_; }
 
-    // Calls count(slot) once for every slot whose item text holds the term, as found in
-    // one pass over the packed texts. A find that runs past an item text's end into its
-    // sort text or the next slot does not count, and the search goes on from the next slot.
-    template <class Count>
-    void forEachSlotHolding(const SlotTexts& slots, Count count) const
+    // Whether the row's item text holds the term; `readable` bytes may be read from the
+    // row's start, and asciiRow tells whether the row holds ASCII only.
+    bool occursIn(QByteArrayView row, qsizetype readable, bool asciiRow) const
     {
-        qsizetype slot = 0;
-        qsizetype from = 0;
-        while (slot < slots.count()) {
-            const qsizetype found = finder_.find(slots.packed(), from);
-            if (found == TextFinder::kNotFound)
-                return;
-            slot = slots.slotAt(found, slot);
-            if (found + finder_.size() <= slots.itemEnd(slot))
-                count(slot);
-            if (++slot < slots.count())
-                from = slots.start(slot);
-        }
-    }
-
-    // Qt's case-insensitive containment on the decoded text.
-    bool occursInDecoded(QByteArrayView row) const
-    {
+        if (ascii_ && (asciiRow || !letters_))
+            return finder_.occursIn(row, readable);
         return QString::fromUtf8(row).contains(text_, Qt::CaseInsensitive);
     }
 
@@ -115,95 +83,51 @@ private:
 };
 
 // How many of the terms each slot's item text contains, as a Count, wide enough for the
-// number of terms.
+// number of terms: one pass over the slots in the order they lie in memory, each text
+// tested for every term while it is at hand.
 template <class Count>
-class TermCounts {
-public:
-    explicit TermCounts(const results_list::ListSnapshot& rows)
-        : slots_(rows), counts_(std::size_t(slots_.count()), 0)
-    {
+std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStringList& texts)
+{
+    const SlotTexts slots(rows);
+    std::vector<Term> terms;
+    terms.reserve(std::size_t(texts.size()));
+    for (const QString& text : texts)
+        terms.emplace_back(text, slots.sample());
+    // Rows need their own test only when some term has letters and some row is not ASCII,
+    // which one pass over the packed texts rules out for the usual list.
+    const bool rowsMayBeNonAscii =
+        std::any_of(terms.begin(), terms.end(), std::mem_fn(&Term::needsAsciiRows))
+        && !core::isAscii(slots.packed());
+    std::vector<Count> counts(std::size_t(slots.count()), 0);
+    for (qsizetype slot = 0; slot < slots.count(); ++slot) {
+        const QByteArrayView row = slots.itemOf(slot);
+        const qsizetype readable = slots.readableFrom(row);
+        const bool asciiRow = !rowsMayBeNonAscii || core::isAscii(row);
+        Count count = 0;
+        for (const Term& term : terms)
+            count += term.occursIn(row, readable, asciiRow);
+        counts[std::size_t(slot)] = count;
     }
+    return counts;
+}
 
-    void add(const Term& term)
-    {
-        if (term.isEmpty())
-            addEverywhere();
-        else if (!term.isAscii())
-            addDecoded(term, [](qsizetype) { return true; });
-        else if (!term.hasLetters())
-            term.forEachSlotHolding(slots_,
-                                    [this](qsizetype slot) { ++counts_[std::size_t(slot)]; });
-        else
-            addFolded(term);
-    }
-
-    QByteArrayView sample() const { return slots_.sample(); }
-    std::vector<Count> take() { return std::move(counts_); }
-
-private:
-    void addEverywhere()
-    {
-        for (Count& count : counts_)
-            ++count;
-    }
-
-    template <class Which>
-    void addDecoded(const Term& term, Which which)
-    {
-        for (qsizetype slot = 0; slot < slots_.count(); ++slot) {
-            if (which(slot) && term.occursInDecoded(slots_.itemOf(slot)))
-                ++counts_[std::size_t(slot)];
-        }
-    }
-
-    // Folded bytes decide for ASCII rows; other rows are decoded, for a letter of theirs
-    // may fold to one of the term's (the Kelvin sign to k).
-    void addFolded(const Term& term)
-    {
-        const std::vector<bool>& nonAscii = nonAsciiSlots();
-        term.forEachSlotHolding(slots_, [&](qsizetype slot) {
-            counts_[std::size_t(slot)] += nonAscii[std::size_t(slot)] ? 0 : 1;
-        });
-        addDecoded(term, [&](qsizetype slot) { return nonAscii[std::size_t(slot)]; });
-    }
-
-    // Which slots hold other characters than ASCII: none in the usual list, which one pass
-    // over the packed texts tells.
-    const std::vector<bool>& nonAsciiSlots()
-    {
-        if (nonAsciiKnown_)
-            return nonAscii_;
-        nonAsciiKnown_ = true;
-        nonAscii_.assign(std::size_t(slots_.count()), false);
-        if (!core::isAscii(slots_.packed())) {
-            for (qsizetype slot = 0; slot < slots_.count(); ++slot)
-                nonAscii_[std::size_t(slot)] = !core::isAscii(slots_.itemOf(slot));
-        }
-        return nonAscii_;
-    }
-
-    SlotTexts slots_;
-    std::vector<Count> counts_;
-    std::vector<bool> nonAscii_;
-    bool nonAsciiKnown_ = false;
-};
-
-// Each term is looked for once through all the packed texts, counting the slots it occurs
-// in; a walk in list order then lists every row as often as it matched.
+// Every term is looked for in every slot; a walk in list order then lists every row as
+// often as it matched.
 template <class Count>
 std::vector<QByteArrayView> findPicksCounting(const results_list::ListSnapshot& rows,
                                               const QStringList& terms)
 {
-    TermCounts<Count> counts(rows);
-    for (const QString& term : terms)
-        counts.add(Term(term, counts.sample()));
-    const std::vector<Count> matches = counts.take();
+    const std::vector<Count> matches = countTerms<Count>(rows, terms);
     std::vector<QByteArrayView> found;
     found.reserve(std::accumulate(matches.begin(), matches.end(), std::size_t(0)));
-    constexpr qsizetype kAhead = 16;  // records are asked for this many rows ahead
+    // The records of the rows found are asked for this many rows ahead.
+    constexpr qsizetype kAhead = 64;
     for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
-        if (row + kAhead <= rows.rowCount())
-            rows.prefetchSlot(rows.slotOfRow(row + kAhead));
+        if (row + kAhead <= rows.rowCount()) {
+            const qsizetype ahead = rows.slotOfRow(row + kAhead);
+            if (matches[std::size_t(ahead)] != 0)
+                rows.prefetchSlot(ahead);
+        }
         const qsizetype slot = rows.slotOfRow(row);
         for (Count times = matches[std::size_t(slot)]; times > 0; --times)
             found.push_back(rows.slotItemUtf8(slot));

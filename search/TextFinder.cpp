@@ -22,6 +22,10 @@ constexpr qsizetype kLongestPairedNeedle = 32;
 // looked for alone, with the library's memchr, and the needle compared wherever it stands.
 constexpr qsizetype kRareByteSpacing = 64;
 
+// Texts up to this many steps of places long are tested in steps; longer ones are
+// searched, which for a rare byte is faster.
+constexpr qsizetype kMostSteps = 4;
+
 // How often each byte stands in the sample; a letter of a folded needle counts in both
 // cases.
 std::array<qsizetype, 256> countBytes(QByteArrayView sample, bool foldLetters)
@@ -56,8 +60,9 @@ qsizetype chooseWindow(QByteArrayView needle, qsizetype width,
 }
 
 // Where the rarest byte of the needle that memchr can look for stands (not a letter of a
-// folded needle, which stands in two cases), or -1 when it is not rare enough: a needle of
-// one byte always qualifies, a longer one when its byte is rare in the sample.
+// folded needle, which stands in two cases), or -1 when it is not rare enough in the
+// sample: memchr starts anew after every find, which costs more than the probes' steps
+// when the byte is common.
 qsizetype chooseAnchor(QByteArrayView needle, bool foldLetters,
                        const std::array<qsizetype, 256>& counts, qsizetype sampleSize)
 {
@@ -68,7 +73,7 @@ qsizetype chooseAnchor(QByteArrayView needle, bool foldLetters,
         if (best < 0 || countOf(counts, needle[i]) < countOf(counts, needle[best]))
             best = i;
     }
-    if (best < 0 || needle.size() == 1)
+    if (best < 0)
         return best;
     return countOf(counts, needle[best]) * kRareByteSpacing <= sampleSize ? best : -1;
 }
@@ -89,6 +94,12 @@ std::vector<qsizetype> bordersOf(QByteArrayView needle)
     return borders;
 }
 
+}  // namespace
+
+#if !defined(__SSE2__)
+
+namespace {
+
 quint64 eightBytesAt(const char* p)
 {
     quint64 word;
@@ -97,6 +108,24 @@ quint64 eightBytesAt(const char* p)
 }
 
 }  // namespace
+
+// Eight places at a time, the high bit of each place's byte.
+quint64 TextFinder::placesMatchingProbes(const char* at) const
+{
+    quint64 found = probes_[0].matches(eightBytesAt(at));
+    for (qsizetype i = 1; i < probeCount_ && found != 0; ++i)
+        found &= probes_[std::size_t(i)].matches(eightBytesAt(at + i));
+    return found;
+}
+
+qsizetype TextFinder::placeOfLowest(quint64 places) { return std::countr_zero(places) / 8; }
+
+quint64 TextFinder::placesBelow(qsizetype count)
+{
+    return count >= 8 ? ~quint64(0) : (quint64(1) << (8 * count)) - 1;
+}
+
+#endif
 
 // Eight text bytes at a time are compared with one byte of the needle. A small letter of
 // a folded needle matches both cases: setting bit 5 of a text byte turns a capital into
@@ -125,6 +154,7 @@ TextFinder::TextFinder(QByteArrayView needle, bool foldLetters, QByteArrayView s
     window_ = chooseWindow(needle_, probeCount_, counts);
     for (qsizetype i = 0; i < probeCount_; ++i)
         probes_[std::size_t(i)] = ByteProbe(needle_[window_ + i], foldLetters_);
+    probesCoverNeedle_ = probeCount_ == needle_.size();
 }
 
 qsizetype TextFinder::find(QByteArrayView text, qsizetype from) const
@@ -136,6 +166,35 @@ qsizetype TextFinder::find(QByteArrayView text, qsizetype from) const
     if (!borders_.empty())
         return findByBorders(text, from);
     return anchor_ >= 0 ? findByAnchor(text, from) : findByProbes(text, from);
+}
+
+// Rows too long for two steps, or too close to the end of what may be read, or a needle
+// the probes do not cover: tested in steps when the text is short, searched otherwise.
+bool TextFinder::occursInAnyWay(QByteArrayView text, qsizetype readable) const
+{
+    const qsizetype places = text.size() - needle_.size() + 1;
+    const qsizetype steps = (places + kPlacesPerStep - 1) / kPlacesPerStep;
+    const bool inSteps = probeCount_ > 0 && places > 0 && steps <= kMostSteps
+                         && steps * kPlacesPerStep + window_ + probeCount_ - 1 <= readable;
+    return inSteps ? occursInSteps(text) : find(text, 0) != kNotFound;
+}
+
+// Every place of a step is tested at once; when the probes cover the whole needle, the
+// places they find are the answer, otherwise the needle is compared at each.
+bool TextFinder::occursInSteps(QByteArrayView text) const
+{
+    const qsizetype places = text.size() - needle_.size() + 1;
+    for (qsizetype step = 0; step < places; step += kPlacesPerStep) {
+        quint64 found = placesMatchingProbes(text.data() + step + window_)
+                        & placesBelow(std::min(places - step, kPlacesPerStep));
+        if (probesCoverNeedle_ && found != 0)
+            return true;
+        for (; found != 0; found &= found - 1) {
+            if (matchesAt(text.data() + step + placeOfLowest(found)))
+                return true;
+        }
+    }
+    return false;
 }
 
 qsizetype TextFinder::findByAnchor(QByteArrayView text, qsizetype from) const
@@ -168,19 +227,17 @@ bool TextFinder::matchesAt(const char* start) const
 }
 
 // The window's possible places run from its place in a needle starting at `from` to its
-// place in a needle ending at the text's end. Eight places are tested at once while the
-// window's bytes for all eight can be read; the last few one by one.
+// place in a needle ending at the text's end. A step's worth of places is tested at once
+// while the window's bytes for all of them can be read; the last few one by one.
 qsizetype TextFinder::findByProbes(QByteArrayView text, qsizetype from) const
 {
     const char* const begin = text.data();
     const qsizetype last = text.size() - needle_.size() + window_;
     qsizetype place = from + window_;
-    for (; place + 8 + probeCount_ - 1 <= text.size() && place <= last; place += 8) {
-        quint64 found = probes_[0].matches(eightBytesAt(begin + place));
-        for (qsizetype i = 1; i < probeCount_ && found != 0; ++i)
-            found &= probes_[std::size_t(i)].matches(eightBytesAt(begin + place + i));
-        for (; found != 0; found &= found - 1) {
-            const qsizetype at = place + std::countr_zero(found) / 8;
+    for (; place + kPlacesPerStep + probeCount_ - 1 <= text.size() && place <= last;
+         place += kPlacesPerStep) {
+        for (auto found = placesMatchingProbes(begin + place); found != 0; found &= found - 1) {
+            const qsizetype at = place + placeOfLowest(found);
             if (at > last)
                 return kNotFound;
             if (matchesAt(begin + at - window_))

@@ -93,6 +93,10 @@ void TestPickSearch::search_data()
         << QStringList{QStringLiteral("1 2 39")} << "39" << QStringList{QStringLiteral("1 2 39")};
     QTest::newRow("sort text is not searched") << three << "sort" << QStringList();
     QTest::newRow("no rows") << QStringList() << "5" << QStringList();
+    QTest::newRow("found past a row's first sixteen places")
+        << QStringList{QStringLiteral("11 13 14 15 16 17 2"), QStringLiteral("11 13 14 15 16 17 3")}
+        << "2,16 17 2"
+        << QStringList{QStringLiteral("11 13 14 15 16 17 2"), QStringLiteral("11 13 14 15 16 17 2")};
     QTest::newRow("a byte the first rows lack")
         << (QStringList(3000, QStringLiteral("1 2 3")) << QStringLiteral("0 1-2")) << "1-2"
         << QStringList{QStringLiteral("0 1-2")};
