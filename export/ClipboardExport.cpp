@@ -41,7 +41,7 @@ std::vector<qsizetype> paddedWidths(const results_list::ListSnapshot& list, int 
 
 // Room for the whole text, from the real lengths: every line holds the padded columns but
 // the last, with their tabs, at most one character per byte of the last column's text
-// (the packed texts hold them all), and CR LF.
+// (the storage's texts hold them all), and CR LF.
 qsizetype textLengthBound(const results_list::ListSnapshot& list,
                           const std::vector<qsizetype>& widths)
 {
@@ -49,7 +49,7 @@ qsizetype textLengthBound(const results_list::ListSnapshot& list,
         widths.empty() ? 0
                        : std::accumulate(widths.begin(), widths.end() - 1, qsizetype(0))
                              + qsizetype(widths.size()) - 1;
-    return list.packedSlotTexts().size() + list.rowCount() * (paddedColumns + 2);
+    return list.textBytes() + list.rowCount() * (paddedColumns + 2);
 }
 
 // Writes a cell's text at `out` (ASCII widened as it is, other text decoded) and returns

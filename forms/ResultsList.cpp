@@ -105,9 +105,10 @@ void ResultsList::append(const QString& itemText, const QString& subItem1)
     model_->appendRow(itemText, subItem1);
 }
 
-void ResultsList::appendItems(const std::vector<QByteArrayView>& itemTexts)
+void ResultsList::appendItems(const std::vector<QByteArrayView>& itemTexts,
+                              const results_list::ListSnapshot* holder)
 {
-    model_->appendItems(itemTexts);
+    model_->appendItems(itemTexts, holder ? &holder->storage() : nullptr);
 }
 
 void ResultsList::removeAt(int row)

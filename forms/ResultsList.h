@@ -32,8 +32,11 @@ public:
     // Appends a row with its item text and first sub-item: at the end, or at its sorted
     // place while sorting is on.
     void append(const QString& itemText, const QString& subItem1 = QString());
-    // Appends rows of item texts only, given as UTF-8, as append() does one by one.
-    void appendItems(const std::vector<QByteArrayView>& itemTexts);
+    // Appends rows of item texts only, given as UTF-8, as append() does one by one. Texts
+    // that lie in a snapshot's texts, given as the holder, are shared with it rather than
+    // copied where the list can.
+    void appendItems(const std::vector<QByteArrayView>& itemTexts,
+                     const results_list::ListSnapshot* holder = nullptr);
     // Later rows move up one place.
     void removeAt(int row);
     // All rows go; the columns stay.

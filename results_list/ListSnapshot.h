@@ -45,6 +45,11 @@ public:
     // The slots' texts as they lie in memory: slots in order, each one's item text then
     // its sort text, so one pass can search them all.
     QByteArrayView packedSlotTexts() const { return rows_.packedTexts(); }
+    // The bytes of all the slots' texts, each slot counted once: a bound on the texts of
+    // any of its rows, at no cost.
+    qint64 textBytes() const { return rows_.textBytes(); }
+    // The storage behind the snapshot, whose texts a list may share.
+    const RowStore& storage() const { return rows_; }
 
     // The same rows with the texts of their first `columns` columns laid out in list order
     // (the other cells read empty), so that a pass over the rows reads memory from start

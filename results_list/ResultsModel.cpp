@@ -77,9 +77,10 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     scheduleMerge();
 }
 
-void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts)
+void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts,
+                               const RowStore* holder)
 {
-    const RowId first = store_.addItems(itemTexts);
+    const RowId first = store_.addItems(itemTexts, holder);
     pending_.reserve(pending_.size() + itemTexts.size());
     for (RowId id = first; id < RowId(store_.idCount()); ++id) {
         if (index_)

@@ -39,8 +39,10 @@ public:
     QString columnHeader(int column) const;
 
     void appendRow(const QString& itemText, const QString& subItemText);
-    // Appends rows of item texts only, given as UTF-8, in one go.
-    void appendItems(const std::vector<QByteArrayView>& itemTexts);
+    // Appends rows of item texts only, given as UTF-8, in one go; texts that lie in the
+    // holder's texts may be shared rather than copied (RowStore::addItems()).
+    void appendItems(const std::vector<QByteArrayView>& itemTexts,
+                     const RowStore* holder = nullptr);
     qsizetype totalRowCount() const;
     // Brings every pending row into the display order now.
     void mergePending();

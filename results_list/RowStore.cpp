@@ -11,16 +11,52 @@ constexpr qsizetype kMinGarbageRows = 1024;
 
 }  // namespace
 
+void RowStore::addRecord(const Record& record)
+{
+    records_.push_back(record);
+    textBytes_ += qint64(record.itemLength) + record.subItemLength;
+}
+
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
     const Record record{bytes_.size(), quint32(itemText.size()), quint32(subItemText.size())};
     bytes_.append(itemText);
     bytes_.append(subItemText);
-    records_.push_back(record);
+    addRecord(record);
     return RowId(records_.size() - 1);
 }
 
-RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
+RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts, const RowStore* holder)
+{
+    records_.reserve(records_.size() + qsizetype(itemTexts.size()));  // not filled twice
+    if (holder && canShareTextsOf(*holder))
+        return addSharedItems(itemTexts, *holder);
+    return addCopiedItems(itemTexts);
+}
+
+bool RowStore::canShareTextsOf(const RowStore& holder) const
+{
+    if (holder.bytes_.isEmpty())
+        return false;
+    if (records_.isEmpty())
+        return true;
+    return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
+}
+
+RowId RowStore::addSharedItems(const std::vector<QByteArrayView>& itemTexts,
+                               const RowStore& holder)
+{
+    const auto first = RowId(records_.size());
+    bytes_ = holder.bytes_;
+    const char* const begin = bytes_.constData();
+    for (const QByteArrayView text : itemTexts) {
+        Q_ASSERT(text.data() >= begin && text.data() + text.size() <= begin + bytes_.size());
+        addRecord(Record{text.data() - begin, quint32(text.size()), 0});
+    }
+    return first;
+}
+
+RowId RowStore::addCopiedItems(const std::vector<QByteArrayView>& itemTexts)
 {
     const auto first = RowId(records_.size());
     qsizetype offset = bytes_.size();
@@ -28,16 +64,14 @@ RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
     for (const QByteArrayView text : itemTexts)
         total += text.size();
     bytes_.resize(offset + total);
-    records_.resize(records_.size() + qsizetype(itemTexts.size()));
     char* const out = bytes_.data();
-    Record* const records = records_.data() + first;
     constexpr std::size_t kAhead = 8;  // texts are asked for this many rows ahead
     for (std::size_t i = 0; i < itemTexts.size(); ++i) {
         if (i + kAhead < itemTexts.size())
             core::prefetch(itemTexts[i + kAhead].data());
         const QByteArrayView text = itemTexts[i];
         std::memcpy(out + offset, text.data(), std::size_t(text.size()));
-        records[i] = Record{offset, quint32(text.size()), 0};
+        addRecord(Record{offset, quint32(text.size()), 0});
         offset += text.size();
     }
     return first;
@@ -45,10 +79,10 @@ RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts)
 
 // One tight pass whose steps do not wait on each other, with the rows a few steps ahead
 // asked for early, so the scattered reads of a sorted list overlap instead of waiting for
-// each in turn. The rows cannot
-// take more room than the whole store, so that is made room for first, with a little
-// more: a short row is copied as a fixed block of kBlock bytes, whose copy has no branch
-// on the row's length to mispredict, and the next row's copy overwrites the excess.
+// each in turn. The rows cannot take more room than all the store's texts, so that is made
+// room for first, with a little more: a short row is copied as a fixed block of kBlock
+// bytes, whose copy has no branch on the row's length to mispredict, and the next row's
+// copy overwrites the excess.
 RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
                             const std::function<void()>& pause) const
 {
@@ -58,7 +92,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
     constexpr std::size_t kAhead = 16;
     RowStore out;
     out.records_.resize(qsizetype(ids.size()));
-    out.bytes_.resize(bytes_.size() + kBlock);
+    out.bytes_.resize(textBytes_ + kBlock);
     char* const to = out.bytes_.data();
     Record* const records = out.records_.data();
     qint64 offset = 0;
@@ -81,6 +115,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         offset += length;
     }
     out.bytes_.truncate(offset);
+    out.textBytes_ = offset;
     return out;
 }
 
@@ -108,6 +143,7 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
     records_ = std::move(packed.records_);
     records_.squeeze();
     releasedRows_ = 0;
+    textBytes_ = packed.textBytes_;
     return newIdOf;
 }
 
@@ -116,6 +152,7 @@ void RowStore::clear()
     bytes_ = QByteArray();
     records_ = QList<Record>();
     releasedRows_ = 0;
+    textBytes_ = 0;
 }
 
 }  // namespace results_list

@@ -16,14 +16,17 @@ namespace results_list {
 // by its sort text, and a small fixed record per row says where they lie. A million rows
 // cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
 // behind until compact() packs the buffer again. The texts lie in id order, one id's right
-// after the previous one's. A copy shares the buffer and the records until either side
-// changes, so a snapshot of a million rows costs no copying.
+// after the previous one's, but in a store that shares another's texts (addItems()), whose
+// records point anywhere into them. A copy shares the buffer and the records until either
+// side changes, so a snapshot of a million rows costs no copying.
 class RowStore {
 public:
     RowId add(QByteArrayView itemText, QByteArrayView subItemText);
     // Adds rows of item texts only, in one go; returns the id of the first (the others
-    // follow in order).
-    RowId addItems(const std::vector<QByteArrayView>& itemTexts);
+    // follow in order). When the texts all lie in the holder's packed texts, an empty
+    // store, or one that shares them already, keeps a share of the holder's texts instead
+    // of copying them: the search window's finds cost no copy of the picks they name.
+    RowId addItems(const std::vector<QByteArrayView>& itemTexts, const RowStore* holder = nullptr);
     QByteArrayView itemText(RowId id) const
     {
         const Record& record = records_[id];
@@ -37,8 +40,12 @@ public:
     }
     // Asks for the id's record to be brought into the cache, ahead of reading its texts.
     void prefetchRecord(RowId id) const { core::prefetch(&records_[id]); }
-    // Every text as it lies in memory: ids in order, each id's item text then its sort text.
+    // Every text as it lies in memory: ids in order, each id's item text then its sort text
+    // (or, for a store that shares another's texts, that store's).
     QByteArrayView packedTexts() const { return bytes_; }
+    // The bytes of every id's texts, released ones included, counted once per id: a bound
+    // on the texts of any set of its rows.
+    qint64 textBytes() const { return textBytes_; }
 
     // A store of just the given rows, in the given order, their texts packed in that order;
     // without sub-items, the rows keep only their item texts. Calls pause() between
@@ -65,9 +72,15 @@ private:
         quint32 subItemLength;
     };
 
+    bool canShareTextsOf(const RowStore& holder) const;
+    RowId addSharedItems(const std::vector<QByteArrayView>& itemTexts, const RowStore& holder);
+    RowId addCopiedItems(const std::vector<QByteArrayView>& itemTexts);
+    void addRecord(const Record& record);
+
     QByteArray bytes_;
     QList<Record> records_;
     qsizetype releasedRows_ = 0;
+    qint64 textBytes_ = 0;
 };
 
 }  // namespace results_list

@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include <optional>
+
 using forms::makeFrame;
 using forms::makePushButton;
 using forms::makeTextBox;
@@ -186,35 +188,35 @@ void Form2::PushButton2_Click()
         return;
     }
     // The terms are cut first to refuse, before the hourglass shows, a search whose finds
-    // might not fit.
+    // might not fit. The list cannot change before the search, which does not yield, so
+    // one snapshot serves both.
+    std::optional<results_list::ListSnapshot> rows;
     search::SearchSize size;
-    if (!trap.test(104, [&] { return findsFit(size); })) {
+    if (!trap.test(104, [&] { return findsFit(rows.emplace(picks_.snapshot()), size); })) {
         trap.say(104, search::tooManyFindsMessage(size));
         return;
     }
     trap(102, [this] { setMousePointer(forms::kHourglassPointer); });
-    trap(104, [this] { search(); });
+    trap(104, [&] { search(*rows); });
     trap.say(118, QStringLiteral("Done."));
     trap(120, [this] { setMousePointer(forms::kDefaultPointer); });
 }
 
 // Lines 104 to 116: cut the terms, test every row against every term, append the finds.
-void Form2::search()
+void Form2::search(const results_list::ListSnapshot& rows)
 {
-    const results_list::ListSnapshot rows = picks_.snapshot();
-    ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())));
+    ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())), &rows);
 }
 
 // Whether the finds of the search could be held, with `size` set to what the search would
 // work on: a search that could outgrow the memory is refused before it starts, since
-// nothing can stop it once it runs. The packed texts bound the item texts from above at no
+// nothing can stop it once it runs. All the texts bound the item texts from above at no
 // cost, so they decide whenever they show the finds fit; the item texts are counted, in a
 // pass over the whole list, only when they do not.
-bool Form2::findsFit(search::SearchSize& size) const
+bool Form2::findsFit(const results_list::ListSnapshot& rows, search::SearchSize& size) const
 {
-    const results_list::ListSnapshot rows = picks_.snapshot();
     size = {ListView1->rowCount(),
-            {rows.rowCount(), rows.packedSlotTexts().size()},
+            {rows.rowCount(), rows.textBytes()},
             search::searchTerms(Text1->text()).size()};
     if (search::findsFit(size))
         return true;

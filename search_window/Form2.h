@@ -17,6 +17,10 @@ class ResultsList;
 class WindowPointer;
 }  // namespace forms
 
+namespace results_list {
+class ListSnapshot;
+}
+
 namespace search {
 struct SearchSize;
 }
@@ -71,8 +75,8 @@ private:
     void PushButton7_Click();
     void ListView1_KeyDown(int key);
     void removeSelectedRow();
-    void search();
-    bool findsFit(search::SearchSize& size) const;
+    void search(const results_list::ListSnapshot& rows);
+    bool findsFit(const results_list::ListSnapshot& rows, search::SearchSize& size) const;
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;

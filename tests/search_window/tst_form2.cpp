@@ -56,6 +56,7 @@ private Q_SLOTS:
     void search_data();
     void search();
     void searchesAppend();
+    void copyOfRepeatedFinds();
     void emptySearchText_data();
     void emptySearchText();
     void hourglassUntilDone();
@@ -154,6 +155,17 @@ void TestForm2::searchesAppend()
     QCOMPARE(w.search(QStringLiteral("5")).size(), 4);
     w.main.searchWindow()->PushButton6->click();
     QCOMPARE(w.search(QStringLiteral("5")).size(), 2);
+}
+
+// The finds share the main list's texts, so a copy of them must be sized by the finds,
+// which here hold far more text than the list.
+void TestForm2::copyOfRepeatedFinds()
+{
+    Windows w({QStringLiteral("5")});
+    w.open();
+    w.search(QStringList(200, QStringLiteral("5")).join(u','));
+    w.main.searchWindow()->PushButton5->click();
+    QCOMPARE(w.services.clipboard.text, QStringLiteral("5\r\n").repeated(200));
 }
 
 void TestForm2::emptySearchText_data()
