@@ -85,14 +85,26 @@ char16_t* writeLine(char16_t* out, const char16_t* lineStart,
     return out;
 }
 
+// The list as the copy starts. With more than one column, measuring the widths is a pass
+// over the rows before the one that writes them, so the texts are first laid out in list
+// order and both passes read memory from start to end. The first column alone takes the
+// writing pass only, which reads the item texts where they lie, asking for them a few
+// rows ahead: laying them out first would only add a pass.
+results_list::ListSnapshot rowsToCopy(const forms::ResultsList& source, int columns)
+{
+    results_list::ListSnapshot list = source.snapshot();
+    if (columns > 1)
+        return list.inListOrder(platform::yieldEvents, columns);
+    return list;
+}
+
 // The text of the copy (lines 102 to 170), written straight into a string sized from the
 // real lengths. `line` follows the step being done, so that a failure names it: the
 // widths (110), the empty text (136), a row's yield (140) and its cells (148).
 QString tabbedText(const forms::ResultsList& source, int columns, int& line)
 {
     line = 110;
-    const results_list::ListSnapshot list =
-        source.snapshot().inListOrder(platform::yieldEvents, columns);
+    const results_list::ListSnapshot list = rowsToCopy(source, columns);
     const std::vector<qsizetype> widths = paddedWidths(list, columns);
     line = 136;
     QString text(textLengthBound(list, widths), Qt::Uninitialized);
@@ -102,6 +114,7 @@ QString tabbedText(const forms::ResultsList& source, int columns, int& line)
         line = 140;
         yieldBeforeRow(r);
         line = 148;
+        list.prefetchAhead(r);
         if (list.checked(r))
             out = writeLine(out, out, list, r, widths);
     }

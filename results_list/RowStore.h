@@ -40,6 +40,8 @@ public:
     }
     // Asks for the id's record to be brought into the cache, ahead of reading its texts.
     void prefetchRecord(RowId id) const { core::prefetch(&records_[id]); }
+    // Asks for the start of the id's item text, best once its record is in the cache.
+    void prefetchItemText(RowId id) const { core::prefetch(itemText(id).data()); }
     // Every text as it lies in memory: ids in order, each id's item text then its sort text
     // (or, for a store that shares another's texts, that store's).
     QByteArrayView packedTexts() const { return bytes_; }

@@ -61,20 +61,24 @@ void TestCopyCommand::firstColumn_data()
     QTest::addColumn<bool>("mainWindow");
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<QString>("copied");
+    QTest::addColumn<bool>("sorted");
     for (const bool mainWindow : {true, false}) {
         const char* window = mainWindow ? "main: " : "search: ";
         QTest::addRow("%sworked example", window)
             << mainWindow << Rows{{"1 2 3", "01 02 03"}, {"10 20 30", "10 20 30"}}
-            << "1 2 3\r\n10 20 30\r\n";
+            << "1 2 3\r\n10 20 30\r\n" << false;
         QTest::addRow("%sempty list leaves the clipboard", window)
-            << mainWindow << Rows{} << kBefore;
+            << mainWindow << Rows{} << kBefore << false;
         QTest::addRow("%strailing spaces go, leading stay", window)
-            << mainWindow << Rows{{"  5 6  ", "x"}, {"7", "y"}} << "  5 6\r\n7\r\n";
+            << mainWindow << Rows{{"  5 6  ", "x"}, {"7", "y"}} << "  5 6\r\n7\r\n" << false;
         QTest::addRow("%sempty and blank rows", window)
-            << mainWindow << Rows{{"", "a"}, {"   ", "b"}, {"8", "c"}} << "\r\n\r\n8\r\n";
+            << mainWindow << Rows{{"", "a"}, {"   ", "b"}, {"8", "c"}} << "\r\n\r\n8\r\n" << false;
         QTest::addRow("%snon-ASCII", window)
-            << mainWindow << Rows{{"é 😀", "x"}, {"abcdef", "y"}} << "é 😀\r\nabcdef\r\n";
+            << mainWindow << Rows{{"é 😀", "x"}, {"abcdef", "y"}} << "é 😀\r\nabcdef\r\n" << false;
     }
+    QTest::newRow("main: sorted, in list order")
+        << true << Rows{{"7 8", "07 08"}, {"1 2", "01 02"}, {"4 5", "04 05"}}
+        << "1 2\r\n4 5\r\n7 8\r\n" << true;
 }
 
 // The clipboard's whole text, and the confirmation, which shows even for an empty list.
@@ -83,7 +87,9 @@ void TestCopyCommand::firstColumn()
     QFETCH(bool, mainWindow);
     QFETCH(Rows, rows);
     QFETCH(QString, copied);
+    QFETCH(bool, sorted);
     CopyFixture c;
+    c.window.list.setSorted(sorted);
     c.window.add(rows);
     c.copy(mainWindow);
     QCOMPARE(c.clipboard(), copied);
