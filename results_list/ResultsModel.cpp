@@ -1,6 +1,7 @@
 #include "ResultsModel.h"
 
 #include "FoldedOrder.h"
+#include "Utf8Buffer.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -70,7 +71,8 @@ QString ResultsModel::columnHeader(int column) const { return headers_.value(col
 
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
-    const RowId id = store_.add(itemText.toUtf8(), subItemText.toUtf8());
+    const RowId id =
+        store_.add(core::Utf8Buffer(itemText).view(), core::Utf8Buffer(subItemText).view());
     if (index_)
         index_->insert(id);
     pending_.push_back(id);
@@ -301,7 +303,7 @@ void ResultsModel::setSorted(bool sorted)
 bool ResultsModel::containsItemText(const QString& text) const
 {
     Q_ASSERT(index_);
-    return index_ && index_->contains(text.toUtf8());
+    return index_ && index_->contains(core::Utf8Buffer(text).view());
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
