@@ -1,6 +1,7 @@
 #include "ResultsModel.h"
 
 #include "FoldedOrder.h"
+#include "Prefetch.h"
 #include "Utf8Buffer.h"
 
 #include <algorithm>
@@ -159,8 +160,8 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
                                - sortedBatch.begin();
         after.append(createIndex(index.row() + int(newBefore), index.column()));
     }
-    for (const RowId id : sortedBatch)
-        order_.insertSorted(id, less);
+    order_.insertSortedRun(sortedBatch, less,
+                           [this](RowId id) { core::prefetch(textOf(id, sortColumn_).data()); });
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
 }
