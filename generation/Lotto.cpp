@@ -6,7 +6,9 @@
 #include "ResultsList.h"
 #include "Services.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace generation {
 
@@ -59,7 +61,12 @@ void Lotto::makePick(report::ErrorTrap& trap)
             throw core::RuntimeFailure(QStringLiteral("Subscript out of range"));
         pick.resize(std::size_t(parameters_.numbersPerPick));
     });
-    PlacedSet placed;  // line 104
+    // The set's nodes come from a buffer on the stack while the pick is short (the usual
+    // handful of numbers), so a pick costs no allocation for them; a long pick goes on
+    // to the heap.
+    std::array<std::byte, 1024> placedMemory;
+    std::pmr::monotonic_buffer_resource placedPool(placedMemory.data(), placedMemory.size());
+    PlacedSet placed(&placedPool);  // line 104
     trap(106, [] { platform::services().random->reseedFromClock(); });
     for (std::size_t position = 0; position < pick.size(); ++position)  // line 108
         drawPosition(trap, pick, placed, position);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory_resource>
 #include <unordered_set>
 #include <vector>
 
@@ -44,7 +45,7 @@ public:
 
 private:
     using Pick = std::vector<std::int32_t>;
-    using PlacedSet = std::unordered_set<std::int32_t>;
+    using PlacedSet = std::pmr::unordered_set<std::int32_t>;
 
     // How many integers the range holds; 64-bit, so the widest range fits.
     std::int64_t span() const;

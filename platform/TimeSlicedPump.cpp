@@ -1,21 +1,23 @@
 #include "TimeSlicedPump.h"
 
+#include "CoarseClock.h"
+
 #include <QCoreApplication>
 
 namespace platform {
 
-TimeSlicedPump::TimeSlicedPump() { sinceLastPump_.start(); }
+TimeSlicedPump::TimeSlicedPump() : lastPumpMs_(coarseClockMs()) {}
 
 void TimeSlicedPump::yield()
 {
-    if (sinceLastPump_.elapsed() >= kSliceMs)
+    if (coarseClockMs() - lastPumpMs_ >= kSliceMs)
         catchUp();
 }
 
 void TimeSlicedPump::catchUp()
 {
     pump();
-    sinceLastPump_.restart();
+    lastPumpMs_ = coarseClockMs();
 }
 
 void TimeSlicedPump::pump() { QCoreApplication::processEvents(); }

@@ -26,13 +26,15 @@ void showErrorReport(const QString& description, const QString& path, int line)
 }
 
 ErrorTrap::ErrorTrap(const QString& module, const QString& procedure, OnFailure onFailure)
-    : path_(procedurePath(module, procedure)), onFailure_(onFailure)
+    : module_(module), procedure_(procedure), onFailure_(onFailure)
 {
 }
 
+// The procedure's path is put together only for a report: the generator arms a trap for
+// every pick, tens of thousands of times a run, and almost never reports.
 void ErrorTrap::report(const QString& description, int line)
 {
-    showErrorReport(description, path_, line);
+    showErrorReport(description, procedurePath(module_, procedure_), line);
     if (onFailure_ == OnFailure::EndProcedure)
         throw ProcedureEnded();
 }

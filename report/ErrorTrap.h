@@ -87,7 +87,8 @@ private:
     }
     void report(const QString& description, int line);
 
-    QString path_;
+    QString module_;
+    QString procedure_;
     OnFailure onFailure_;
 };
 

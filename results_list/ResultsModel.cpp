@@ -1,6 +1,8 @@
 #include "ResultsModel.h"
 
 #include "FoldedOrder.h"
+#include "Prefetch.h"
+#include "Utf8Buffer.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -70,7 +72,8 @@ QString ResultsModel::columnHeader(int column) const { return headers_.value(col
 
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
-    const RowId id = store_.add(itemText.toUtf8(), subItemText.toUtf8());
+    const RowId id =
+        store_.add(core::Utf8Buffer(itemText).view(), core::Utf8Buffer(subItemText).view());
     if (index_)
         index_->insert(id);
     pending_.push_back(id);
@@ -158,8 +161,8 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
                                - sortedBatch.begin();
         after.append(createIndex(index.row() + int(newBefore), index.column()));
     }
-    for (const RowId id : sortedBatch)
-        order_.insertSorted(id, less);
+    order_.insertSortedRun(sortedBatch, less,
+                           [this](RowId id) { core::prefetch(textOf(id, sortColumn_).data()); });
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
 }
@@ -302,7 +305,7 @@ void ResultsModel::setSorted(bool sorted)
 bool ResultsModel::containsItemText(const QString& text) const
 {
     Q_ASSERT(index_);
-    return index_ && index_->contains(text.toUtf8());
+    return index_ && index_->contains(core::Utf8Buffer(text).view());
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const

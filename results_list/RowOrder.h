@@ -37,9 +37,14 @@ public:
     // position after the last row whose key is not greater than the probe's key.
     template <class Less>
     qsizetype upperBound(RowId probe, Less less) const;
-    // Inserts the id at its upper bound, keeping the order sorted.
-    template <class Less>
-    void insertSorted(RowId id, Less less);
+    // Inserts ids that are sorted by `less` (equal keys in the order they are to stand),
+    // each at its upper bound, keeping the order sorted. The ids go through the blocks in
+    // one pass, and each block is rebuilt once with all the ids it takes, so a batch costs
+    // a search within its block per id rather than a search of the whole order and a move
+    // of a block's ids. `ask(id)` asks for a row's key to be brought into the cache ahead of
+    // comparing it.
+    template <class Less, class Ask>
+    void insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask ask);
 
 private:
     using Block = std::vector<RowId>;
@@ -51,6 +56,13 @@ private:
     void appendAll(std::span<const RowId> ids);
     template <class Less>
     Location locateUpperBound(RowId probe, Less less) const;
+    template <class Less>
+    qsizetype blockTaking(RowId id, qsizetype from, Less less) const;
+    template <class Less, class Ask>
+    void mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less, Ask ask);
+    template <class Less, class Ask>
+    static std::vector<qsizetype> upperBoundsIn(const Block& rows, std::span<const RowId> sortedIds,
+                                                Less less, Ask ask);
     Location locate(qsizetype position) const;
     qsizetype startOf(qsizetype block) const;
     void updateStarts() const;
@@ -98,19 +110,102 @@ qsizetype RowOrder::upperBound(RowId probe, Less less) const
     return blocks_.empty() ? 0 : startOf(location.block) + location.offset;
 }
 
-template <class Less>
-void RowOrder::insertSorted(RowId id, Less less)
+template <class Less, class Ask>
+void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask ask)
 {
     if (blocks_.empty()) {
-        append(id);
+        for (const RowId id : sortedIds)
+            append(id);
         return;
     }
-    const Location location = locateUpperBound(id, less);
-    Block& block = blocks_[location.block];
-    block.insert(block.begin() + location.offset, id);
-    ++size_;
-    invalidateStartsFrom(location.block + 1);
-    splitIfOversized(location.block);
+    if (sortedIds.empty())
+        return;
+    qsizetype block = blockTaking(sortedIds.front(), 0, less);
+    invalidateStartsFrom(block + 1);
+    for (auto next = sortedIds.begin(); next != sortedIds.end();) {
+        // The ids that sort before the block's last row go into it; the last block takes
+        // all that remain.
+        const bool last = block + 1 == qsizetype(blocks_.size());
+        const RowId back = blocks_[block].back();
+        const auto end = last ? sortedIds.end()
+                              : std::partition_point(next, sortedIds.end(),
+                                                     [&](RowId id) { return less(id, back); });
+        const auto blocksBefore = qsizetype(blocks_.size());
+        mergeIntoBlock(block, {next, end}, less, ask);
+        size_ += end - next;
+        splitIfOversized(block);
+        next = end;
+        if (next != sortedIds.end())
+            block = blockTaking(*next, block + qsizetype(blocks_.size()) - blocksBefore + 1, less);
+    }
+}
+
+// The first block from `from` on whose last row sorts after the id; the last block when
+// there is none.
+template <class Less>
+qsizetype RowOrder::blockTaking(RowId id, qsizetype from, Less less) const
+{
+    const auto block = std::partition_point(blocks_.begin() + from, blocks_.end() - 1,
+                                            [&](const Block& b) { return !less(id, b.back()); });
+    return block - blocks_.begin();
+}
+
+template <class Less, class Ask>
+void RowOrder::mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less,
+                              Ask ask)
+{
+    Block& rows = blocks_[block];
+    const std::vector<qsizetype> bounds = upperBoundsIn(rows, sortedIds, less, ask);
+    Block merged;
+    merged.reserve(rows.size() + sortedIds.size());
+    qsizetype from = 0;
+    for (size_t i = 0; i < sortedIds.size(); ++i) {
+        merged.insert(merged.end(), rows.begin() + from, rows.begin() + bounds[i]);
+        merged.push_back(sortedIds[i]);
+        from = bounds[i];
+    }
+    merged.insert(merged.end(), rows.begin() + from, rows.end());
+    rows = std::move(merged);
+}
+
+// Where each id goes in the rows: after those that do not sort after it. The binary
+// searches step together, and the rows that their next steps compare are all asked for
+// before any is compared, so the cache misses of reading them overlap instead of following
+// one another.
+template <class Less, class Ask>
+std::vector<qsizetype> RowOrder::upperBoundsIn(const Block& rows, std::span<const RowId> sortedIds,
+                                               Less less, Ask ask)
+{
+    struct Search {
+        qsizetype first;
+        qsizetype count;
+    };
+    std::vector<Search> searches(sortedIds.size(), Search{0, qsizetype(rows.size())});
+    for (bool searching = true; searching;) {
+        for (const Search& search : searches) {
+            if (search.count > 0)
+                ask(rows[search.first + search.count / 2]);
+        }
+        searching = false;
+        for (size_t i = 0; i < searches.size(); ++i) {
+            Search& search = searches[i];
+            if (search.count == 0)
+                continue;
+            const qsizetype half = search.count / 2;
+            if (less(sortedIds[i], rows[search.first + half])) {
+                search.count = half;
+            } else {
+                search.first += half + 1;
+                search.count -= half + 1;
+            }
+            searching = searching || search.count > 0;
+        }
+    }
+    std::vector<qsizetype> bounds;
+    bounds.reserve(searches.size());
+    for (const Search& search : searches)
+        bounds.push_back(search.first);
+    return bounds;
 }
 
 }  // namespace results_list

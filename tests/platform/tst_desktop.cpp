@@ -1,10 +1,12 @@
 #include "FileExists.h"
 #include "QtMessageBox.h"
 #include "QtSaveDialog.h"
+#include "TimeSlicedPump.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -14,8 +16,8 @@
 #include <QTimer>
 #include <QtTest>
 
-// The small desktop helpers behind the windows: the file test, the dialog filter and how
-// message text is shown.
+// The small desktop helpers behind the windows: the file test, the dialog filter, how
+// message text is shown and the time-sliced event pump.
 class TestDesktop : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -26,6 +28,7 @@ private Q_SLOTS:
     void typedNameComesBackAsTyped();
     void lineBreaks_data();
     void lineBreaks();
+    void pumpRunsOncePerSlice();
 };
 
 void TestDesktop::fileExists_data()
@@ -130,6 +133,22 @@ void TestDesktop::lineBreaks()
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(platform::displayedLines(text), shown);
+}
+
+// A command that yields without pause for four slices lets events in once or more, and at
+// most once per slice less a tick of the coarse clock: never on every tick.
+void TestDesktop::pumpRunsOncePerSlice()
+{
+    struct CountingPump : platform::TimeSlicedPump {
+        int pumps = 0;
+        void pump() override { ++pumps; }
+    } pump;
+    QElapsedTimer running;
+    running.start();
+    while (!running.hasExpired(4 * platform::TimeSlicedPump::kSliceMs))
+        pump.yield();
+    QVERIFY(pump.pumps >= 1);
+    QVERIFY(pump.pumps <= 6);
 }
 
 QTEST_MAIN(TestDesktop)

@@ -331,6 +331,8 @@ void TestResultsList::matchesReferenceList_data()
     QTest::newRow("sorted past several blocks")
         << 2u << true << 2500 << 2000 << QList<double>{5, 2, 0, 0};
     QTest::newRow("sorting switched") << 3u << false << 0 << 3000 << QList<double>{5, 3, 0.3, 0.02};
+    QTest::newRow("sorted batches splitting blocks in the middle")
+        << 6u << true << 12000 << 500 << QList<double>{5, 1, 0, 0};
     QTest::newRow("removals after growth")
         << 4u << true << 3000 << 3000 << QList<double>{1, 4, 0, 0};
     QTest::newRow("snapshots kept while the list changes")
