@@ -26,6 +26,10 @@
 
 #include <algorithm>
 #include <cstdio>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <cstring>
 #include <string>
 #include <unordered_set>
@@ -122,8 +126,15 @@ void fill(forms::ResultsList& list, qint64 rows)
     QCoreApplication::processEvents();
 }
 
+// The memory the process holds, once the memory it has freed is handed back to the
+// system where the C library allows: the allocator keeps freed memory for reuse, so the
+// resident size would otherwise count what a command freed, or not count what it reused,
+// and the memory figures would depend on what ran before.
 qint64 residentBytes()
 {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;

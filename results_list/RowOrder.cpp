@@ -149,6 +149,7 @@ void RowOrder::splitIfOversized(qsizetype block)
         tail.emplace_back(from, to);
     }
     blocks_[block].resize(rows / pieces);
+    blocks_[block].shrink_to_fit();  // the room of the rows moved out is not kept
     blocks_.insert(blocks_.begin() + block + 1, std::make_move_iterator(tail.begin()),
                    std::make_move_iterator(tail.end()));
 }

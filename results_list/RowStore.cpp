@@ -1,6 +1,8 @@
 #include "RowStore.h"
 
 #include <cstring>
+#include <limits>
+#include <new>
 
 namespace results_list {
 
@@ -11,10 +13,20 @@ constexpr qsizetype kMinGarbageRows = 1024;
 
 }  // namespace
 
+RowStore::Record::Record(qint64 offset, qsizetype itemLength, qsizetype subItemLength)
+    : offsetLow_(quint32(offset)),
+      highBits_(quint32(offset >> 32) | (quint32(itemLength) << 4)),
+      subItemLength_(quint32(subItemLength))
+{
+    if (offset >= (qint64(1) << 36) || itemLength >= (qsizetype(1) << 28)
+        || subItemLength > qsizetype(std::numeric_limits<quint32>::max()))
+        throw std::bad_alloc();
+}
+
 void RowStore::addRecord(const Record& record)
 {
     records_.push_back(record);
-    textBytes_ += qint64(record.itemLength) + record.subItemLength;
+    textBytes_ += qint64(record.itemLength()) + record.subItemLength();
 }
 
 // The texts go in through resize() and a copy rather than append(): when the buffer
@@ -23,9 +35,9 @@ void RowStore::addRecord(const Record& record)
 // the allocator grow the block in place.
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
-    const Record record{bytes_.size(), quint32(itemText.size()), quint32(subItemText.size())};
-    bytes_.resize(record.offset + itemText.size() + subItemText.size());
-    char* const out = bytes_.data() + record.offset;
+    const Record record(bytes_.size(), itemText.size(), subItemText.size());
+    bytes_.resize(record.offset() + itemText.size() + subItemText.size());
+    char* const out = bytes_.data() + record.offset();
     std::memcpy(out, itemText.data(), std::size_t(itemText.size()));
     std::memcpy(out + itemText.size(), subItemText.data(), std::size_t(subItemText.size()));
     addRecord(record);
@@ -57,7 +69,7 @@ RowId RowStore::addSharedItems(const std::vector<QByteArrayView>& itemTexts,
     const char* const begin = bytes_.constData();
     for (const QByteArrayView text : itemTexts) {
         Q_ASSERT(text.data() >= begin && text.data() + text.size() <= begin + bytes_.size());
-        addRecord(Record{text.data() - begin, quint32(text.size()), 0});
+        addRecord(Record(text.data() - begin, text.size(), 0));
     }
     return first;
 }
@@ -77,7 +89,7 @@ RowId RowStore::addCopiedItems(const std::vector<QByteArrayView>& itemTexts)
             core::prefetch(itemTexts[i + kAhead].data());
         const QByteArrayView text = itemTexts[i];
         std::memcpy(out + offset, text.data(), std::size_t(text.size()));
-        addRecord(Record{offset, quint32(text.size()), 0});
+        addRecord(Record(offset, text.size(), 0));
         offset += text.size();
     }
     return first;
@@ -108,16 +120,16 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         if (i + kAhead < ids.size())
             core::prefetch(&records_[ids[i + kAhead]]);
         if (i + kAhead / 2 < ids.size())
-            core::prefetch(bytes_.constData() + records_[ids[i + kAhead / 2]].offset);
+            core::prefetch(bytes_.constData() + records_[ids[i + kAhead / 2]].offset());
         const Record& from = records_[ids[i]];
-        const quint32 subItemLength = withSubItems ? from.subItemLength : 0;
-        const qsizetype length = qsizetype(from.itemLength) + subItemLength;
-        const char* const source = bytes_.constData() + from.offset;
-        if (length <= kBlock && from.offset + kBlock <= bytes_.size())
+        const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
+        const qsizetype length = from.itemLength() + subItemLength;
+        const char* const source = bytes_.constData() + from.offset();
+        if (length <= kBlock && from.offset() + kBlock <= bytes_.size())
             std::memcpy(to + offset, source, kBlock);
         else
             std::memcpy(to + offset, source, std::size_t(length));
-        records[i] = Record{offset, from.itemLength, subItemLength};
+        records[i] = Record(offset, from.itemLength(), subItemLength);
         offset += length;
     }
     out.bytes_.truncate(offset);

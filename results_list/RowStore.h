@@ -13,7 +13,7 @@
 namespace results_list {
 
 // The texts of all rows, packed: one UTF-8 byte buffer holds each row's item text followed
-// by its sort text, and a small fixed record per row says where they lie. A million rows
+// by its sort text, and a 12-byte record per row says where they lie. A million rows
 // cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
 // behind until compact() packs the buffer again. The texts lie in id order, one id's right
 // after the previous one's, but in a store that shares another's texts (addItems()), whose
@@ -30,13 +30,13 @@ public:
     QByteArrayView itemText(RowId id) const
     {
         const Record& record = records_[id];
-        return QByteArrayView(bytes_.constData() + record.offset, record.itemLength);
+        return QByteArrayView(bytes_.constData() + record.offset(), record.itemLength());
     }
     QByteArrayView subItemText(RowId id) const
     {
         const Record& record = records_[id];
-        return QByteArrayView(bytes_.constData() + record.offset + record.itemLength,
-                              record.subItemLength);
+        return QByteArrayView(bytes_.constData() + record.offset() + record.itemLength(),
+                              record.subItemLength());
     }
     // Asks for the id's record to be brought into the cache, ahead of reading its texts.
     void prefetchRecord(RowId id) const { core::prefetch(&records_[id]); }
@@ -68,10 +68,22 @@ public:
     qsizetype idCount() const { return qsizetype(records_.size()); }
 
 private:
-    struct Record {
-        qint64 offset;
-        quint32 itemLength;
-        quint32 subItemLength;
+    // Where a row's texts lie, in 12 bytes: a 36-bit offset (texts up to 64 GB), a 28-bit
+    // item text length (up to 256 MB; the longest item text the program makes, a pick of
+    // two million numbers behind the longest prefix, is about 24 MB) and a 32-bit sort
+    // text length. Beyond those, a row counts as not fitting in memory.
+    class Record {
+    public:
+        Record() = default;
+        Record(qint64 offset, qsizetype itemLength, qsizetype subItemLength);
+        qint64 offset() const { return qint64(offsetLow_) | (qint64(highBits_ & 0xF) << 32); }
+        qsizetype itemLength() const { return qsizetype(highBits_ >> 4); }
+        qsizetype subItemLength() const { return qsizetype(subItemLength_); }
+
+    private:
+        quint32 offsetLow_ = 0;
+        quint32 highBits_ = 0;  // the offset's top four bits, then the item text length
+        quint32 subItemLength_ = 0;
     };
 
     bool canShareTextsOf(const RowStore& holder) const;
