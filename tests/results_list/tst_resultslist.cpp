@@ -1,6 +1,7 @@
 #include "ResultsList.h"
 #include "ResultsModel.h"
 #include "RowOrder.h"
+#include "RowStore.h"
 #include "RuntimeFailure.h"
 
 #include <QAbstractItemModelTester>
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void columnsHaveHeadersAndTwipWidths();
     void pendingRowsReachTheViewWhenTheEventLoopRuns();
     void positionsOutsideTheListFail();
+    void textTooLongForItsRecordFails();
     void removeAtMovesLaterRowsUp_data();
     void removeAtMovesLaterRowsUp();
     void rowsStandInSortedOrder_data();
@@ -141,6 +143,18 @@ void TestResultsList::pendingRowsReachTheViewWhenTheEventLoopRuns()
     QCOMPARE(list.subItemText(2, 1), QString());
     QCOMPARE(list.subItemText(3, 2), QString());
     QCOMPARE(list.model().rowCount(), 3);
+}
+
+// A row's record holds an item text of up to 256 MB; a longer one counts as out of memory
+// before the store changes or reads it.
+void TestResultsList::textTooLongForItsRecordFails()
+{
+    results_list::RowStore store;
+    const char digit = '1';
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc,
+                             store.add(QByteArrayView(&digit, qsizetype(1) << 28), {}));
+    QCOMPARE(store.idCount(), 0);
+    QCOMPARE(store.itemText(store.add(QByteArrayView(&digit, 1), {})), QByteArrayView("1"));
 }
 
 void TestResultsList::positionsOutsideTheListFail()
