@@ -1,5 +1,6 @@
 #include "RowStore.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -38,8 +39,9 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     const Record record(bytes_.size(), itemText.size(), subItemText.size());
     bytes_.resize(record.offset() + itemText.size() + subItemText.size());
     char* const out = bytes_.data() + record.offset();
-    std::memcpy(out, itemText.data(), std::size_t(itemText.size()));
-    std::memcpy(out + itemText.size(), subItemText.data(), std::size_t(subItemText.size()));
+    // An empty view may have no data at all, which memcpy must not be given.
+    std::copy_n(itemText.data(), itemText.size(), out);
+    std::copy_n(subItemText.data(), subItemText.size(), out + itemText.size());
     addRecord(record);
     return RowId(records_.size() - 1);
 }
