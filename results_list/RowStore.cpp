@@ -120,7 +120,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         if (i % kRowsBetweenPauses == 0)
             pause();
         if (i + kAhead < ids.size())
-            core::prefetch(&records_[ids[i + kAhead]]);
+            prefetchRecord(ids[i + kAhead]);
         if (i + kAhead / 2 < ids.size())
             core::prefetch(bytes_.constData() + records_[ids[i + kAhead / 2]].offset());
         const Record& from = records_[ids[i]];
