@@ -18,14 +18,6 @@ RowId RowOrder::at(qsizetype position) const
     return blocks_[location.block][location.offset];
 }
 
-void RowOrder::append(RowId id)
-{
-    if (blocks_.empty() || qsizetype(blocks_.back().size()) >= kMaxBlockRows)
-        blocks_.emplace_back().reserve(kMaxBlockRows);
-    blocks_.back().push_back(id);
-    ++size_;
-}
-
 void RowOrder::insert(qsizetype position, std::span<const RowId> ids)
 {
     if (position == size_) {

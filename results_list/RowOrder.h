@@ -20,7 +20,6 @@ public:
     qsizetype size() const { return size_; }
     RowId at(qsizetype position) const;
 
-    void append(RowId id);
     // Inserts the ids, in the given order, before the row now at that position.
     void insert(qsizetype position, std::span<const RowId> ids);
     void removeAt(qsizetype position);
@@ -114,8 +113,7 @@ template <class Less, class Ask>
 void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask ask)
 {
     if (blocks_.empty()) {
-        for (const RowId id : sortedIds)
-            append(id);
+        appendAll(sortedIds);
         return;
     }
     if (sortedIds.empty())

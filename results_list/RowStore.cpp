@@ -122,7 +122,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         if (i + kAhead < ids.size())
             prefetchRecord(ids[i + kAhead]);
         if (i + kAhead / 2 < ids.size())
-            core::prefetch(bytes_.constData() + records_[ids[i + kAhead / 2]].offset());
+            prefetchItemText(ids[i + kAhead / 2]);
         const Record& from = records_[ids[i]];
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;

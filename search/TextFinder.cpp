@@ -170,20 +170,18 @@ qsizetype TextFinder::find(QByteArrayView text, qsizetype from) const
 
 // Rows too long for two steps, or too close to the end of what may be read, or a needle
 // the probes do not cover: tested in steps when the text is short, searched otherwise.
-bool TextFinder::occursInAnyWay(QByteArrayView text, qsizetype readable) const
+bool TextFinder::occursInAnyWay(QByteArrayView text, qsizetype places, qsizetype readable) const
 {
-    const qsizetype places = text.size() - needle_.size() + 1;
     const qsizetype steps = (places + kPlacesPerStep - 1) / kPlacesPerStep;
     const bool inSteps = probeCount_ > 0 && places > 0 && steps <= kMostSteps
                          && steps * kPlacesPerStep + window_ + probeCount_ - 1 <= readable;
-    return inSteps ? occursInSteps(text) : find(text, 0) != kNotFound;
+    return inSteps ? occursInSteps(text, places) : find(text, 0) != kNotFound;
 }
 
 // Every place of a step is tested at once; when the probes cover the whole needle, the
 // places they find are the answer, otherwise the needle is compared at each.
-bool TextFinder::occursInSteps(QByteArrayView text) const
+bool TextFinder::occursInSteps(QByteArrayView text, qsizetype places) const
 {
-    const qsizetype places = text.size() - needle_.size() + 1;
     for (qsizetype step = 0; step < places; step += kPlacesPerStep) {
         quint64 found = placesMatchingProbes(text.data() + step + window_)
                         & placesBelow(std::min(places - step, kPlacesPerStep));

@@ -46,7 +46,7 @@ public:
         if (probesCoverNeedle_ && places <= 2 * kPlacesPerStep
             && 2 * kPlacesPerStep + probeCount_ - 1 <= readable)
             return occursInTwoSteps(text, places);
-        return occursInAnyWay(text, readable);
+        return occursInAnyWay(text, places, readable);
     }
 
 private:
@@ -110,8 +110,9 @@ private:
             & placesBelow(std::clamp<qsizetype>(places - kPlacesPerStep, 0, kPlacesPerStep));
         return (first | second) != 0;
     }
-    bool occursInAnyWay(QByteArrayView text, qsizetype readable) const;
-    bool occursInSteps(QByteArrayView text) const;
+    // `places`: where in the text the needle could start, as occursIn() counted them.
+    bool occursInAnyWay(QByteArrayView text, qsizetype places, qsizetype readable) const;
+    bool occursInSteps(QByteArrayView text, qsizetype places) const;
 
     qsizetype findByAnchor(QByteArrayView text, qsizetype from) const;
     qsizetype findByProbes(QByteArrayView text, qsizetype from) const;
