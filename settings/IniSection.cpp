@@ -20,6 +20,10 @@ struct IniLine {
     qsizetype start = 0;
     qsizetype end = 0;      // before the line break
     qsizetype equals = -1;  // the '=' that ends the key, or -1
+    // What finishes the line when the data ends inside it: a line break for a backslash
+    // that would take the next byte, a quote for a quote left open. Bytes added after
+    // such a line would otherwise become part of it.
+    QByteArray unfinished;
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -57,6 +61,7 @@ bool nextLine(QByteArrayView data, qsizetype& pos, IniLine& line)
         ++start;
     bool inQuotes = false;
     line.equals = -1;
+    line.unfinished.clear();
     qsizetype i = start;
     for (; i < size; ++i) {
         const char c = data[i];
@@ -65,6 +70,8 @@ bool nextLine(QByteArrayView data, qsizetype& pos, IniLine& line)
         } else if (c == '"') {
             inQuotes = !inQuotes;
         } else if (c == '\\') {
+            if (i + 1 == size)
+                line.unfinished += kLineBreak;
             i += skippedByBackslash(data, i + 1);
         } else if (c == ';' && i == start) {
             i = commentEnd(data, i);
@@ -73,6 +80,8 @@ bool nextLine(QByteArrayView data, qsizetype& pos, IniLine& line)
             break;
         }
     }
+    if (inQuotes)
+        line.unfinished += '"';
     pos = i;
     line.start = start;
     line.end = i;
@@ -105,22 +114,28 @@ qsizetype withLineBreak(QByteArrayView data, qsizetype end)
     return end;
 }
 
-// Edits the section's lines of the given keys. The new lines of keys the section lacks
-// are returned; they go after `sectionEnd`, the end of the section's last line that stays
-// (-1 when the file has no such section).
-QByteArray editKeyLines(QByteArrayView data, const QString& section,
-                        const std::vector<IniEntry>& entries, std::vector<Edit>& edits,
-                        qsizetype& sectionEnd)
+// Where the section's new lines go, and what they are.
+struct Additions {
+    QByteArray lines;          // the keys the section lacks
+    qsizetype at = -1;         // the end of the section's last line that stays; -1 without one
+    QByteArray finishLastLine; // what the file's last line needs before bytes after it
+};
+
+// Edits the section's lines of the given keys into `edits`; returns what is to be added.
+Additions editKeyLines(QByteArrayView data, const QString& section,
+                       const std::vector<IniEntry>& entries, std::vector<Edit>& edits)
 {
+    Additions additions;
     std::vector<bool> placed(entries.size(), false);
     bool inSection = false;
     IniLine line;
     for (qsizetype pos = 0; nextLine(data, pos, line);) {
+        additions.finishLastLine = line.unfinished;
         const QByteArrayView text = data.sliced(line.start, line.end - line.start);
         if (text.startsWith('[')) {
             inSection = sectionName(text) == section;
             if (inSection)
-                sectionEnd = line.end;
+                additions.at = line.end;
             continue;
         }
         if (!inSection)
@@ -131,24 +146,24 @@ QByteArray editKeyLines(QByteArrayView data, const QString& section,
         const auto entry = std::find_if(entries.begin(), entries.end(),
                                         [&](const IniEntry& e) { return e.key == key; });
         if (line.equals < 0 || entry == entries.end()) {
-            sectionEnd = line.end;
+            additions.at = line.end;
             continue;
         }
+        additions.finishLastLine.clear();
         const std::size_t index = std::size_t(entry - entries.begin());
         if (placed[index]) {
             edits.push_back({line.start, withLineBreak(data, line.end), {}});
             continue;
         }
         placed[index] = true;
-        sectionEnd = line.end;
+        additions.at = line.end;
         edits.push_back({line.start, line.end, entryLine(*entry)});
     }
-    QByteArray added;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!placed[i])
-            added += kLineBreak + entryLine(entries[i]);
+            additions.lines += kLineBreak + entryLine(entries[i]);
     }
-    return added;
+    return additions;
 }
 
 // A new section with the given keys at the end of the file, after an empty line.
@@ -171,12 +186,13 @@ QByteArray withSectionEntries(const QByteArray& file, const QString& section,
     const qsizetype bom = file.startsWith("\xef\xbb\xbf") ? 3 : 0;
     const QByteArrayView data = QByteArrayView(file).sliced(bom);
     std::vector<Edit> edits;
-    qsizetype sectionEnd = -1;
-    const QByteArray added = editKeyLines(data, section, entries, edits, sectionEnd);
-    if (sectionEnd < 0)
-        edits.push_back({data.size(), data.size(), newSection(data, section, added)});
-    else if (!added.isEmpty())
-        edits.push_back({sectionEnd, sectionEnd, added});
+    const Additions additions = editKeyLines(data, section, entries, edits);
+    const QByteArray atEnd = additions.finishLastLine;
+    if (additions.at < 0)
+        edits.push_back({data.size(), data.size(), atEnd + newSection(data, section, additions.lines)});
+    else if (!additions.lines.isEmpty())
+        edits.push_back({additions.at, additions.at,
+                         (additions.at == data.size() ? atEnd : QByteArray()) + additions.lines});
     std::stable_sort(edits.begin(), edits.end(),
                      [](const Edit& a, const Edit& b) { return a.start < b.start; });
 

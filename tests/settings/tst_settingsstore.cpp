@@ -240,6 +240,11 @@ void TestSettingsStore::otherBytesStayAsTheyWere_data()
     QTest::newRow("a header inside another section's quoted value")
         << QByteArray("[Other]\nq=\"a\n[Numorra]\nHigher=1\"\n")
         << QByteArray("[Other]\nq=\"a\n[Numorra]\nHigher=1\"\n\n[Numorra]\nLower=3\nHigher=9\n");
+    QTest::newRow("a quote left open at the end")
+        << QByteArray("[Other]\nq=\"a\n")
+        << QByteArray("[Other]\nq=\"a\n\"\n[Numorra]\nLower=3\nHigher=9\n");
+    QTest::newRow("own last line ends in a backslash")
+        << QByteArray("[Numorra]\nX=a\\") << QByteArray("[Numorra]\nX=a\\\n\nLower=3\nHigher=9");
     QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[Numorra]\nHigher=4\n")
                                      << QByteArray("\xef\xbb\xbf[Numorra]\nHigher=9\nLower=3\n");
     QByteArray big("[Big]\n");
