@@ -26,29 +26,37 @@ QByteArray percentCode(char16_t c)
 QByteArray valueEscape(char16_t c, bool afterHexEscape)
 {
     switch (c) {
-    case u'\a': return "\\a";
-    case u'\b': return "\\b";
-    case u'\f': return "\\f";
-    case u'\n': return "\\n";
-    case u'\r': return "\\r";
-    case u'\t': return "\\t";
-    case u'\v': return "\\v";
-    case u'"': return "\\\"";
-    case u'\\': return "\\\\";
-    case u'\0': return "\\0";
-    default: break;
+        case u'\a':
+            return "\\a";
+        case u'\b':
+            return "\\b";
+        case u'\f':
+            return "\\f";
+        case u'\n':
+            return "\\n";
+        case u'\r':
+            return "\\r";
+        case u'\t':
+            return "\\t";
+        case u'\v':
+            return "\\v";
+        case u'"':
+            return "\\\"";
+        case u'\\':
+            return "\\\\";
+        case u'\0':
+            return "\\0";
+        default:
+            break;
     }
-    const bool hexDigit = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')
-                          || (c >= u'A' && c <= u'F');
+    const bool hexDigit =
+        (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
     if (c <= 0x1F || (afterHexEscape && hexDigit))
         return "\\x" + QByteArray::number(c, 16);
     return {};
 }
 
-bool endsInHexEscape(QByteArrayView escape)
-{
-    return escape.startsWith("\\x") || escape == "\\0";
-}
+bool endsInHexEscape(QByteArrayView escape) { return escape.startsWith("\\x") || escape == "\\0"; }
 
 }  // namespace
 

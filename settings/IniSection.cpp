@@ -95,7 +95,10 @@ QString sectionName(QByteArrayView header)
     return iniKeyName(header.sliced(1, (close < 0 ? header.size() : close) - 1).trimmed());
 }
 
-QByteArray entryLine(const IniEntry& entry) { return iniKey(entry.key) + '=' + iniValue(entry.text); }
+QByteArray entryLine(const IniEntry& entry)
+{
+    return iniKey(entry.key) + '=' + iniValue(entry.text);
+}
 
 // A stretch of the file replaced by other bytes (removed when they are empty).
 struct Edit {
@@ -116,9 +119,9 @@ qsizetype withLineBreak(QByteArrayView data, qsizetype end)
 
 // Where the section's new lines go, and what they are.
 struct Additions {
-    QByteArray lines;          // the keys the section lacks
-    qsizetype at = -1;         // the end of the section's last line that stays; -1 without one
-    QByteArray finishLastLine; // what the file's last line needs before bytes after it
+    QByteArray lines;           // the keys the section lacks
+    qsizetype at = -1;          // the end of the section's last line that stays; -1 without one
+    QByteArray finishLastLine;  // what the file's last line needs before bytes after it
 };
 
 // Edits the section's lines of the given keys into `edits`; returns what is to be added.
@@ -140,9 +143,10 @@ Additions editKeyLines(QByteArrayView data, const QString& section,
         }
         if (!inSection)
             continue;
-        const QString key = line.equals < 0 ? QString()
-                                            : iniKeyName(data.sliced(line.start, line.equals - line.start)
-                                                             .trimmed());
+        const QString key =
+            line.equals < 0
+                ? QString()
+                : iniKeyName(data.sliced(line.start, line.equals - line.start).trimmed());
         const auto entry = std::find_if(entries.begin(), entries.end(),
                                         [&](const IniEntry& e) { return e.key == key; });
         if (line.equals < 0 || entry == entries.end()) {
@@ -189,7 +193,8 @@ QByteArray withSectionEntries(const QByteArray& file, const QString& section,
     const Additions additions = editKeyLines(data, section, entries, edits);
     const QByteArray atEnd = additions.finishLastLine;
     if (additions.at < 0)
-        edits.push_back({data.size(), data.size(), atEnd + newSection(data, section, additions.lines)});
+        edits.push_back(
+            {data.size(), data.size(), atEnd + newSection(data, section, additions.lines)});
     else if (!additions.lines.isEmpty())
         edits.push_back({additions.at, additions.at,
                          (additions.at == data.size() ? atEnd : QByteArray()) + additions.lines});

@@ -1,7 +1,5 @@
 #include "SettingsStore.h"
 
-#include "IniFile.h"
-
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
@@ -116,15 +114,15 @@ void SettingsStore::writeWaiting()
     if (waiting_.empty() || unwritable_)
         return;
     switch (writeOut()) {
-    case Outcome::Written:
-        waiting_.clear();
-        lockTakenTries_ = 0;
-        break;
-    case Outcome::LockTaken:
-        countLockTaken();
-        break;
-    case Outcome::Failed:
-        break;
+        case WriteResult::Written:
+            waiting_.clear();
+            lockTakenTries_ = 0;
+            break;
+        case WriteResult::LockTaken:
+            countLockTaken();
+            break;
+        case WriteResult::Failed:
+            break;
     }
 }
 
@@ -139,29 +137,24 @@ void SettingsStore::countLockTaken()
         notice_();
 }
 
-SettingsStore::Outcome SettingsStore::writeOut()
+SettingsStore::WriteResult SettingsStore::writeOut()
 {
     if (registry_)
         return writeToRegistry();
     std::vector<IniEntry> entries;
     for (const Key key : waiting_)
         entries.push_back({keyName(key), values_[key]});
-    switch (file_->write(entries)) {
-    case IniFile::WriteResult::Written: return Outcome::Written;
-    case IniFile::WriteResult::LockTaken: return Outcome::LockTaken;
-    case IniFile::WriteResult::Failed: break;
-    }
-    return Outcome::Failed;
+    return file_->write(entries);
 }
 
-SettingsStore::Outcome SettingsStore::writeToRegistry()
+SettingsStore::WriteResult SettingsStore::writeToRegistry()
 {
     registry_->beginGroup(kSection);
     for (const Key key : waiting_)
         registry_->setValue(keyName(key), values_[key]);
     registry_->endGroup();
     registry_->sync();
-    return registry_->status() == QSettings::NoError ? Outcome::Written : Outcome::Failed;
+    return registry_->status() == QSettings::NoError ? WriteResult::Written : WriteResult::Failed;
 }
 
 void SettingsStore::whenUnwritable(std::function<void()> notice) { notice_ = std::move(notice); }

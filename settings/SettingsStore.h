@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IniFile.h"
 #include "SettingsKeys.h"
 
 #include <QElapsedTimer>
@@ -12,8 +13,6 @@
 #include <set>
 
 namespace settings {
-
-class IniFile;
 
 // The per-user store of the program's remembered values: application "Holvane", section
 // "Numorra". On Windows it is the registry area of per-user program settings, so values a
@@ -62,9 +61,9 @@ public:
     };
 
 private:
-    enum class Outcome { Written, LockTaken, Failed };
-    Outcome writeOut();
-    Outcome writeToRegistry();
+    using WriteResult = IniFile::WriteResult;
+    WriteResult writeOut();
+    WriteResult writeToRegistry();
     void countLockTaken();
 
     std::unique_ptr<QSettings> registry_;  // Windows
