@@ -19,6 +19,19 @@ constexpr int kRowPadding = 4;
 const QString kToolTip = QStringLiteral(
     "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
 
+bool isMouseEvent(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
@@ -179,6 +192,17 @@ QModelIndex ResultsList::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     if (action == MoveHome || action == MoveEnd)
         modifiers |= Qt::ControlModifier;
     return QTableView::moveCursor(action, modifiers);
+}
+
+// A press or release on the empty area below the rows leaves the selection as it is: the
+// double-click that such a press begins removes the selected row, so the click before it
+// must not have cleared the selection.
+QItemSelectionModel::SelectionFlags ResultsList::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const
+{
+    if (!index.isValid() && event && isMouseEvent(*event))
+        return QItemSelectionModel::NoUpdate;
+    return QTableView::selectionCommand(index, event);
 }
 
 void ResultsList::changeEvent(QEvent* event)

@@ -57,12 +57,11 @@ void act(forms::ResultsList& list, Removal removal)
     QWidget* viewport = list.viewport();
     switch (removal) {
         case Removal::DoubleClickRow:
-            QTest::mouseDClick(
-                viewport, Qt::LeftButton, {},
-                list.visualRect(list.QAbstractItemView::model()->index(0, 0)).center());
+            testing::doubleClick(
+                viewport, list.visualRect(list.QAbstractItemView::model()->index(0, 0)).center());
             break;
         case Removal::DoubleClickBelowRows:
-            QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 5));
+            testing::doubleClick(viewport, QPoint(20, viewport->height() - 5));
             break;
         case Removal::Delete:
             QTest::keyClick(&list, Qt::Key_Delete);
