@@ -52,17 +52,19 @@ QString askFileToWrite(report::ErrorTrap& trap)
 }
 
 // The course both save commands share: the file, the hourglass (line 122), the writing,
-// the default pointer again (at `pointerLine`). A failure of the writing is reported once
-// and ends it. True when the file was written.
+// the pointer put back (at `pointerLine`). A failure of the writing is reported once and
+// ends it. True when the file was written.
 bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
               const ListWriter& write)
 {
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
+    const int pointerFound = window.mousePointer();
     trap(122, [&] { window.setMousePointer(forms::kHourglassPointer); });
     const bool saved = write(trap, name);
-    trap(pointerLine, [&] { window.setMousePointer(forms::kDefaultPointer); });
+    trap(pointerLine,
+         [&] { window.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
     return saved;
 }
 

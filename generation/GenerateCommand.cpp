@@ -63,9 +63,14 @@ void GenerateCommand::run()
     generationRunning_ = true;  // line 102
     report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
     if (fieldsValid(trap)) {
-        if (prepareRun(trap))
+        const int pointerFound = window_.mousePointer();
+        trap(124, [&] { window_.setMousePointer(forms::kHourglassPointer); });
+        const RunStart start = prepareRun(trap);
+        if (start == RunStart::Ready)
             makePicks(trap);
-        trap(168, [&] { window_.setMousePointer(forms::kDefaultPointer); });
+        const int pointerLine = start == RunStart::RangeRefused ? 134 : 168;
+        trap(pointerLine,
+             [&] { window_.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
     }
     generationRunning_ = false;  // line 170
 }
@@ -119,17 +124,16 @@ bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
 
 // A field that fails to convert ends the command after its report: the run would
 // otherwise use the value the previous run left behind.
-bool GenerateCommand::prepareRun(report::ErrorTrap& trap)
+GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
 {
     GenerationParameters& p = lotto_.parameters();
     forms::ResultsList& list = window_.resultsList();
-    trap(124, [&] { window_.setMousePointer(forms::kHourglassPointer); });
     if (!readField(trap, 126, p.lowestNumber, core::leadingValue(window_.fieldText(kLowest)))
         || !readField(trap, 128, p.highestNumber, core::leadingValue(window_.fieldText(kHighest))))
-        return false;
+        return RunStart::FieldFailed;
     if (trap.test(130, [&] { return p.highestNumber < p.lowestNumber; })) {
         trap.say(132, invalidRangeMessage());
-        return false;
+        return RunStart::RangeRefused;
     }
     if (trap.test(136, [&] { return window_.optionOn(kSortPicks); })) {
         trap(138, [&] { list.setSortKey(kSortTextKey); });
@@ -138,9 +142,11 @@ bool GenerateCommand::prepareRun(report::ErrorTrap& trap)
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });
     }
-    return readField(trap, 146, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
-           && readField(trap, 148, p.numbersPerPick,
-                        core::leadingValue(window_.fieldText(kNumbersPerPick)));
+    const bool read =
+        readField(trap, 146, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
+        && readField(trap, 148, p.numbersPerPick,
+                     core::leadingValue(window_.fieldText(kNumbersPerPick)));
+    return read ? RunStart::Ready : RunStart::FieldFailed;
 }
 
 // A failed pick ends the run: it is reported once, the rows made so far stay, and no
