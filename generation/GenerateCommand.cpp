@@ -24,17 +24,21 @@ const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
 
 // What is wrong with the count per pick as typed, or nothing: a pick needs at least one
-// number (compared as the count will round), and a run no more numbers than it can hold.
-// A count too large for 32 bits is left to its conversion, which reports it.
-QString numbersPerPickProblem(const QString& picks, const QString& perPick)
+// number (compared as the count will round), and a run no more than the list can hold,
+// its prefix included. A count too large for 32 bits is left to its conversion, which
+// reports it.
+QString numbersPerPickProblem(const MainWindowView& window)
 {
-    const double count = std::nearbyint(*core::numericValue(perPick));
+    const double count = std::nearbyint(*core::numericValue(window.fieldText(kNumbersPerPick)));
     if (count < 1)
         return QStringLiteral("Number Of Numbers - Number must be at least 1.");
-    const std::int64_t limit = numbersPerPickLimit(*core::numericValue(picks));
-    if (count >= double(limit) && count <= double(std::numeric_limits<std::int32_t>::max()))
-        return tooManyNumbersMessage(limit);
-    return QString();
+    if (count > double(std::numeric_limits<std::int32_t>::max()))
+        return QString();
+    const double picks = std::nearbyint(*core::numericValue(window.fieldText(kPicks)));
+    return runSizeProblem({std::max<std::int64_t>(1, std::int64_t(picks)), std::int64_t(count),
+                           numberWidth(core::leadingValue(window.fieldText(kLowest)),
+                                       core::leadingValue(window.fieldText(kHighest))),
+                           window.fieldText(kPrefix).toUtf8().size()});
 }
 
 // Rounds a field's value into its parameter as statement `line`; false when it does not
@@ -107,7 +111,7 @@ bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
     }
     QString countProblem;
     if (trap.test(116, [&] {
-            countProblem = numbersPerPickProblem(picks, perPick);
+            countProblem = numbersPerPickProblem(window_);
             return !countProblem.isEmpty();
         })) {
         trap.say(118, countProblem);

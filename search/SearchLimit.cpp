@@ -8,10 +8,7 @@ namespace search {
 
 ListSize listSize(const results_list::ListSnapshot& list)
 {
-    ListSize size{list.rowCount(), 0};
-    for (qsizetype row = 1; row <= list.rowCount(); ++row)
-        size.textBytes += list.cellUtf8(row, 1).size();
-    return size;
+    return {list.rowCount(), list.itemTextBytes()};
 }
 
 qint64 mostFinds(const SearchSize& size) { return size.source.rows * size.terms; }
