@@ -66,8 +66,8 @@ bool listFits(report::ErrorTrap& trap, int line, const forms::ResultsList& list,
 }
 
 // The course both save commands share: a list too large refused (line 108), the file,
-// the hourglass (line 122), the writing, the pointer put back (at `pointerLine`). A failure of the writing is reported once and
-// ends it. True when the file was written.
+// the hourglass (line 122), the writing, the pointer put back (at `pointerLine`). A failure of the
+// writing is reported once and ends it. True when the file was written.
 bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
               const ListWriter& write)
 {
@@ -79,8 +79,7 @@ bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
     const int pointerFound = window.mousePointer();
     trap(122, [&] { window.setMousePointer(forms::kHourglassPointer); });
     const bool saved = write(trap, name);
-    trap(pointerLine,
-         [&] { window.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
+    trap(pointerLine, [&] { window.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
     return saved;
 }
 

@@ -19,19 +19,6 @@ constexpr int kRowPadding = 4;
 const QString kToolTip = QStringLiteral(
     "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
 
-bool isMouseEvent(const QEvent& event)
-{
-    switch (event.type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
@@ -200,7 +187,7 @@ QModelIndex ResultsList::moveCursor(CursorAction action, Qt::KeyboardModifiers m
 QItemSelectionModel::SelectionFlags ResultsList::selectionCommand(const QModelIndex& index,
                                                                   const QEvent* event) const
 {
-    if (!index.isValid() && event && isMouseEvent(*event))
+    if (!index.isValid() && event && event->isPointerEvent())
         return QItemSelectionModel::NoUpdate;
     return QTableView::selectionCommand(index, event);
 }

@@ -45,8 +45,9 @@ std::int64_t picksBound(const RunShape& shape)
 int numberWidth(double lowest, double highest)
 {
     const auto width = [](double value) {
-        const double rounded = std::clamp(std::nearbyint(value), double(std::numeric_limits<std::int32_t>::min()),
-                                          double(std::numeric_limits<std::int32_t>::max()));
+        const double rounded =
+            std::clamp(std::nearbyint(value), double(std::numeric_limits<std::int32_t>::min()),
+                       double(std::numeric_limits<std::int32_t>::max()));
         return int(QString::number(qint64(rounded)).size());
     };
     return std::max(width(lowest), width(highest));

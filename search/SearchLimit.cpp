@@ -27,14 +27,15 @@ bool findsFit(const SearchSize& size) { return mostResultBytes(size) <= kMostRes
 QString tooManyFindsMessage(const SearchSize& size)
 {
     const QLocale english(QLocale::English);
-    const QString held =
-        size.heldRows > 0 ? QStringLiteral(", which with the ") + english.toString(size.heldRows)
-                                + QStringLiteral(" picks the list already holds is")
-                          : QStringLiteral(",");
+    const QString held = size.heldRows > 0
+                             ? QStringLiteral(", which with the ") + english.toString(size.heldRows)
+                                   + QStringLiteral(" picks the list already holds is")
+                             : QStringLiteral(",");
     return QStringLiteral("This search could find up to ") + english.toString(mostFinds(size))
            + QStringLiteral(" picks") + held
-           + QStringLiteral(" more than the list can hold. Please search for fewer numbers at a "
-                            "time, or clear the list first.");
+           + QStringLiteral(
+               " more than the list can hold. Please search for fewer numbers at a "
+               "time, or clear the list first.");
 }
 
 }  // namespace search

@@ -1,5 +1,5 @@
-#include "Form1.h"
 #include "ErrorTrap.h"
+#include "Form1.h"
 #include "Form2.h"
 #include "MousePointer.h"
 #include "ProgramEnd.h"
@@ -244,11 +244,12 @@ void TestForm2::outOfMemoryEndsTheSearch()
     failAllocationsAbove = std::size_t(failAbove);
     form->PushButton2->click();
     failAllocationsAbove = 0;
-    QCOMPARE(w.services.messageBox.texts(),
-             QStringList{report::errorReportText(
-                 QStringLiteral("Out of memory"),
-                 report::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click")),
-                 104)});
+    QCOMPARE(
+        w.services.messageBox.texts(),
+        QStringList{report::errorReportText(
+            QStringLiteral("Out of memory"),
+            report::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click")),
+            104)});
     QCOMPARE(form->ListView1->rowCount(), 0);
     QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
 }
