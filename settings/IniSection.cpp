@@ -198,8 +198,9 @@ QByteArray withSectionEntries(const QByteArray& file, const QString& section,
     else if (!additions.lines.isEmpty())
         edits.push_back({additions.at, additions.at,
                          (additions.at == data.size() ? atEnd : QByteArray()) + additions.lines});
-    std::stable_sort(edits.begin(), edits.end(),
-                     [](const Edit& a, const Edit& b) { return a.start < b.start; });
+    // No two edits start at the same place: a line starts after the end of the one before.
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit& a, const Edit& b) { return a.start < b.start; });
 
     QByteArray result = file.first(bom);
     qsizetype copied = 0;

@@ -153,9 +153,13 @@ void TestSettingsStore::roundTrip_data()
     QTest::newRow("quotes and backslash") << "\"x\"\\y";
     QTest::newRow("non-ASCII") << QStringLiteral("Zi\u00f6hung \u2116 7");
     QTest::newRow("at sign") << "@Variant(x)";
-    QTest::newRow("control characters before hex digits") << "\x01" "b\t\x1f" "7";
+    QTest::newRow("control characters before hex digits") << "\x01"
+                                                             "b\t\x1f"
+                                                             "7";
     QTest::newRow("line breaks") << "a\r\nb\n";
-    QTest::newRow("NUL") << QString(QStringLiteral("a\0" "1b"));
+    QTest::newRow("NUL") << QString(
+        QStringLiteral("a\0"
+                       "1b"));
 }
 
 // Each text reads back as it was, and the store writes it as QSettings would.
@@ -233,7 +237,8 @@ void TestSettingsStore::otherBytesStayAsTheyWere_data()
         << QByteArray("[Other]\nk=\xe9t\xe9\n\n[Numorra]\nLower=3\nHigher=9\n");
     QTest::newRow("own section among others, no last line break")
         << QByteArray("[A]\r\na=\xff\r\n\r\n[Numorra]\r\nHigher=4\r\nX=\xe9\r\n\r\n[B]\r\nb=1")
-        << QByteArray("[A]\r\na=\xff\r\n\r\n[Numorra]\r\nHigher=9\r\nX=\xe9\nLower=3\r\n\r\n[B]\r\nb=1");
+        << QByteArray(
+               "[A]\r\na=\xff\r\n\r\n[Numorra]\r\nHigher=9\r\nX=\xe9\nLower=3\r\n\r\n[B]\r\nb=1");
     QTest::newRow("comments, blanks, repeated keys and sections")
         << QByteArray("[Numorra]\n; note\n  Higher = 4 \nHigher=5\n[Numorra]\nLower=\"1\"\n")
         << QByteArray("[Numorra]\n; note\n  Higher=9\n[Numorra]\nLower=3\n");
