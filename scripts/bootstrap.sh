@@ -49,6 +49,8 @@ fi
 packages=()
 have_compiler || packages+=(build-essential)
 have cmake || packages+=(cmake)
+# Ninja builds the rooms side by side (scripts/configure.sh uses it when present).
+have ninja || packages+=(ninja-build)
 installed qt6-base-dev || packages+=(qt6-base-dev)
 installed fonts-liberation || installed fonts-liberation2 || packages+=(fonts-liberation)
 # The install test checks the menu entry and the AppStream metadata with their validators.
@@ -64,16 +66,33 @@ if ((${#packages[@]})); then
         say "missing packages (${packages[*]}) need root to install: run as root, install sudo, or run 'apt-get install ${packages[*]}' as root yourself."
         exit 1
     fi
-    say "installing ${packages[*]} (apt-get)"
+    say "installing ${packages[*]} (apt-get); this takes a few minutes"
     log="$(mktemp)"
     trap 'rm -f "$log"' EXIT
-    if ! { ${as_root[@]+"${as_root[@]}"} env DEBIAN_FRONTEND=noninteractive apt-get update -q \
-            && ${as_root[@]+"${as_root[@]}"} env DEBIAN_FRONTEND=noninteractive \
-                apt-get install -y -q --no-install-recommends "${packages[@]}"; } >"$log" 2>&1; then
+    apt_get() { ${as_root[@]+"${as_root[@]}"} env DEBIAN_FRONTEND=noninteractive apt-get -q "$@"; }
+    # apt's status lines (on descriptor 3) become one line per tenth of the download and of
+    # the install; everything else goes to the log, shown only when apt fails.
+    progress() {
+        awk -F: -v prefix="bootstrap: " '
+            /^dlstatus:/ { phase = "downloading" }
+            /^pmstatus:/ { phase = "unpacking and setting up" }
+            /^(dl|pm)status:/ {
+                step = int($3 / 10) * 10
+                if (phase != shown || step > last) {
+                    printf "%s%s packages: %d%%\n", prefix, phase, step
+                    fflush(); shown = phase; last = step
+                }
+            }' >&2
+    }
+    say "updating the package lists"
+    if ! { apt_get update >"$log" 2>&1 \
+            && apt_get install -y --no-install-recommends -o APT::Status-Fd=3 "${packages[@]}" \
+                3>&1 1>>"$log" 2>&1 | progress; }; then
         cat "$log" >&2
         say "installing ${packages[*]} failed; see the apt-get output above."
         exit 1
     fi
+    say "packages installed"
 fi
 
 # Older releases (Ubuntu 22.04 ships Qt 6.2) package a Qt that is too old for the build.
