@@ -36,3 +36,18 @@ endforeach()
 configure_file(numorra.metainfo.xml.in ${NUMORRA_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${NUMORRA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The copyright file (Debian's machine-readable format) and the release history, where a
+# Debian package keeps them. The history's first entry must name this version.
+file(STRINGS changelog.in NUMORRA_LATEST_CHANGE LIMIT_COUNT 1)
+if(NOT NUMORRA_LATEST_CHANGE MATCHES "^numorra \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "app/changelog.in does not start with version ${PROJECT_VERSION}")
+endif()
+set(NUMORRA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/numorra)
+configure_file(copyright.in copyright @ONLY)
+configure_file(changelog.in changelog @ONLY)
+# gzip -n: no name or time stamp in the file, so that every build packs the same bytes.
+execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_BINARY_DIR}/changelog
+                OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${NUMORRA_DOC_DIR})

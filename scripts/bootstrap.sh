@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building Numorra needs, once. Shared by run.sh and test.sh.
+# Arguments name further Debian packages a caller needs (scripts/package.sh: its tools).
 #
 # Debian/Ubuntu: installs only the missing packages, with apt-get (as root, or through sudo).
 # When nothing is missing it prints nothing and never calls apt.
@@ -33,6 +34,9 @@ if ! have apt-get || ! have dpkg-query; then
         && ! have qmake6 && ! have qtpaths6 && ! have qmake-qt6; then
         missing+=("the Qt ${qt_min}+ development files (Core, Gui, Widgets, Test; set CMAKE_PREFIX_PATH if CMake cannot find them)")
     fi
+    if (($#)); then
+        missing+=("the tools of the Debian packages $*")
+    fi
     if ((${#missing[@]})); then
         say "not a Debian/Ubuntu system, so nothing is installed automatically; please install:"
         for item in "${missing[@]}"; do
@@ -56,6 +60,9 @@ installed fonts-liberation || installed fonts-liberation2 || packages+=(fonts-li
 # The install test checks the menu entry and the AppStream metadata with their validators.
 have desktop-file-validate || packages+=(desktop-file-utils)
 have appstreamcli || packages+=(appstream)
+for package in "$@"; do
+    installed "$package" || packages+=("$package")
+done
 
 if ((${#packages[@]})); then
     if [[ "$(id -u)" -eq 0 ]]; then
