@@ -38,6 +38,7 @@ foreach(prefix_and_exec IN ITEMS "/usr|/usr/bin/numorra"
     endif()
     expect_file("${root}/bin/numorra")
     expect_file("${root}/share/doc/numorra/copyright")
+    expect_file("${root}/share/man/man1/numorra.1.gz")
     # Only addresses that exist: appstreamcli checks them when it may use the network.
     file(READ "${root}/share/metainfo/${APP_ID}.metainfo.xml" metainfo)
     if(metainfo MATCHES "\\.example")
