@@ -274,9 +274,13 @@ void TestForm2::searchTextIsRemembered()
     QVERIFY(form->Text1->text().isEmpty());
     form->Text1->setFocus();
     QTest::keyClicks(form->Text1, QStringLiteral("3,"));
-    QSettings stored(w.services.settingsFile(), QSettings::IniFormat);
-    QCOMPARE(stored.value(QStringLiteral("Numorra/Form2Text1")).toString(), QStringLiteral("3,"));
-    QCOMPARE(stored.value(QStringLiteral("Numorra/Lower")).toString(), QStringLiteral("1"));
+    const auto stored = [&](const QString& key) {
+        return QSettings(w.services.settingsFile(), QSettings::IniFormat)
+            .value(QStringLiteral("Numorra/") + key)
+            .toString();
+    };
+    QTRY_COMPARE(stored(QStringLiteral("Form2Text1")), QStringLiteral("3,"));
+    QCOMPARE(stored(QStringLiteral("Lower")), QStringLiteral("1"));
     form->PushButton1->click();
     w.letCloseFinish();
     QCOMPARE(w.open()->Text1->text(), QStringLiteral("3,"));
