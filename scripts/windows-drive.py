@@ -288,8 +288,7 @@ def drive_installer(installer):
 
 def main():
     zip_file, screenshot = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]).resolve()
-    work = PREFIX.parent / "drive"
-    work.mkdir(exist_ok=True)
+    work = PREFIX.parent
     with zipfile.ZipFile(zip_file) as archive:
         archive.extractall(work)
     exe = next(work.glob("*/numorra.exe"))

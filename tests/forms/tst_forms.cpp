@@ -1,7 +1,9 @@
 #include "ButtonFaceColors.h"
+#include "FormControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +15,7 @@ class TestForms : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void buttonFaceReachesIntoFrames();
+    void missingFontFamilyFallsBackToOneThatExists();
 };
 
 void TestForms::buttonFaceReachesIntoFrames()
@@ -36,6 +39,14 @@ void TestForms::buttonFaceReachesIntoFrames()
     QVERIFY(!button->autoFillBackground());
     QCOMPARE(text->palette().color(QPalette::Base), textBefore);
     QCOMPARE(button->palette().color(QPalette::Button), buttonBefore);
+}
+
+void TestForms::missingFontFamilyFallsBackToOneThatExists()
+{
+    const QString missing = QStringLiteral("No Such Font Family");
+    QVERIFY(QFontDatabase::hasFamily(forms::existingFamily({missing})));
+    const QString present = QFontDatabase::families().constLast();
+    QCOMPARE(forms::existingFamily({missing, present}), present);
 }
 
 QTEST_MAIN(TestForms)
