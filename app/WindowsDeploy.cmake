@@ -22,6 +22,7 @@ endif()
 # Installs the copyright file of the Debian package that ships a MinGW run-time library as
 # licenses/<library>.txt; elsewhere says that the licence must be added by hand.
 function(numorra_deploy_licence library_path library)
+    get_filename_component(library_path ${library_path} REALPATH)  # as dpkg knows it
     execute_process(COMMAND dpkg-query --search ${library_path}
                     OUTPUT_VARIABLE owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
     string(REGEX REPLACE ":.*" "" package "${owner}")

@@ -40,7 +40,7 @@ def centre(left, top, width, height):
 START = centre(8040, 120, 7800, 405)
 SAVE = centre(8040, 5780, 3840, 405)
 COPY = centre(12000, 5780, 3840, 405)
-DASHES = centre(360, 5400, 300, 255)  # the box of the last option
+DASHES = centre(360, 5400, 300, 255)  # the box of the last option, unchecked at first
 FIELDS = [  # Lowest, Highest, Numbers per pick, Picks, Prefix
     (centre(600, 1110, 3045, 345), "Lower", "1"),
     (centre(4360, 1110, 3045, 345), "Higher", "6"),
@@ -48,10 +48,11 @@ FIELDS = [  # Lowest, Highest, Numbers per pick, Picks, Prefix
     (centre(360, 3090, 6720, 345), "No. to Generate", "1"),
     (centre(360, 6180, 7320, 345), "Text5", "Año"),
 ]
-# Six numbers of 1 to 6, none twice, in order: the one pick there is, after the prefix and
-# two spaces; the list's second column holds it with two-digit numbers, for sorting.
-PICK = "Año  1 2 3 4 5 6"
-SORT_TEXT = "Año  01 02 03 04 05 06"
+# Six numbers of 1 to 6, none twice, in order, with dashes: the one pick there is, after
+# the prefix and two spaces; the list's hidden second column holds it with two-digit
+# numbers, for sorting.
+PICK = "Año  1-2-3-4-5-6"
+SORT_TEXT = "Año  01-02-03-04-05-06"
 # The file as the Linux program writes it (UTF-8): a header line, then a line per pick,
 # every column padded with spaces to its widest text and ended by a tab, CR LF.
 LINUX_FILE = ("Picks" + " " * 11 + "\t" + " " * 22 + "\t\r\n"
@@ -244,7 +245,7 @@ def drive_program(exe, work, screenshot):
     stored = registry(SETTINGS_KEY) or {}
     check("the registry holds the fields as typed and the option as clicked",
           all(stored.get(name) == f'"{text}"' for _, name, text in FIELDS)
-          and stored.get("Check5") == '"0"', repr(stored))
+          and stored.get("Check5") == '"1"', repr(stored))
     process, window = start(exe)
     if not check("the program starts again", window is not None):
         process.kill()
