@@ -3,6 +3,7 @@
 #include "AppTitle.h"
 #include "ClipboardExport.h"
 #include "ErrorTrap.h"
+#include "ExportLimit.h"
 #include "ExportWindow.h"
 #include "FileExists.h"
 #include "ListSnapshot.h"
@@ -51,18 +52,34 @@ QString askFileToWrite(report::ErrorTrap& trap)
     return name;
 }
 
-// The course both save commands share: the file, the hourglass (line 122), the writing,
-// the default pointer again (at `pointerLine`). A failure of the writing is reported once
-// and ends it. True when the file was written.
+// Whether the list is small enough for the export to go ahead; when it is not, the
+// refusal is said under `line`, once, before anything else happens.
+bool listFits(report::ErrorTrap& trap, int line, const forms::ResultsList& list,
+              bool (*fits)(const results_list::ListSnapshot&), const QString& refusal)
+{
+    bool fit = false;
+    if (!trap(line, [&] { fit = fits(list.snapshot()); }))
+        return false;
+    if (!fit)
+        trap.say(line, refusal);
+    return fit;
+}
+
+// The course both save commands share: a list too large refused (line 108), the file,
+// the hourglass (line 122), the writing, the pointer put back (at `pointerLine`). A failure of the
+// writing is reported once and ends it. True when the file was written.
 bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
               const ListWriter& write)
 {
+    if (!listFits(trap, 108, window.resultsList(), saveFits, tooLargeToSaveMessage()))
+        return false;
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
+    const int pointerFound = window.mousePointer();
     trap(122, [&] { window.setMousePointer(forms::kHourglassPointer); });
     const bool saved = write(trap, name);
-    trap(pointerLine, [&] { window.setMousePointer(forms::kDefaultPointer); });
+    trap(pointerLine, [&] { window.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
     return saved;
 }
 
@@ -113,6 +130,8 @@ void saveSearchWindowList(ExportWindow& window)
 void copyWindowList(const QString& module, const QString& procedure, const forms::ResultsList& list)
 {
     report::ErrorTrap trap(module, procedure);
+    if (!listFits(trap, 100, list, copyFits, tooLargeToCopyMessage()))
+        return;
     bool copied = true;
     trap(100, [&] { copied = CopyListViewToClipboardTab(list, true); });
     if (!copied)

@@ -13,6 +13,7 @@ class ExportWindow {
 public:
     virtual ~ExportWindow() = default;
     virtual forms::ResultsList& resultsList() = 0;
+    virtual int mousePointer() const = 0;
     virtual void setMousePointer(int pointer) = 0;
 };
 

@@ -2,6 +2,11 @@
 
 namespace forms {
 
+int pointerAfterCommand(int pointerFound)
+{
+    return pointerFound == kHourglassPointer ? kHourglassPointer : kDefaultPointer;
+}
+
 QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom)
 {
     if (pointer == kHourglassPointer)

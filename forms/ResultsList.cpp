@@ -181,6 +181,17 @@ QModelIndex ResultsList::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     return QTableView::moveCursor(action, modifiers);
 }
 
+// A press or release on the empty area below the rows leaves the selection as it is: the
+// double-click that such a press begins removes the selected row, so the click before it
+// must not have cleared the selection.
+QItemSelectionModel::SelectionFlags ResultsList::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const
+{
+    if (!index.isValid() && event && event->isPointerEvent())
+        return QItemSelectionModel::NoUpdate;
+    return QTableView::selectionCommand(index, event);
+}
+
 void ResultsList::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)

@@ -24,17 +24,21 @@ const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
 
 // What is wrong with the count per pick as typed, or nothing: a pick needs at least one
-// number (compared as the count will round), and a run no more numbers than it can hold.
-// A count too large for 32 bits is left to its conversion, which reports it.
-QString numbersPerPickProblem(const QString& picks, const QString& perPick)
+// number (compared as the count will round), and a run no more than the list can hold,
+// its prefix included. A count too large for 32 bits is left to its conversion, which
+// reports it.
+QString numbersPerPickProblem(const MainWindowView& window)
 {
-    const double count = std::nearbyint(*core::numericValue(perPick));
+    const double count = std::nearbyint(*core::numericValue(window.fieldText(kNumbersPerPick)));
     if (count < 1)
         return QStringLiteral("Number Of Numbers - Number must be at least 1.");
-    const std::int64_t limit = numbersPerPickLimit(*core::numericValue(picks));
-    if (count >= double(limit) && count <= double(std::numeric_limits<std::int32_t>::max()))
-        return tooManyNumbersMessage(limit);
-    return QString();
+    if (count > double(std::numeric_limits<std::int32_t>::max()))
+        return QString();
+    const double picks = std::nearbyint(*core::numericValue(window.fieldText(kPicks)));
+    return runSizeProblem({std::max<std::int64_t>(1, std::int64_t(picks)), std::int64_t(count),
+                           numberWidth(core::leadingValue(window.fieldText(kLowest)),
+                                       core::leadingValue(window.fieldText(kHighest))),
+                           window.fieldText(kPrefix).toUtf8().size()});
 }
 
 // Rounds a field's value into its parameter as statement `line`; false when it does not
@@ -63,9 +67,14 @@ void GenerateCommand::run()
     generationRunning_ = true;  // line 102
     report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
     if (fieldsValid(trap)) {
-        if (prepareRun(trap))
+        const int pointerFound = window_.mousePointer();
+        trap(124, [&] { window_.setMousePointer(forms::kHourglassPointer); });
+        const RunStart start = prepareRun(trap);
+        if (start == RunStart::Ready)
             makePicks(trap);
-        trap(168, [&] { window_.setMousePointer(forms::kDefaultPointer); });
+        const int pointerLine = start == RunStart::RangeRefused ? 134 : 168;
+        trap(pointerLine,
+             [&] { window_.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
     }
     generationRunning_ = false;  // line 170
 }
@@ -102,7 +111,7 @@ bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
     }
     QString countProblem;
     if (trap.test(116, [&] {
-            countProblem = numbersPerPickProblem(picks, perPick);
+            countProblem = numbersPerPickProblem(window_);
             return !countProblem.isEmpty();
         })) {
         trap.say(118, countProblem);
@@ -119,17 +128,16 @@ bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
 
 // A field that fails to convert ends the command after its report: the run would
 // otherwise use the value the previous run left behind.
-bool GenerateCommand::prepareRun(report::ErrorTrap& trap)
+GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
 {
     GenerationParameters& p = lotto_.parameters();
     forms::ResultsList& list = window_.resultsList();
-    trap(124, [&] { window_.setMousePointer(forms::kHourglassPointer); });
     if (!readField(trap, 126, p.lowestNumber, core::leadingValue(window_.fieldText(kLowest)))
         || !readField(trap, 128, p.highestNumber, core::leadingValue(window_.fieldText(kHighest))))
-        return false;
+        return RunStart::FieldFailed;
     if (trap.test(130, [&] { return p.highestNumber < p.lowestNumber; })) {
         trap.say(132, invalidRangeMessage());
-        return false;
+        return RunStart::RangeRefused;
     }
     if (trap.test(136, [&] { return window_.optionOn(kSortPicks); })) {
         trap(138, [&] { list.setSortKey(kSortTextKey); });
@@ -138,9 +146,11 @@ bool GenerateCommand::prepareRun(report::ErrorTrap& trap)
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });
     }
-    return readField(trap, 146, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
-           && readField(trap, 148, p.numbersPerPick,
-                        core::leadingValue(window_.fieldText(kNumbersPerPick)));
+    const bool read =
+        readField(trap, 146, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
+        && readField(trap, 148, p.numbersPerPick,
+                     core::leadingValue(window_.fieldText(kNumbersPerPick)));
+    return read ? RunStart::Ready : RunStart::FieldFailed;
 }
 
 // A failed pick ends the run: it is reported once, the rows made so far stay, and no

@@ -26,8 +26,11 @@ private:
     // The checks made before the hourglass shows; false ends the command.
     bool fieldsValid(report::ErrorTrap& trap);
     bool rangeHoldsUniquePick(const QString& perPick) const;
-    // Reads the range and orders the list; false ends the command.
-    bool prepareRun(report::ErrorTrap& trap);
+    // How the steps after the hourglass went: ready to make the picks, or ended by a field
+    // that failed to convert or by a range whose lowest number is above its highest.
+    enum class RunStart { Ready, FieldFailed, RangeRefused };
+    // Reads the range and the counts and orders the list.
+    RunStart prepareRun(report::ErrorTrap& trap);
     void makePicks(report::ErrorTrap& trap);
     bool nextPick(report::ErrorTrap& trap);
 

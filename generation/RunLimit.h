@@ -6,16 +6,38 @@
 
 namespace generation {
 
-// The most numbers one run may make, its picks together. Every pick of a run is held
-// whole while it is drawn and written, and every row stays in the list, so a run is
-// bounded before it starts rather than left to exhaust the machine's memory.
-inline constexpr std::int64_t kRunNumberLimit = 2'000'000;
+// The most numbers one pick may hold: a pick is drawn, checked and written whole, at
+// about 180 bytes a number at its peak.
+inline constexpr std::int64_t kPickNumberLimit = 2'000'000;
 
-// The count per pick that a run of `picksTyped` picks (the value as typed; a run makes at
-// least one pick) must stay below.
-std::int64_t numbersPerPickLimit(double picksTyped);
+// The most memory the rows of one run may take in the list. Every row stays in the list,
+// so a run that could not be held is refused before it starts rather than left to
+// exhaust the machine's memory.
+inline constexpr std::int64_t kRunMemoryLimit = std::int64_t(1) << 30;
 
-// "Number Of Numbers - Please keep to less than 2,000,000." for a limit of 2,000,000.
-QString tooManyNumbersMessage(std::int64_t limit);
+// What a row costs in the list besides its two texts: its record, its place in the
+// duplicate index, in the order and in the view (about 40 bytes measured), with room
+// for the growth of the packed texts.
+inline constexpr std::int64_t kRowOverheadBytes = 64;
+
+// The shape of a run as its fields give it.
+struct RunShape {
+    std::int64_t picks = 1;           // at least 1: a run makes at least one pick
+    std::int64_t numbersPerPick = 1;  // as it will be rounded
+    int numberWidth = 1;              // characters of the widest number of the range, sign included
+    std::int64_t prefixBytes = 0;     // the prefix as UTF-8
+};
+
+// The characters of the widest number from `lowest` to `highest` (values as typed).
+int numberWidth(double lowest, double highest);
+
+// The memory the run's rows will take in the list: both texts of every pick, prefix
+// included, and each row's overhead.
+std::int64_t runBytes(const RunShape& shape);
+
+// Why the run cannot be held, as the message that refuses it, or empty when it can: too
+// many numbers for one pick, too many for the run's memory, or (when even one number a
+// pick is too much, as behind a long prefix) too many picks.
+QString runSizeProblem(const RunShape& shape);
 
 }  // namespace generation

@@ -42,9 +42,10 @@ public:
     // Lets pending user-interface events run, then returns.
     virtual void yield() = 0;
     // Lets the events that have already arrived run now, whatever the time since the last
-    // yield. Called before a modal box shows: the box blocks the other windows, and the
-    // window system's request to close a blocked window is dropped, so a close the user
-    // asked for while a command was busy must be handled first.
+    // yield, dropping the user's input among them. Called before a modal box shows: the
+    // box blocks the other windows, and the window system's request to close a blocked
+    // window is dropped, so a close the user asked for while a command was busy must be
+    // handled first; clicks and keys the box would have blocked are dropped as it would.
     virtual void catchUp() = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "TimeSlicedPump.h"
 
+#include "ArrivedEvents.h"
 #include "CoarseClock.h"
 
 #include <QCoreApplication>
@@ -10,13 +11,15 @@ TimeSlicedPump::TimeSlicedPump() : lastPumpMs_(coarseClockMs()) {}
 
 void TimeSlicedPump::yield()
 {
-    if (coarseClockMs() - lastPumpMs_ >= kSliceMs)
-        catchUp();
+    if (coarseClockMs() - lastPumpMs_ >= kSliceMs) {
+        pump();
+        lastPumpMs_ = coarseClockMs();
+    }
 }
 
 void TimeSlicedPump::catchUp()
 {
-    pump();
+    runArrivedEventsDroppingInput();
     lastPumpMs_ = coarseClockMs();
 }
 

@@ -33,6 +33,14 @@ ListSnapshot::ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId
 {
 }
 
+qint64 ListSnapshot::itemTextBytes() const
+{
+    qint64 bytes = 0;
+    for (qsizetype row = 1; row <= rowCount(); ++row)
+        bytes += cellUtf8(row, 1).size();
+    return bytes;
+}
+
 ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int columns) const
 {
     std::vector<RowId> identity(order_.size());

@@ -60,6 +60,8 @@ public:
     // The bytes of all the slots' texts, each slot counted once: a bound on the texts of
     // any of its rows, at no cost.
     qint64 textBytes() const { return rows_.textBytes(); }
+    // The bytes of the rows' item texts, counted in a pass over the rows.
+    qint64 itemTextBytes() const;
     // The storage behind the snapshot, whose texts a list may share.
     const RowStore& storage() const { return rows_; }
 

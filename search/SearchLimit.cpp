@@ -8,10 +8,7 @@ namespace search {
 
 ListSize listSize(const results_list::ListSnapshot& list)
 {
-    ListSize size{list.rowCount(), 0};
-    for (qsizetype row = 1; row <= list.rowCount(); ++row)
-        size.textBytes += list.cellUtf8(row, 1).size();
-    return size;
+    return {list.rowCount(), list.itemTextBytes()};
 }
 
 qint64 mostFinds(const SearchSize& size) { return size.source.rows * size.terms; }
@@ -29,11 +26,16 @@ bool findsFit(const SearchSize& size) { return mostResultBytes(size) <= kMostRes
 
 QString tooManyFindsMessage(const SearchSize& size)
 {
-    return QStringLiteral("This search could find up to ")
-           + QLocale(QLocale::English).toString(mostFinds(size))
+    const QLocale english(QLocale::English);
+    const QString held = size.heldRows > 0
+                             ? QStringLiteral(", which with the ") + english.toString(size.heldRows)
+                                   + QStringLiteral(" picks the list already holds is")
+                             : QStringLiteral(",");
+    return QStringLiteral("This search could find up to ") + english.toString(mostFinds(size))
+           + QStringLiteral(" picks") + held
            + QStringLiteral(
-               " picks, more than the list can hold. Please search for fewer "
-               "numbers at a time, or clear the list first.");
+               " more than the list can hold. Please search for fewer numbers at a "
+               "time, or clear the list first.");
 }
 
 }  // namespace search

@@ -190,16 +190,22 @@ void Form2::PushButton2_Click()
     // The terms are cut first to refuse, before the hourglass shows, a search whose finds
     // might not fit. The list cannot change before the search, which does not yield, so
     // one snapshot serves both.
+    // A snapshot that could not be taken, for want of memory, ends the command after its
+    // report, as a search that failed does: there is nothing to search, and no "Done.".
     std::optional<results_list::ListSnapshot> rows;
     search::SearchSize size;
-    if (!trap.test(104, [&] { return findsFit(rows.emplace(picks_.snapshot()), size); })) {
+    bool fits = false;
+    if (!trap(104, [&] { fits = findsFit(rows.emplace(picks_.snapshot()), size); }))
+        return;
+    if (!fits) {
         trap.say(104, search::tooManyFindsMessage(size));
         return;
     }
+    const int pointerFound = mousePointer();
     trap(102, [this] { setMousePointer(forms::kHourglassPointer); });
-    trap(104, [&] { search(*rows); });
-    trap.say(118, QStringLiteral("Done."));
-    trap(120, [this] { setMousePointer(forms::kDefaultPointer); });
+    if (trap(104, [&] { search(*rows); }))
+        trap.say(118, QStringLiteral("Done."));
+    trap(120, [&] { setMousePointer(forms::pointerAfterCommand(pointerFound)); });
 }
 
 // Lines 104 to 116: cut the terms, test every row against every term, append the finds.

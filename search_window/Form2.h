@@ -38,7 +38,7 @@ public:
     Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsStore& store);
     ~Form2() override;
 
-    int mousePointer() const;
+    int mousePointer() const override;
     // exporting::ExportWindow
     forms::ResultsList& resultsList() override;
     void setMousePointer(int pointer) override;

@@ -22,6 +22,7 @@ public:
         list.addColumn(QString());
     }
     forms::ResultsList& resultsList() override { return list; }
+    int mousePointer() const override { return pointers.value(pointers.size() - 1); }
     void setMousePointer(int pointer) override { pointers << pointer; }
 
     void add(const Rows& rows)

@@ -1,8 +1,10 @@
 #include "CheckBox.h"
+#include "ExportLimit.h"
 #include "Form1.h"
 #include "MousePointer.h"
 #include "ProgramEnd.h"
 #include "ResultsList.h"
+#include "RunLimit.h"
 #include "TestServices.h"
 #include "WindowDriving.h"
 
@@ -102,6 +104,8 @@ private Q_SLOTS:
     void hourglassDuringRun();
     void failureEndsTheCommand_data();
     void failureEndsTheCommand();
+    void runSize_data();
+    void runSize();
     void outOfMemoryMidRunEndsIt();
     void everyOptionCombination_data();
     void everyOptionCombination();
@@ -517,10 +521,47 @@ void TestGenerate::failureEndsTheCommand_data()
     row("per pick of 100,000 digits", {"1", "42", "20", QString(100000, u'9')})
         << report.arg(148) << true;
     row("per pick 2,000,000,000 in 20 picks", {"1", "42", "20", "2000000000"})
-        << tooMany.arg("100,000") << false;
+        << tooMany.arg("2,000,000") << false;
     row("per pick 2,000,000 in 1 pick", {"1", "42", "1", "2000000"})
         << tooMany.arg("2,000,000") << false;
-    row("per pick 62 in 31,999 picks", {"1", "42", "31999", "62"}) << tooMany.arg(62) << false;
+    row("per pick 100,000 in 31,999 picks", {"1", "42", "31999", "100000"})
+        << tooMany.arg("5,582") << false;
+}
+
+void TestGenerate::runSize_data()
+{
+    QTest::addColumn<qint64>("picks");
+    QTest::addColumn<qint64>("perPick");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("highest");
+    QTest::addColumn<int>("prefixBytes");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("31,999 picks of 62") << 31999LL << 62LL << 1.0 << 42.0 << 0 << QString();
+    QTest::newRow("10,000 picks of 200") << 10000LL << 200LL << 1.0 << 1000.0 << 0 << QString();
+    QTest::newRow("31,999 picks of 999 from the widest range")
+        << 31999LL << 999LL << -2147483648.0 << 2147483647.0 << 0 << QString();
+    QTest::newRow("31,999 picks behind a 32,767-character prefix")
+        << 31999LL << 6LL << 1.0 << 42.0 << 32767
+        << "How Many Picks - Please keep to less than 16,367.";
+}
+
+// Every run the field help advises (fewer than 32,000 picks of fewer than 1,000 numbers,
+// from any range) is made; a run is refused only when its rows, prefix included, could
+// not be held.
+void TestGenerate::runSize()
+{
+    QFETCH(qint64, picks);
+    QFETCH(qint64, perPick);
+    QFETCH(double, lowest);
+    QFETCH(double, highest);
+    QFETCH(int, prefixBytes);
+    QFETCH(QString, problem);
+    const generation::RunShape shape{picks, perPick, generation::numberWidth(lowest, highest),
+                                     prefixBytes};
+    QCOMPARE(generation::runSizeProblem(shape), problem);
+    // A run that is made can be copied and saved: both need at most its rows' bytes.
+    if (problem.isEmpty())
+        QVERIFY(generation::runBytes(shape) <= exporting::kMostExportBytes);
 }
 
 // A failure that would repeat at every pick, or a run too large to hold, ends the command

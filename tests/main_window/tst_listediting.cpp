@@ -57,12 +57,11 @@ void act(forms::ResultsList& list, Removal removal)
     QWidget* viewport = list.viewport();
     switch (removal) {
         case Removal::DoubleClickRow:
-            QTest::mouseDClick(
-                viewport, Qt::LeftButton, {},
-                list.visualRect(list.QAbstractItemView::model()->index(0, 0)).center());
+            testing::doubleClick(
+                viewport, list.visualRect(list.QAbstractItemView::model()->index(0, 0)).center());
             break;
         case Removal::DoubleClickBelowRows:
-            QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 5));
+            testing::doubleClick(viewport, QPoint(20, viewport->height() - 5));
             break;
         case Removal::Delete:
             QTest::keyClick(&list, Qt::Key_Delete);
@@ -92,6 +91,7 @@ class TestListEditing : public QObject {
 private Q_SLOTS:
     void clearList();
     void clearEmptyListReportsNothing();
+    void clearRefusedWhileGenerating_data();
     void clearRefusedWhileGenerating();
     void removal_data();
     void removal();
@@ -125,16 +125,29 @@ void TestListEditing::clearEmptyListReportsNothing()
     QVERIFY(w.services.messageBox.boxes.isEmpty());
 }
 
+void TestListEditing::clearRefusedWhileGenerating_data()
+{
+    QTest::addColumn<bool>("saveFirst");
+    QTest::newRow("during the run") << false;
+    // The save ends inside the run and must leave the run's hourglass, its guard, showing.
+    QTest::newRow("after a save made during the run") << true;
+}
+
 void TestListEditing::clearRefusedWhileGenerating()
 {
+    QFETCH(bool, saveFirst);
     Window w;
     w.form.PushButton9->click();
     w.form.Check2->setChecked(false);
+    if (saveFirst) {
+        w.services.saveDialog.names = {w.services.programFolder.filePath(QStringLiteral("a"))};
+        w.services.pump.at(10, [&] { w.form.PushButton6->click(); });
+    }
     w.services.pump.at(20, [&] { w.form.PushButton9->click(); });
     w.generate(QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("10"),
                QStringLiteral("6"));
     QCOMPARE(w.form.ListView1->rowCount(), 10);
-    QCOMPARE(w.services.messageBox.texts(), QStringList{kDone});
+    QCOMPARE(w.services.messageBox.texts(), QStringList(saveFirst ? 2 : 1, kDone));
 }
 
 void TestListEditing::removal_data()

@@ -20,6 +20,14 @@ const QString kCopied = QStringLiteral(
     "Results have been copied to the clipboard.\r\rClick a text area where you normally type and "
     "press Ctrl+V to paste the clipboard.");
 
+QPushButton* buttonCaptioned(const QWidget& window, const QString& caption)
+{
+    const auto buttons = window.findChildren<QPushButton*>();
+    const auto found = std::find_if(buttons.begin(), buttons.end(),
+                                    [&](const QPushButton* b) { return b->text() == caption; });
+    return found == buttons.end() ? nullptr : *found;
+}
+
 QByteArray contentsOf(const QString& path)
 {
     QFile file(path);
@@ -73,6 +81,8 @@ private Q_SLOTS:
     void searchWindowStaysOpenWhileSaving();
     void searchDuringSaveDoesNotLetTheWindowClose();
     void closeDuringSaveEndsTheProgram();
+    void doubleClickRunsItsCommandOnce_data();
+    void doubleClickRunsItsCommandOnce();
 };
 
 void TestWindowExports::mainWindowSave()
@@ -155,8 +165,8 @@ void TestWindowExports::searchWindowStaysOpenWhileSaving()
     QVERIFY(w.main.isVisible());
 }
 
-// A search made while the results are being saved puts the default pointer back before
-// the save ends; the window must still refuse to close until the save is done.
+// A search made while the results are being saved leaves the save's hourglass showing,
+// and the window refuses to close until the save is done.
 void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
 {
     Windows w;
@@ -164,7 +174,7 @@ void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
     bool closed = true;
     w.services.pump.at(2, [&] { form->PushButton2->click(); });
     w.services.pump.at(4, [&] {
-        QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
+        QCOMPARE(form->mousePointer(), int(forms::kHourglassPointer));
         closed = form->close();
     });
     form->PushButton4->click();
@@ -187,6 +197,42 @@ void TestWindowExports::closeDuringSaveEndsTheProgram()
     QVERIFY(!w.main.isVisible());
     QVERIFY(w.services.messageBox.boxes.isEmpty());
     QCOMPARE(contentsOf(w.file).count("\r\n"), 3);
+}
+
+void TestWindowExports::doubleClickRunsItsCommandOnce_data()
+{
+    const QStringList done{QStringLiteral("Done.")};
+    QTest::addColumn<bool>("inSearchWindow");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("generate") << false << QStringLiteral("Start Generating") << done;
+    QTest::newRow("save") << false << QStringLiteral("Save Results As Text File") << done;
+    QTest::newRow("copy") << false << QStringLiteral("Copy Results To Clipboard")
+                          << QStringList{kCopied};
+    QTest::newRow("search") << true << QStringLiteral("Search") << done;
+    QTest::newRow("search window's save")
+        << true << QStringLiteral("Save Results As Text File") << QStringList();
+    QTest::newRow("search window's copy")
+        << true << QStringLiteral("Copy Results To Clipboard") << QStringList{kCopied};
+}
+
+// The second click of a double-click arrives while the first one's command works: it is
+// dropped, as the box that ends the command would drop it, and runs nothing.
+void TestWindowExports::doubleClickRunsItsCommandOnce()
+{
+    QFETCH(bool, inSearchWindow);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, boxes);
+    Windows w;
+    QWidget* window = &w.main;
+    if (inSearchWindow)
+        window = w.searchFor(QStringLiteral("2"));
+    w.services.saveDialog.names = {w.file, w.file};
+    QPushButton* button = buttonCaptioned(*window, caption);
+    testing::queueSecondClick(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.services.messageBox.texts(), boxes);
 }
 
 QTEST_MAIN(TestWindowExports)

@@ -3,6 +3,7 @@
 #include "RowOrder.h"
 #include "RowStore.h"
 #include "RuntimeFailure.h"
+#include "WindowDriving.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
@@ -551,7 +552,7 @@ void TestResultsList::doubleClickEmits()
     const QPoint point = onRow ? list.visualRect(list.model().index(0, 0)).center()
                                : QPoint(10, list.viewport()->height() - 5);
     QSignalSpy spy(&list, &ResultsList::DblClick);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, point);
+    testing::doubleClick(list.viewport(), point);
     QCOMPARE(spy.count(), 1);
 }
 

@@ -174,6 +174,9 @@ void TestPickSearch::findsMustFit()
     QFETCH(bool, fits);
     const search::SearchSize size{heldRows, {sourceRows, sourceRows * textBytes}, terms};
     QCOMPARE(search::findsFit(size), fits);
+    // The refusal names the rows already held when they are part of what is too large.
+    QCOMPARE(search::tooManyFindsMessage(size).contains(QStringLiteral("already holds")),
+             heldRows > 0);
 }
 
 QTEST_MAIN(TestPickSearch)

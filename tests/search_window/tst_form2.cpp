@@ -1,3 +1,4 @@
+#include "ErrorTrap.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "MousePointer.h"
@@ -12,6 +13,26 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+
+#include <cstdlib>
+#include <new>
+
+// While set, an allocation through operator new of more than this many bytes fails, as it
+// would on a machine out of memory; the containers of a snapshot and of a search's finds
+// are allocated so, while Qt's own texts are not.
+static std::size_t failAllocationsAbove = 0;
+
+void* operator new(std::size_t size)
+{
+    if (failAllocationsAbove != 0 && size > failAllocationsAbove)
+        throw std::bad_alloc();
+    if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -50,6 +71,8 @@ struct Windows {
 class TestForm2 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void outOfMemoryEndsTheSearch_data();
+    void outOfMemoryEndsTheSearch();
     void openingNeedsPicks();
     void openingHidesMainWindow();
     void layout();
@@ -199,6 +222,38 @@ void TestForm2::emptySearchText()
     QCOMPARE(form->mousePointer(), int(forms::kCustomPointer));
 }
 
+void TestForm2::outOfMemoryEndsTheSearch_data()
+{
+    QTest::addColumn<int>("failAbove");
+    // 10,000 picks: a snapshot of 40 KB, then 160 KB of finds.
+    QTest::newRow("no snapshot") << 20'000;
+    QTest::newRow("no room for the finds") << 80'000;
+}
+
+// The failure is reported once, under line 104, and the search ends: no "Done.", no rows,
+// and the pointer back to the default.
+void TestForm2::outOfMemoryEndsTheSearch()
+{
+    QFETCH(int, failAbove);
+    QStringList picks;
+    for (int i = 0; i < 10'000; ++i)
+        picks << QStringLiteral("7 %1").arg(i);
+    Windows w(picks);
+    Form2* form = w.open();
+    form->Text1->setText(QStringLiteral("7"));
+    failAllocationsAbove = std::size_t(failAbove);
+    form->PushButton2->click();
+    failAllocationsAbove = 0;
+    QCOMPARE(
+        w.services.messageBox.texts(),
+        QStringList{report::errorReportText(
+            QStringLiteral("Out of memory"),
+            report::procedurePath(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click")),
+            104)});
+    QCOMPARE(form->ListView1->rowCount(), 0);
+    QCOMPARE(form->mousePointer(), int(forms::kDefaultPointer));
+}
+
 void TestForm2::hourglassUntilDone()
 {
     Windows w;
@@ -278,7 +333,7 @@ void TestForm2::clearAndRemove()
     QCOMPARE(form->ListView1->rowCount(), 10);
     form->PushButton6->click();
     QCOMPARE(form->ListView1->rowCount(), 0);
-    QTest::mouseDClick(form->ListView1->viewport(), Qt::LeftButton);  // empty: nothing happens
+    testing::doubleClick(form->ListView1->viewport());  // empty: nothing happens
     w.search(QStringLiteral(" ,1,2,3,4,5"));
     form->ListView1->selectRow(2);
     QTest::keyClick(form->ListView1, Qt::Key_Delete);

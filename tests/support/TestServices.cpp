@@ -1,6 +1,7 @@
 #include "TestServices.h"
 
-#include <QCoreApplication>
+#include "ArrivedEvents.h"
+
 
 namespace testing {
 
@@ -29,6 +30,7 @@ QStringList RecordingMessageBox::texts() const
 
 QString ScriptedSaveDialog::askSaveFileName(const QString& title, const QString& filter)
 {
+    platform::runArrivedEventsDroppingInput();
     titles << title;
     filters << filter;
     if (names.empty())
@@ -68,7 +70,7 @@ void ScriptedPump::yield()
         action->second();
 }
 
-void ScriptedPump::catchUp() { QCoreApplication::processEvents(); }
+void ScriptedPump::catchUp() { platform::runArrivedEventsDroppingInput(); }
 
 double ScriptedRandom::next()
 {

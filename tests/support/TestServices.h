@@ -35,7 +35,8 @@ public:
     QStringList texts() const;
 };
 
-// Returns scripted file names; an empty name is a cancelled dialog.
+// Returns scripted file names; an empty name is a cancelled dialog. Like the real modal
+// dialog, it first drops the input queued for the windows it blocks.
 class ScriptedSaveDialog : public platform::SaveDialogService {
 public:
     QString askSaveFileName(const QString& title, const QString& filter) override;
@@ -56,7 +57,8 @@ public:
 
 // Counts yields and runs the action scripted for the Nth one (1-based), so a test can act
 // in the middle of a running command. Pending events are not pumped at a yield, only when
-// a box is about to show (catchUp), as the real pump would after a long busy stretch.
+// a box is about to show (catchUp, which drops queued input as the real pump does), as
+// the real pump would after a long busy stretch.
 class ScriptedPump : public platform::EventPump {
 public:
     void yield() override;

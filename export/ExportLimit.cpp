@@ -1,0 +1,41 @@
+#include "ExportLimit.h"
+
+#include "ListSnapshot.h"
+
+namespace exporting {
+
+namespace {
+
+// A character of the copy's text takes two bytes, and a UTF-8 byte makes at most one.
+qint64 copyBytes(qint64 rows, qint64 itemTextBytes) { return 2 * (itemTextBytes + 2 * rows); }
+
+}  // namespace
+
+// All the texts bound the item texts from above at no cost; the item texts are counted,
+// in a pass over the rows, only when that bound is too high.
+bool copyFits(const results_list::ListSnapshot& list)
+{
+    return copyBytes(list.rowCount(), list.textBytes()) <= kMostExportBytes
+           || copyBytes(list.rowCount(), list.itemTextBytes()) <= kMostExportBytes;
+}
+
+bool saveFits(const results_list::ListSnapshot& list)
+{
+    return list.textBytes() <= kMostExportBytes;
+}
+
+QString tooLargeToCopyMessage()
+{
+    return QStringLiteral(
+        "The list is too large to copy to the clipboard. Please save it as a text file "
+        "instead, or remove some picks first.");
+}
+
+QString tooLargeToSaveMessage()
+{
+    return QStringLiteral(
+        "The list is too large to save as one text file. Please clear the list and make "
+        "fewer picks at a time.");
+}
+
+}  // namespace exporting

@@ -1,0 +1,32 @@
+#include "ArrivedEvents.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+
+namespace platform {
+
+namespace {
+
+// Swallows the user's input (mouse, wheel, keys, touch, tablet) sent to any object of
+// the application while it is installed.
+class InputDrop : public QObject {
+public:
+    InputDrop() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputDrop() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputDrop(const InputDrop&) = delete;
+    InputDrop& operator=(const InputDrop&) = delete;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->isInputEvent(); }
+};
+
+}  // namespace
+
+void runArrivedEventsDroppingInput()
+{
+    const InputDrop drop;
+    QCoreApplication::processEvents();
+}
+
+}  // namespace platform
