@@ -28,6 +28,7 @@ UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Numor
 VENDOR_KEY = r"HKLM\Software\Holvane"
 START_BOUND = 60  # seconds for the window to appear
 BOX_BOUND = 20  # seconds for a message box or dialog to appear
+SECOND_BOX_BOUND = 5  # seconds a second box is waited for, where there should be none
 
 
 def centre(left, top, width, height):
@@ -40,12 +41,13 @@ def centre(left, top, width, height):
 START = centre(8040, 120, 7800, 405)
 SAVE = centre(8040, 5780, 3840, 405)
 COPY = centre(12000, 5780, 3840, 405)
+PICKS = centre(360, 3090, 6720, 345)
 DASHES = centre(360, 5400, 300, 255)  # the box of the last option, unchecked at first
 FIELDS = [  # Lowest, Highest, Numbers per pick, Picks, Prefix
     (centre(600, 1110, 3045, 345), "Lower", "1"),
     (centre(4360, 1110, 3045, 345), "Higher", "6"),
     (centre(360, 2190, 6720, 345), "No of Numbers", "6"),
-    (centre(360, 3090, 6720, 345), "No. to Generate", "1"),
+    (PICKS, "No. to Generate", "1"),
     (centre(360, 6180, 7320, 345), "Text5", "Año"),
 ]
 # Six numbers of 1 to 6, none twice, in order, with dashes: the one pick there is, after
@@ -114,10 +116,11 @@ def clipboard():
     return run("xclip", "-selection", "clipboard", "-o", check_exit=False)
 
 
-def empty_clipboard():
+def set_clipboard(text):
     # xclip stays behind to serve what it set, so its output is not waited for.
-    subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
+    subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING", "-i"],
+                   input=text.encode("utf-8"), stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=10)
 
 
 def click(window, point, repeat=1):
@@ -143,16 +146,31 @@ def type_text(text):
     xdotool("type", "--delay", 40, text)
 
 
-def dismissed_box_text():
+def copied_text(window, field=None):
+    """What Ctrl+C in the window (in `field`, all of it selected) puts on the clipboard;
+    tried again while it puts nothing there, as a window may not take keys at once."""
+    for _ in range(10):
+        if field:
+            click(window, field)
+            keys("ctrl+a")
+        else:
+            focus(window)
+        set_clipboard("")
+        keys("ctrl+c")
+        text = wait_for(clipboard, 2)
+        if text:
+            return text
+    return ""
+
+
+def dismissed_box_text(bound=BOX_BOUND):
     """Waits for a box, copies its text (Ctrl+C, as in any Windows message box), presses
     its default button and returns the text, or None when no box appeared."""
-    box = wait_for(message_box, BOX_BOUND)
+    box = wait_for(message_box, bound)
     if not box:
         return None
+    text = copied_text(box)
     focus(box)
-    empty_clipboard()
-    keys("ctrl+c")
-    text = wait_for(clipboard, 5)
     keys("Return")
     wait_for(lambda: not message_box(), BOX_BOUND)
     return text
@@ -192,11 +210,16 @@ def registry(key):
     return dict(re.findall(r'^"([^"]*)"=(.*)$', "\n".join(lines), re.M))
 
 
-def field_text(window, point):
-    """The text of a field as the program shows it: selected and copied to the clipboard."""
+def type_into(window, point, text):
+    """Types the text into a field, replacing what it holds; text beyond ASCII is pasted
+    from the clipboard, as xdotool's typing of it races Wine's reading of the keymap."""
     click(window, point)
-    keys("ctrl+a", "ctrl+c")
-    return wait_for(clipboard, 5)
+    keys("ctrl+a")
+    if text.isascii():
+        type_text(text)
+    else:
+        set_clipboard(text)
+        keys("ctrl+v")
 
 
 def drive_program(exe, work, screenshot):
@@ -205,9 +228,7 @@ def drive_program(exe, work, screenshot):
         process.kill()
         return
     for point, _, text in FIELDS:
-        click(window, point)
-        keys("ctrl+a")
-        type_text(text)
+        type_into(window, point, text)
     click(window, DASHES)
     click(window, START)
     box = dismissed_box_text()
@@ -229,8 +250,9 @@ def drive_program(exe, work, screenshot):
           written is not None and written == LINUX_FILE.decode("utf-8").encode("cp1252"),
           repr(written))
 
+    set_clipboard("")
     click(window, COPY)
-    copied = wait_for(lambda: clipboard() != "" and clipboard(), 5) or ""
+    copied = wait_for(clipboard, BOX_BOUND)
     box = dismissed_box_text()
     check("Copy Results To Clipboard says so", box and "copied to the clipboard" in box, repr(box))
     # Wine hands text to X applications with LF line ends.
@@ -250,13 +272,13 @@ def drive_program(exe, work, screenshot):
     if not check("the program starts again", window is not None):
         process.kill()
         return
-    shown = [field_text(window, point) for point, _, _ in FIELDS]
+    shown = [copied_text(window, point) for point, _, _ in FIELDS]
     check("the fields come back from the registry", shown == [t for _, _, t in FIELDS],
           repr(shown))
 
-    click(window, START, repeat=2)
+    click(window, START, repeat=2)  # 60 ms apart, a double-click
     first = dismissed_box_text()
-    second = dismissed_box_text() if first else None
+    second = dismissed_box_text(SECOND_BOX_BOUND) if first else None
     check("a double-click on Start Generating runs one command (one \"Done.\")",
           first and "Done." in first and second is None, repr((first, second)))
     close(process, window)
