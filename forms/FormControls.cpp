@@ -20,9 +20,11 @@ constexpr double kButtonFontPoints = 11.25;
 
 QFont arialBold(double points)
 {
-    // Arial where the system has it, else a font of the same widths, so captions fit.
+    // Arial where the system has it, else a font of the same widths, so captions fit,
+    // else a common font for screen text.
     static const QString family = existingFamily(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+         QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
     QFont font(family);
     font.setBold(true);
     font.setPointSizeF(points);

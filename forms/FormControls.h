@@ -17,8 +17,10 @@ class CheckBox;
 // accessible name so that screen readers and UI automation find it by name.
 
 // The first of `families` the system has, else the family of the system's font for windows.
-// Qt takes a family the system lacks without a word, and the Windows font engine then draws
-// in a font of the system's choosing, such as a wider serif that cuts the captions.
+// Qt takes a family the system lacks without a word, and Windows' font mapper then draws in
+// a font of its own choosing: under Wine without Arial, a math font whose lines are taller
+// than a text box, so the boxes' text falls outside them and shows blank, and whose wider
+// letters cut the captions.
 QString existingFamily(const QStringList& families);
 
 // Fixes a window's size and gives it the window font and the white design background.
