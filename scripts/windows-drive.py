@@ -315,6 +315,11 @@ def main():
     with zipfile.ZipFile(zip_file) as archive:
         archive.extractall(work)
     exe = next(work.glob("*/numorra.exe"))
+    licences = ["Qt/LGPL-3.0-only.txt", "Qt/GPL-3.0-only.txt", "libstdc++-6.dll.txt",
+                "libgcc_s_seh-1.dll.txt", "libwinpthread-1.dll.txt"]
+    missing = [name for name in licences if not (exe.parent / "licenses" / name).is_file()]
+    check("the ZIP has the licences of Qt and of the run-time libraries", not missing,
+          "missing " + ", ".join(missing))
     drive_program(windows_path(exe), work, screenshot)
     if len(sys.argv) > 3:
         drive_installer(sys.argv[3])
