@@ -90,10 +90,12 @@ drive_packages() {
     local packages="$build_dir/packages" installer=()
     rm -rf "$packages"
     cpack --config "$build_dir/CPackConfig.cmake" -B "$packages" >/dev/null
-    if [[ -x /usr/lib/wine/wine ]]; then
-        installer=("$packages"/Numorra-*-win64.exe)
-    else
+    if [[ ! -x /usr/lib/wine/wine ]]; then
         say "skipping the installer check: 32-bit Wine (wine32) is not installed"
+    elif ! compgen -G "$packages/Numorra-*-win64.exe" >/dev/null; then
+        say "skipping the installer check: CPack made no installer (is makensis there?)"
+    else
+        installer=("$packages"/Numorra-*-win64.exe)
     fi
     stop_wine
     export WINEPREFIX="$build_dir/drive/prefix"
