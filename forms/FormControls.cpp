@@ -24,7 +24,8 @@ QFont arialBold(double points)
     // else a common font for screen text.
     static const QString family = existingFamily(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-         QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+         QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"),
+         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     QFont font(family);
     font.setBold(true);
     font.setPointSizeF(points);
