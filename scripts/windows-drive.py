@@ -26,6 +26,7 @@ CLIENT_SIZE = (15960 // TWIPS_PER_PIXEL, 6795 // TWIPS_PER_PIXEL)
 SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Holvane\Numorra"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Numorra"
 VENDOR_KEY = r"HKLM\Software\Holvane"
+VENDOR_KEY_32 = r"HKLM\Software\Wow6432Node\Holvane"  # where a 32-bit view would leave it
 START_BOUND = 60  # seconds for the window to appear
 BOX_BOUND = 20  # seconds for a message box or dialog to appear
 SECOND_BOX_BOUND = 5  # seconds a second box is waited for, where there should be none
@@ -306,7 +307,7 @@ def drive_installer(installer):
           str(list(program_files.rglob("*"))) if program_files.exists() else "")
     check("the uninstaller removes the Start menu folder", not start_menu.exists())
     check("the uninstaller removes its registry keys",
-          registry(UNINSTALL_KEY) is None and registry(VENDOR_KEY) is None)
+          all(registry(key) is None for key in (UNINSTALL_KEY, VENDOR_KEY, VENDOR_KEY_32)))
 
 
 def main():
