@@ -18,7 +18,7 @@ jobs="$(nproc 2>/dev/null || getconf _NPROCESSORS_ONLN 2>/dev/null || echo 2)"
 
 scripts/bootstrap.sh
 
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release ${extra_args[@]+"${extra_args[@]}"}
+scripts/configure.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release ${extra_args[@]+"${extra_args[@]}"}
 cmake --build "$build_dir" --parallel "$jobs"
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,7 +1,7 @@
 # Install rules. On Windows the program goes to the top of the install folder with the Qt
 # libraries and plugins it needs beside it (WindowsDeploy.cmake), so the folder runs on a
 # machine without Qt. Elsewhere it installs like a desktop program under GNU directories:
-# the executable, a menu entry, hicolor icons and AppStream metadata.
+# the executable, a menu entry, hicolor icons, AppStream metadata and a manual page.
 include(GNUInstallDirs)
 
 if(WIN32)
@@ -36,3 +36,25 @@ endforeach()
 configure_file(numorra.metainfo.xml.in ${NUMORRA_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${NUMORRA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# gzip -n: no name or time stamp in the file, so that every build packs the same bytes.
+function(numorra_gzip file)
+    execute_process(COMMAND gzip -9nc ${file} OUTPUT_FILE ${file}.gz COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+configure_file(numorra.1.in numorra.1 @ONLY)
+numorra_gzip(${CMAKE_CURRENT_BINARY_DIR}/numorra.1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/numorra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The copyright file (Debian's machine-readable format) and the release history, where a
+# Debian package keeps them. The history's first entry must name this version.
+file(STRINGS changelog.in NUMORRA_LATEST_CHANGE LIMIT_COUNT 1)
+if(NOT NUMORRA_LATEST_CHANGE MATCHES "^numorra \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "app/changelog.in does not start with version ${PROJECT_VERSION}")
+endif()
+set(NUMORRA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/numorra)
+configure_file(copyright.in copyright @ONLY)
+configure_file(changelog.in changelog @ONLY)
+numorra_gzip(${CMAKE_CURRENT_BINARY_DIR}/changelog)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${NUMORRA_DOC_DIR})

@@ -15,9 +15,13 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
     # The installer, where NSIS is at hand: the program folder under Program Files, a
     # Start menu entry and an uninstaller, with the program's icon.
-    find_program(NUMORRA_MAKENSIS makensis)
+    # Looked for at every configure, so that NSIS installed later is found then.
+    find_program(NUMORRA_MAKENSIS makensis NO_CACHE)
     if(NUMORRA_MAKENSIS)
         list(APPEND CPACK_GENERATOR NSIS64)
+    else()
+        message(STATUS "makensis not found: cpack makes the ZIP only; install NSIS and "
+                       "configure again for the installer")
     endif()
     set(CPACK_PACKAGE_EXECUTABLES numorra Numorra)
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
@@ -36,6 +40,7 @@ else()
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Numorra developers <${NUMORRA_SUPPORT_EMAIL}>")
     # The libraries the program links are found by dpkg-shlibdeps. Qt loads its platform
     # plugins at run time, which no tool can see, so their package is named here.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

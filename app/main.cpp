@@ -1,14 +1,16 @@
+#include "CommandLine.h"
 #include "Form1.h"
 #include "ProductionServices.h"
-#include "VersionOption.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    if (report::asksForVersion(argc, argv))
-        report::showVersion();
+    if (const auto answered = app::answerInformationOptions(argc, argv))
+        return *answered;
     QApplication application(argc, argv);
+    if (!app::acceptsRemainingArguments(argc, argv))
+        return app::kUsageError;
     // Ties the windows to the menu entry, for the desktop's task switcher and dock.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMORRA_APP_ID));
     platform::ProductionServices services;

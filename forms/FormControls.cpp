@@ -2,6 +2,7 @@
 
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
+#include "FrameStyle.h"
 #include "Twips.h"
 
 #include <QFontDatabase>
@@ -59,6 +60,7 @@ QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top,
     placeTwips(*frame, left, top, width, height);
     frame->setAccessibleName(caption);
     paintWhite(*frame);
+    drawCaptionOnFrameLine(*frame);
     return frame;
 }
 

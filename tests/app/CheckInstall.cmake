@@ -1,6 +1,6 @@
 # Installs the build into a staging folder with DESTDIR, once per prefix, and checks what a
 # desktop needs: the menu entry and the AppStream metadata pass their validators, the entry
-# starts the installed executable, and every icon it names is there.
+# starts the installed executable, every icon it names is there, and the copyright file.
 # Expects BUILD_DIR, STAGE, APP_ID, ICON_SIDES (comma-separated), DESKTOP_FILE_VALIDATE and
 # APPSTREAMCLI.
 string(REPLACE "," ";" ICON_SIDES "${ICON_SIDES}")
@@ -37,6 +37,13 @@ foreach(prefix_and_exec IN ITEMS "/usr|/usr/bin/numorra"
         message(FATAL_ERROR "${exec} is not Exec=${expected_exec}")
     endif()
     expect_file("${root}/bin/numorra")
+    expect_file("${root}/share/doc/numorra/copyright")
+    expect_file("${root}/share/man/man1/numorra.1.gz")
+    # Only addresses that exist: appstreamcli checks them when it may use the network.
+    file(READ "${root}/share/metainfo/${APP_ID}.metainfo.xml" metainfo)
+    if(metainfo MATCHES "\\.example")
+        message(FATAL_ERROR "the metadata names a placeholder address")
+    endif()
     expect_file("${root}/share/icons/hicolor/scalable/apps/${APP_ID}.svg")
     foreach(side IN LISTS ICON_SIDES)
         expect_file("${root}/share/icons/hicolor/${side}x${side}/apps/${APP_ID}.png")

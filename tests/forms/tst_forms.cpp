@@ -1,4 +1,5 @@
 #include "ButtonFaceColors.h"
+#include "CheckBox.h"
 #include "FormControls.h"
 
 #include <QApplication>
@@ -8,15 +9,36 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionGroupBox>
 #include <QtTest>
 
 // The kit the windows are built from.
 class TestForms : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void frameCaptionSitsOnItsLineOverThePlainInside();
     void buttonFaceReachesIntoFrames();
     void missingFontFamilyFallsBackToOneThatExists();
 };
+
+void TestForms::frameCaptionSitsOnItsLineOverThePlainInside()
+{
+    QWidget window;
+    forms::prepareForm(window, 3000, 2400);
+    QGroupBox* frame = forms::makeFrame(&window, QStringLiteral("Options"), 120, 120, 2760, 1800);
+    const forms::CheckBox* check = forms::makeCheckBox(frame, QStringLiteral("Check"), 240, 600, 1500, 255);
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    const int line = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, frame).top();
+    QVERIFY2(label.top() < line && line < label.bottom(), "the caption is not on the frame's line");
+    // Inside the frame, right of the check box: the same colour as the check box's own.
+    const QImage picture = frame->grab().toImage();
+    QCOMPARE(picture.pixelColor(frame->width() - 12, check->y() + check->height() / 2),
+             check->palette().color(check->backgroundRole()));
+}
 
 void TestForms::buttonFaceReachesIntoFrames()
 {
