@@ -7,6 +7,7 @@
 #include "RuntimeFailure.h"
 #include "SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -60,6 +61,13 @@ void writeAndReadBack(const QString& text)
 }
 
 }  // namespace
+
+// The store waits for pauses on the event loop's timers, as in the program.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static const QCoreApplication application(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

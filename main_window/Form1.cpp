@@ -141,10 +141,19 @@ void Form1::connectHandlers()
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
 }
 
-// Every change of a field or option, the program's own included, is stored at once
-// (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click).
+// Every change of a field or option, the program's own included, goes to the store
+// (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click), which writes it once the
+// changes pause. A store that gives up writing is reported once.
 void Form1::rememberFieldsAndOptions()
 {
+    store_.whenUnwritable([] {
+        platform::runHandler([] {
+            report::showMessage(QStringLiteral(
+                "Your settings cannot be saved in this session: the settings file stays "
+                "locked by another program.\r\n\r\nYour changes are kept until the program "
+                "ends."));
+        });
+    });
     const Remembered<QLineEdit> fields[] = {{Text1, settings::Key::Lower},
                                             {Text2, settings::Key::Higher},
                                             {Text3, settings::Key::PicksToGenerate},
@@ -327,9 +336,11 @@ void Form1::showEvent(QShowEvent* event)
     Check1->setFocus();
 }
 
-// Closing the main window ends the program at once, a running command included.
+// Closing the main window ends the program at once, a running command included; the
+// settings still waiting to be stored are written first.
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    store_.writeWaiting();
     platform::endProgram();
 }

@@ -1,10 +1,11 @@
 #include "SettingsStore.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <algorithm>
+#include <vector>
 
 namespace settings {
 
@@ -13,8 +14,12 @@ namespace {
 const QString kApplication = QStringLiteral("Holvane");
 const QString kSection = QStringLiteral("Numorra");
 
-// How long a write waits for the store's lock before the store counts as unwritable.
-constexpr int kLockWaitMs = 250;
+// Values are stored once the changes pause this long, and at the latest this long after
+// the first change not yet stored.
+constexpr int kPauseMs = 400;
+constexpr int kLongestWaitMs = 1000;
+// How many writes in a row may find the lock taken before the store gives up.
+constexpr int kLockTakenLimit = 3;
 
 QString& redirectedFile()
 {
@@ -35,82 +40,124 @@ QString storeFile()
 #endif
 }
 
-// A store file is used only when it is absent or a regular file (through a link or not):
-// reading a named pipe would wait for ever, and a folder, device or socket is not the
-// store's to replace.
-bool usableFile(const QString& file)
+std::unique_ptr<QSettings> openRegistry()
 {
-    const QFileInfo info(file);
-    return !info.exists() || info.isFile();
-}
-
-// Whether the lock that guards every write of the store comes free within a short wait.
-// Its folder is made first, as a write would make it. A lock that never comes free (a
-// folder in its place, a lock kept by a program that hangs) would hold every write, and
-// the program with it, for ever.
-bool lockComesFree(const QString& file)
-{
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return false;
-    QLockFile lock(file + QStringLiteral(".lock"));
-    return lock.tryLock(kLockWaitMs);
-}
-
-std::unique_ptr<QSettings> openStore(const QString& file)
-{
-    if (!file.isEmpty()) {
-        if (!usableFile(file))
-            return nullptr;
-        return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    }
     return std::make_unique<QSettings>(
         QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + kApplication,
         QSettings::NativeFormat);
 }
 
-}  // namespace
-
-SettingsStore::SettingsStore() : file_(storeFile()), settings_(openStore(file_))
+// Every key the section holds, as text.
+std::map<Key, QString> storedValues(QSettings& store)
 {
-    if (settings_)
-        settings_->beginGroup(kSection);
+    std::map<Key, QString> values;
+    store.beginGroup(kSection);
+    for (int k = int(Key::Lower); k <= int(Key::SearchText); ++k) {
+        const Key key = Key(k);
+        const QVariant value = store.value(keyName(key));
+        if (!value.isValid())
+            continue;
+        // A hand-edited INI value with unquoted commas reads back as a list.
+        values[key] = value.typeId() == QMetaType::QStringList
+                          ? value.toStringList().join(QLatin1String(", "))
+                          : value.toString();
+    }
+    store.endGroup();
+    return values;
 }
 
-SettingsStore::~SettingsStore() = default;
+}  // namespace
+
+SettingsStore::SettingsStore()
+{
+    const QString file = storeFile();
+    if (file.isEmpty()) {
+        registry_ = openRegistry();
+        values_ = storedValues(*registry_);
+    } else if (usableFile(file)) {
+        file_ = std::make_unique<IniFile>(file, kSection);
+        QSettings ini(file, QSettings::IniFormat);
+        values_ = storedValues(ini);
+    }
+    pause_.setSingleShot(true);
+    QObject::connect(&pause_, &QTimer::timeout, &pause_, [this] { writeWaiting(); });
+}
+
+// The windows are going: a store that gives up now says nothing.
+SettingsStore::~SettingsStore()
+{
+    notice_ = nullptr;
+    writeWaiting();
+}
 
 QString SettingsStore::read(Key key) const
 {
-    const auto unsaved = unsaved_.find(key);
-    if (unsaved != unsaved_.end())
-        return unsaved->second;
-    const QVariant value = settings_ ? settings_->value(keyName(key)) : QVariant();
-    if (!value.isValid())
-        return defaultValue(key);
-    // A hand-edited INI value with unquoted commas reads back as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1String(", "));
-    return value.toString();
+    const auto value = values_.find(key);
+    return value != values_.end() ? value->second : defaultValue(key);
 }
 
 void SettingsStore::write(Key key, const QString& text)
 {
-    if (writable()) {
-        settings_->setValue(keyName(key), text);
-        settings_->sync();
+    values_[key] = text;
+    if (unwritable_ || (!registry_ && !file_))
         return;
-    }
-    unsaved_[key] = text;
+    if (waiting_.empty())
+        firstWaiting_.start();
+    waiting_.insert(key);
+    const qint64 longest = kLongestWaitMs - firstWaiting_.elapsed();
+    pause_.start(int(std::clamp<qint64>(longest, 0, kPauseMs)));
 }
 
-// Once the store cannot be written, the rest of the session keeps its values in memory,
-// so a lock that never comes free costs one short wait, not one per keystroke.
-bool SettingsStore::writable()
+void SettingsStore::writeWaiting()
 {
-    if (unwritable_)
-        return false;
-    unwritable_ = !settings_ || (!file_.isEmpty() && !(usableFile(file_) && lockComesFree(file_)));
-    return !unwritable_;
+    pause_.stop();
+    if (waiting_.empty() || unwritable_)
+        return;
+    switch (writeOut()) {
+        case WriteResult::Written:
+            waiting_.clear();
+            lockTakenTries_ = 0;
+            break;
+        case WriteResult::LockTaken:
+            countLockTaken();
+            break;
+        case WriteResult::Failed:
+            break;
+    }
 }
+
+// A lock that stays taken through several writes is not coming free: the store stops
+// trying, so that it costs no more waits, and says so once.
+void SettingsStore::countLockTaken()
+{
+    if (++lockTakenTries_ < kLockTakenLimit)
+        return;
+    unwritable_ = true;
+    if (notice_)
+        notice_();
+}
+
+SettingsStore::WriteResult SettingsStore::writeOut()
+{
+    if (registry_)
+        return writeToRegistry();
+    std::vector<IniEntry> entries;
+    for (const Key key : waiting_)
+        entries.push_back({keyName(key), values_[key]});
+    return file_->write(entries);
+}
+
+SettingsStore::WriteResult SettingsStore::writeToRegistry()
+{
+    registry_->beginGroup(kSection);
+    for (const Key key : waiting_)
+        registry_->setValue(keyName(key), values_[key]);
+    registry_->endGroup();
+    registry_->sync();
+    return registry_->status() == QSettings::NoError ? WriteResult::Written : WriteResult::Failed;
+}
+
+void SettingsStore::whenUnwritable(std::function<void()> notice) { notice_ = std::move(notice); }
 
 SettingsStore::Redirect::Redirect(const QString& iniFile) : previous_(redirectedFile())
 {

@@ -1,14 +1,17 @@
 // A second program run for the settings tests: it starts the main window on a given store
 // and either edits every field and option ("edit") or prints what it restored ("show").
-// After "edit" it reports and waits, so the test can kill it hard.
+// After "edit" it lets a second and a half pass, in which the store writes what changed,
+// then reports and waits, so the test can kill it hard.
 
 #include "CheckBox.h"
 #include "Form1.h"
 #include "TestServices.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -26,6 +29,9 @@ void edit(Form1& form)
     form.Check3->click();
     form.Check4->click();
     form.Check5->click();
+    QEventLoop pause;
+    QTimer::singleShot(1500, &pause, &QEventLoop::quit);
+    pause.exec();
     std::puts("edited");
     std::fflush(stdout);
     for (;;)

@@ -4,6 +4,7 @@
 #include "TestServices.h"
 
 #include <QLineEdit>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QtTest>
@@ -39,15 +40,17 @@ QString child()
 
 }  // namespace
 
-// Every field and option of the main window is stored as it changes and restored when the
-// window loads.
+// Every field and option of the main window is stored once its changes pause, and
+// restored when the window loads.
 class TestRemembered : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void firstStart_data();
     void firstStart();
-    void everyKeystrokeIsStored();
+    void typingIsStoredOnceItPauses();
     void programmaticChangesAreStored();
+    void closingStoresWhatWaits();
+    void stuckLockIsReportedOnce();
     void storedValuesRestore();
     void storedCheckStates_data();
     void storedCheckStates();
@@ -87,25 +90,50 @@ void TestRemembered::firstStart()
     if (!blocked.isEmpty())
         return;
     // Only the values that differ from the design were written back.
-    QCOMPARE(
+    QTRY_COMPARE(
         storedKeys(services),
         (QStringList{QStringLiteral("Check5"), QStringLiteral("Higher"), QStringLiteral("Lower"),
                      QStringLiteral("No of Numbers"), QStringLiteral("No. to Generate")}));
 }
 
-void TestRemembered::everyKeystrokeIsStored()
+// Typing never waits on the settings file: what was typed is stored once typing pauses.
+void TestRemembered::typingIsStoredOnceItPauses()
 {
     testing::TestServices services;
     Form1 form;
     form.Text2->clear();
-    QStringList seen;
-    for (const char key : {'4', '9', '5'}) {
-        QTest::keyClick(form.Text2, key);
-        seen << stored(services, QStringLiteral("Higher"));
-    }
-    QCOMPARE(seen, (QStringList{QStringLiteral("4"), QStringLiteral("49"), QStringLiteral("495")}));
+    QTest::keyClicks(form.Text2, QStringLiteral("495"));
+    QCOMPARE(stored(services, QStringLiteral("Higher")), QString());
+    QTRY_COMPARE(stored(services, QStringLiteral("Higher")), QStringLiteral("495"));
     QTest::keyClick(form.Text2, Qt::Key_Backspace);
-    QCOMPARE(stored(services, QStringLiteral("Higher")), QStringLiteral("49"));
+    QTRY_COMPARE(stored(services, QStringLiteral("Higher")), QStringLiteral("49"));
+}
+
+// Closing the window stores at once what has not been stored yet.
+void TestRemembered::closingStoresWhatWaits()
+{
+    testing::TestServices services;
+    Form1 form;
+    form.show();
+    QTest::keyClicks(form.Text5, QStringLiteral("Week 9"));
+    form.close();
+    QCOMPARE(stored(services, QStringLiteral("Text5")), QStringLiteral("Week 9"));
+}
+
+// A lock that stays taken is reported once, and typing goes on.
+void TestRemembered::stuckLockIsReportedOnce()
+{
+    testing::TestServices services;
+    QLockFile lock(services.settingsFile() + QStringLiteral(".lock"));
+    QVERIFY(lock.lock());
+    Form1 form;
+    for (const char key : {'1', '2', '3', '4'}) {
+        QTest::keyClick(form.Text5, key);
+        QTest::qWait(1200);
+    }
+    QCOMPARE(services.messageBox.boxes.size(), 1);
+    QVERIFY(services.messageBox.boxes.first().text.contains(QStringLiteral("cannot be saved")));
+    QCOMPARE(form.Text5->text(), QStringLiteral("1234"));
 }
 
 void TestRemembered::programmaticChangesAreStored()
@@ -113,14 +141,14 @@ void TestRemembered::programmaticChangesAreStored()
     testing::TestServices services;
     Form1 form;
     form.Text5->setText(QStringLiteral("Set"));
-    QCOMPARE(stored(services, QStringLiteral("Text5")), QStringLiteral("Set"));
+    QTRY_COMPARE(stored(services, QStringLiteral("Text5")), QStringLiteral("Set"));
     form.Text5->clear();
-    QCOMPARE(stored(services, QStringLiteral("Text5")), QString());
+    QTRY_COMPARE(stored(services, QStringLiteral("Text5")), QString());
     QVERIFY(storedKeys(services).contains(QStringLiteral("Text5")));
     form.Check2->setChecked(false);
-    QCOMPARE(stored(services, QStringLiteral("Check2")), QStringLiteral("0"));
+    QTRY_COMPARE(stored(services, QStringLiteral("Check2")), QStringLiteral("0"));
     form.Check1->click();
-    QCOMPARE(stored(services, QStringLiteral("Numerical Order")), QStringLiteral("0"));
+    QTRY_COMPARE(stored(services, QStringLiteral("Numerical Order")), QStringLiteral("0"));
 }
 
 void TestRemembered::storedValuesRestore()
@@ -187,7 +215,7 @@ void TestRemembered::clickNeverGivesGrey()
     testing::TestServices services;
     Form1 form;
     form.Check2->setValue(2);
-    QCOMPARE(stored(services, QStringLiteral("Check2")), QStringLiteral("2"));
+    QTRY_COMPARE(stored(services, QStringLiteral("Check2")), QStringLiteral("2"));
     for (const int expected : {1, 0, 1, 0}) {
         form.Check2->click();
         QCOMPARE(form.Check2->value(), expected);
@@ -211,7 +239,7 @@ void TestRemembered::survivesRestartInAnotherProcess()
     QCOMPARE(viewer.readAllStandardOutput().trimmed(), QByteArray("-7|99|250|5|Week 3|0|0|0|0|1"));
 }
 
-// A program killed right after a keystroke has already stored it.
+// A program killed a second after its last change has already stored it.
 void TestRemembered::survivesHardKill()
 {
     testing::TestServices services;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,7 +28,12 @@ private Q_SLOTS:
     void emptyValueIsNotReplacedByDefault();
     void roundTrip_data();
     void roundTrip();
-    void writeReachesDiskAtOnce();
+    void writtenOnceTheChangesPause();
+    void failedWriteIsTriedAgain_data();
+    void failedWriteIsTriedAgain();
+    void otherBytesStayAsTheyWere_data();
+    void otherBytesStayAsTheyWere();
+    void twoStoresKeepEachOthersValues();
     void storedAsApplicationSectionAndKey();
     void unwritableStoreKeepsWorking_data();
     void unwritableStoreKeepsWorking();
@@ -40,6 +46,16 @@ private:
     QTemporaryDir folder_;
     QString file() const { return folder_.filePath(QStringLiteral("Holvane.ini")); }
 };
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+}  // namespace
 
 #ifdef Q_OS_WIN
 namespace {
@@ -123,6 +139,7 @@ void TestSettingsStore::emptyValueIsNotReplacedByDefault()
     settings::SettingsStore::Redirect redirect(file());
     settings::SettingsStore store;
     store.write(Key::Lower, QString());
+    store.writeWaiting();
     QCOMPARE(settings::SettingsStore().read(Key::Lower), QString());
 }
 
@@ -135,25 +152,143 @@ void TestSettingsStore::roundTrip_data()
     QTest::newRow("surrounding spaces") << "  set  ";
     QTest::newRow("quotes and backslash") << "\"x\"\\y";
     QTest::newRow("non-ASCII") << QStringLiteral("Zi\u00f6hung \u2116 7");
+    QTest::newRow("at sign") << "@Variant(x)";
+    QTest::newRow("control characters before hex digits") << "\x01"
+                                                             "b\t\x1f"
+                                                             "7";
+    QTest::newRow("line breaks") << "a\r\nb\n";
+    QTest::newRow("NUL") << QString(
+        QStringLiteral("a\0"
+                       "1b"));
 }
 
+// Each text reads back as it was, and the store writes it as QSettings would.
 void TestSettingsStore::roundTrip()
 {
     QFETCH(QString, text);
     settings::SettingsStore::Redirect redirect(file());
     settings::SettingsStore().write(Key::Prefix, text);
     QCOMPARE(settings::SettingsStore().read(Key::Prefix), text);
+    const QString reference = folder_.filePath(QStringLiteral("reference.ini"));
+    QSettings(reference, QSettings::IniFormat).setValue(QStringLiteral("Numorra/Text5"), text);
+    QCOMPARE(contents(file()), contents(reference).replace("\r\n", "\n"));
 }
 
-void TestSettingsStore::writeReachesDiskAtOnce()
+// Typing never waits on the file: a change reaches it once the changes pause.
+void TestSettingsStore::writtenOnceTheChangesPause()
 {
     settings::SettingsStore::Redirect redirect(file());
     settings::SettingsStore store;
     store.write(Key::Higher, QStringLiteral("4"));
     store.write(Key::Higher, QStringLiteral("49"));
-    QFile disk(file());
-    QVERIFY(disk.open(QIODevice::ReadOnly));
-    QVERIFY(disk.readAll().contains("Higher=49"));
+    QVERIFY(!QFileInfo::exists(file()));
+    QTRY_VERIFY_WITH_TIMEOUT(contents(file()).contains("Higher=49"), 1500);
+}
+
+void TestSettingsStore::failedWriteIsTriedAgain_data()
+{
+    QTest::addColumn<bool>("lockTaken");  // else the folder cannot be made
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("givenUp");
+    QTest::newRow("lock taken once") << true << 1 << false;
+    QTest::newRow("lock stays taken") << true << 3 << true;
+    QTest::newRow("folder refused three times") << false << 3 << false;
+}
+
+// A write that fails keeps its values for the next one; only a lock that stays taken
+// makes the store give up, and it says so once.
+void TestSettingsStore::failedWriteIsTriedAgain()
+{
+    QFETCH(bool, lockTaken);
+    QFETCH(int, failures);
+    QFETCH(bool, givenUp);
+    const QString path = lockTaken ? file() : folder_.filePath(QStringLiteral("sub/Holvane.ini"));
+    settings::SettingsStore::Redirect redirect(path);
+    settings::SettingsStore store;
+    int notices = 0;
+    store.whenUnwritable([&] { ++notices; });
+    {
+        QLockFile lock(path + QStringLiteral(".lock"));
+        QFile blocker(folder_.filePath(QStringLiteral("sub")));
+        QVERIFY(lockTaken ? lock.lock() : blocker.open(QIODevice::WriteOnly));
+        store.write(Key::Lower, QStringLiteral("3"));
+        for (int i = 0; i < failures; ++i) {
+            store.write(Key::Higher, QString::number(i));
+            store.writeWaiting();
+        }
+        QVERIFY(lockTaken || blocker.remove());
+    }
+    store.write(Key::Higher, QStringLiteral("49"));
+    store.writeWaiting();
+    QCOMPARE(notices, givenUp ? 1 : 0);
+    QCOMPARE(store.read(Key::Higher), QStringLiteral("49"));
+    const settings::SettingsStore later;
+    QCOMPARE(later.read(Key::Lower), givenUp ? QStringLiteral("1") : QStringLiteral("3"));
+    QCOMPARE(later.read(Key::Higher), givenUp ? QStringLiteral("42") : QStringLiteral("49"));
+}
+
+void TestSettingsStore::otherBytesStayAsTheyWere_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("no file") << QByteArray() << QByteArray("[Numorra]\nLower=3\nHigher=9\n");
+    QTest::newRow("invalid UTF-8 in another section")
+        << QByteArray("[Other]\nk=\xe9t\xe9\n")
+        << QByteArray("[Other]\nk=\xe9t\xe9\n\n[Numorra]\nLower=3\nHigher=9\n");
+    QTest::newRow("own section among others, no last line break")
+        << QByteArray("[A]\r\na=\xff\r\n\r\n[Numorra]\r\nHigher=4\r\nX=\xe9\r\n\r\n[B]\r\nb=1")
+        << QByteArray(
+               "[A]\r\na=\xff\r\n\r\n[Numorra]\r\nHigher=9\r\nX=\xe9\nLower=3\r\n\r\n[B]\r\nb=1");
+    QTest::newRow("comments, blanks, repeated keys and sections")
+        << QByteArray("[Numorra]\n; note\n  Higher = 4 \nHigher=5\n[Numorra]\nLower=\"1\"\n")
+        << QByteArray("[Numorra]\n; note\n  Higher=9\n[Numorra]\nLower=3\n");
+    QTest::newRow("a header inside another section's quoted value")
+        << QByteArray("[Other]\nq=\"a\n[Numorra]\nHigher=1\"\n")
+        << QByteArray("[Other]\nq=\"a\n[Numorra]\nHigher=1\"\n\n[Numorra]\nLower=3\nHigher=9\n");
+    QTest::newRow("a quote left open at the end")
+        << QByteArray("[Other]\nq=\"a\n")
+        << QByteArray("[Other]\nq=\"a\n\"\n[Numorra]\nLower=3\nHigher=9\n");
+    QTest::newRow("own last line ends in a backslash")
+        << QByteArray("[Numorra]\nX=a\\") << QByteArray("[Numorra]\nX=a\\\n\nLower=3\nHigher=9");
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[Numorra]\nHigher=4\n")
+                                     << QByteArray("\xef\xbb\xbf[Numorra]\nHigher=9\nLower=3\n");
+    QByteArray big("[Big]\n");
+    for (int i = 0; big.size() < 2'000'000; ++i)
+        big += "key" + QByteArray::number(i) + "=\xe9t\xe9, \"x\"\n";
+    QTest::newRow("big foreign section") << big << big + "\n[Numorra]\nLower=3\nHigher=9\n";
+}
+
+// A write changes only the lines of the keys it writes, whatever the other bytes hold.
+void TestSettingsStore::otherBytesStayAsTheyWere()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFile old(file());
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
+    old.close();
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore store;
+    store.write(Key::Higher, QStringLiteral("9"));
+    store.write(Key::Lower, QStringLiteral("3"));
+    store.writeWaiting();
+    QCOMPARE(contents(file()), after);
+}
+
+// Two programs on one file, writing in turn, both keep what they wrote.
+void TestSettingsStore::twoStoresKeepEachOthersValues()
+{
+    settings::SettingsStore::Redirect redirect(file());
+    settings::SettingsStore first;
+    settings::SettingsStore second;
+    first.write(Key::Higher, QStringLiteral("5"));
+    first.writeWaiting();
+    second.write(Key::Lower, QStringLiteral("3"));
+    second.writeWaiting();
+    first.write(Key::Higher, QStringLiteral("6"));
+    first.writeWaiting();
+    const settings::SettingsStore later;
+    QCOMPARE(later.read(Key::Higher), QStringLiteral("6"));
+    QCOMPARE(later.read(Key::Lower), QStringLiteral("3"));
 }
 
 void TestSettingsStore::storedAsApplicationSectionAndKey()
