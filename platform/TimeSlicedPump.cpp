@@ -12,17 +12,23 @@ TimeSlicedPump::TimeSlicedPump() : lastPumpMs_(coarseClockMs()) {}
 void TimeSlicedPump::yield()
 {
     if (coarseClockMs() - lastPumpMs_ >= kSliceMs) {
-        pump();
+        pump(Input::Deliver);
         lastPumpMs_ = coarseClockMs();
     }
 }
 
 void TimeSlicedPump::catchUp()
 {
-    runArrivedEventsDroppingInput();
+    pump(Input::Drop);
     lastPumpMs_ = coarseClockMs();
 }
 
-void TimeSlicedPump::pump() { QCoreApplication::processEvents(); }
+void TimeSlicedPump::pump(Input input)
+{
+    if (input == Input::Drop)
+        runArrivedEventsDroppingInput();
+    else
+        QCoreApplication::processEvents();
+}
 
 }  // namespace platform

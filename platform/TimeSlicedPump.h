@@ -17,8 +17,10 @@ public:
     void catchUp() override;
 
 protected:
-    // Lets the pending events run; called at most once per slice.
-    virtual void pump();
+    enum class Input { Deliver, Drop };
+    // Lets the pending events run, with the user's input among them or dropped: at a yield
+    // at most once per slice, and before every box.
+    virtual void pump(Input input);
 
 private:
     qint64 lastPumpMs_;

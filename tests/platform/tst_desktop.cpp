@@ -141,7 +141,7 @@ void TestDesktop::pumpRunsOncePerSlice()
 {
     struct CountingPump : platform::TimeSlicedPump {
         int pumps = 0;
-        void pump() override { ++pumps; }
+        void pump(Input) override { ++pumps; }
     } pump;
     QElapsedTimer running;
     running.start();
