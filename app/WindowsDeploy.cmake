@@ -9,6 +9,31 @@ function(numorra_deploy target folder)
     set(NUMORRA_DEPLOYED ${NUMORRA_DEPLOYED} ${folder}/$<TARGET_FILE_NAME:${target}> PARENT_SCOPE)
 endfunction()
 
+# The licences the shipped libraries come under go beside them in licenses\: Qt's (the
+# LGPL with the GPL it builds on) and those of the compiler's run-time libraries (the GCC
+# run-time library exception, the winpthreads licence).
+get_filename_component(NUMORRA_QT_LICENSES ${Qt6_DIR}/../../../LICENSES ABSOLUTE)
+if(EXISTS ${NUMORRA_QT_LICENSES})
+    install(DIRECTORY ${NUMORRA_QT_LICENSES}/ DESTINATION licenses/Qt)
+else()
+    message(WARNING "Qt's LICENSES folder is not in ${NUMORRA_QT_LICENSES}; the installed program lacks it")
+endif()
+
+# Installs the copyright file of the Debian package that ships a MinGW run-time library as
+# licenses/<library>.txt; elsewhere says that the licence must be added by hand.
+function(numorra_deploy_licence library_path library)
+    get_filename_component(library_path ${library_path} REALPATH)  # as dpkg knows it
+    execute_process(COMMAND dpkg-query --search ${library_path}
+                    OUTPUT_VARIABLE owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string(REGEX REPLACE ":.*" "" package "${owner}")
+    set(copyright /usr/share/doc/${package}/copyright)
+    if(package AND EXISTS ${copyright})
+        install(FILES ${copyright} DESTINATION licenses RENAME ${library}.txt)
+    else()
+        message(WARNING "No licence file found for ${library}; the installed program lacks it")
+    endif()
+endfunction()
+
 foreach(library Core Gui Widgets)
     numorra_deploy(Qt6::${library} .)
 endforeach()
@@ -34,6 +59,7 @@ elseif(MINGW)
         if(IS_ABSOLUTE "${library_path}" AND EXISTS "${library_path}")
             install(FILES ${library_path} DESTINATION .)
             list(APPEND NUMORRA_DEPLOYED ./${library})
+            numorra_deploy_licence(${library_path} ${library})
         else()
             message(WARNING "${library} not found beside the compiler; the installed program lacks it")
         endif()

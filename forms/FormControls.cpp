@@ -5,6 +5,8 @@
 #include "FrameStyle.h"
 #include "Twips.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +21,13 @@ constexpr double kButtonFontPoints = 11.25;
 
 QFont arialBold(double points)
 {
-    QFont font(QStringLiteral("Arial"));
+    // Arial where the system has it, else a font of the same widths, so captions fit,
+    // else a common font for screen text.
+    static const QString family = existingFamily(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+         QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"),
+         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    QFont font(family);
     font.setBold(true);
     font.setPointSizeF(points);
     return font;
@@ -28,6 +36,15 @@ QFont arialBold(double points)
 void paintWhite(QWidget& widget) { setBackgroundColour(widget, Qt::white); }
 
 }  // namespace
+
+QString existingFamily(const QStringList& families)
+{
+    for (const QString& family : families) {
+        if (QFontDatabase::hasFamily(family))
+            return family;
+    }
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
 
 void prepareForm(QWidget& form, int widthTwips, int heightTwips)
 {

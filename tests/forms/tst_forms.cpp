@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@ class TestForms : public QObject {
 private Q_SLOTS:
     void frameCaptionSitsOnItsLineOverThePlainInside();
     void buttonFaceReachesIntoFrames();
+    void missingFontFamilyFallsBackToOneThatExists();
 };
 
 void TestForms::frameCaptionSitsOnItsLineOverThePlainInside()
@@ -59,6 +61,14 @@ void TestForms::buttonFaceReachesIntoFrames()
     QVERIFY(!button->autoFillBackground());
     QCOMPARE(text->palette().color(QPalette::Base), textBefore);
     QCOMPARE(button->palette().color(QPalette::Button), buttonBefore);
+}
+
+void TestForms::missingFontFamilyFallsBackToOneThatExists()
+{
+    const QString missing = QStringLiteral("No Such Font Family");
+    QVERIFY(QFontDatabase::hasFamily(forms::existingFamily({missing})));
+    const QString present = QFontDatabase::families().constLast();
+    QCOMPARE(forms::existingFamily({missing, present}), present);
 }
 
 QTEST_MAIN(TestForms)

@@ -1,0 +1,333 @@
+#!/usr/bin/env python3
+"""Drives the Windows build of Numorra under Wine with real X input, as a person would.
+
+    windows-drive.py ZIP SCREENSHOT [INSTALLER]
+
+Runs inside an X server (xvfb-run), with WINEPREFIX naming a fresh Wine prefix and WINE the
+64-bit Wine loader. The program is the one in the ZIP, unpacked beside the prefix; xdotool
+types and clicks, and the text the program puts on the clipboard is read back through the X
+clipboard (Wine shares it) with xclip. Then, given the NSIS installer, installs the program
+silently, runs it and uninstalls it. Prints one line per check and the count of passed and
+failed checks; the exit code is non-zero when a check failed.
+"""
+
+import os
+import pathlib
+import re
+import subprocess
+import sys
+import time
+import zipfile
+
+WINE = os.environ.get("WINE", "/usr/lib/wine/wine64")
+PREFIX = pathlib.Path(os.environ["WINEPREFIX"])
+TWIPS_PER_PIXEL = 15
+CLIENT_SIZE = (15960 // TWIPS_PER_PIXEL, 6795 // TWIPS_PER_PIXEL)
+SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Holvane\Numorra"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Numorra"
+VENDOR_KEY = r"HKLM\Software\Holvane"
+VENDOR_KEY_32 = r"HKLM\Software\Wow6432Node\Holvane"  # where a 32-bit view would leave it
+START_BOUND = 60  # seconds for the window to appear
+BOX_BOUND = 20  # seconds for a message box or dialog to appear
+SECOND_BOX_BOUND = 5  # seconds a second box is waited for, where there should be none
+
+
+def centre(left, top, width, height):
+    """The centre of a control, in pixels of the client area, from its place in twips."""
+    return ((left + width // 2) // TWIPS_PER_PIXEL, (top + height // 2) // TWIPS_PER_PIXEL)
+
+
+# The controls the check uses, placed as the main window places them (in twips, frames'
+# offsets added), with the registry value each field is remembered under and what is typed.
+START = centre(8040, 120, 7800, 405)
+SAVE = centre(8040, 5780, 3840, 405)
+COPY = centre(12000, 5780, 3840, 405)
+PICKS = centre(360, 3090, 6720, 345)
+DASHES = centre(360, 5400, 300, 255)  # the box of the last option, unchecked at first
+FIELDS = [  # Lowest, Highest, Numbers per pick, Picks, Prefix
+    (centre(600, 1110, 3045, 345), "Lower", "1"),
+    (centre(4360, 1110, 3045, 345), "Higher", "6"),
+    (centre(360, 2190, 6720, 345), "No of Numbers", "6"),
+    (PICKS, "No. to Generate", "1"),
+    (centre(360, 6180, 7320, 345), "Text5", "Año"),
+]
+# Six numbers of 1 to 6, none twice, in order, with dashes: the one pick there is, after
+# the prefix and two spaces; the list's hidden second column holds it with two-digit
+# numbers, for sorting.
+PICK = "Año  1-2-3-4-5-6"
+SORT_TEXT = "Año  01-02-03-04-05-06"
+# The file as the Linux program writes it (UTF-8): a header line, then a line per pick,
+# every column padded with spaces to its widest text and ended by a tab, CR LF.
+LINUX_FILE = ("Picks" + " " * 11 + "\t" + " " * 22 + "\t\r\n"
+              + PICK + "\t" + SORT_TEXT + "\t\r\n").encode("utf-8")
+# The clipboard: the picks, one a line (the sort column is hidden).
+CLIPBOARD = PICK + "\r\n"
+
+results = []
+
+
+def check(what, passed, detail=""):
+    results.append(passed)
+    print(f"{'ok  ' if passed else 'FAIL'} {what}{'' if passed or not detail else ': ' + detail}",
+          flush=True)
+    return passed
+
+
+def run(*command, check_exit=True, timeout=60):
+    return subprocess.run(command, capture_output=True, text=True, check=check_exit,
+                          timeout=timeout).stdout
+
+
+def xdotool(*args):
+    return run("xdotool", *map(str, args), check_exit=False, timeout=10)
+
+
+def wait_for(probe, seconds):
+    """The first true answer of `probe` within `seconds`, else its last answer."""
+    deadline = time.monotonic() + seconds
+    while True:
+        answer = probe()
+        if answer or time.monotonic() > deadline:
+            return answer
+        time.sleep(0.25)
+
+
+def geometry(window):
+    """(x, y, width, height) of an X window."""
+    values = dict(re.findall(r"(\w+)=(\d+)", xdotool("getwindowgeometry", "--shell", window)))
+    return tuple(int(values.get(k, 0)) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def windows_named(name):
+    return xdotool("search", "--onlyvisible", "--name", f"^{re.escape(name)}$").split()
+
+
+def main_window():
+    found = [w for w in windows_named("Numorra") if geometry(w)[2] >= CLIENT_SIZE[0]]
+    return found[0] if found else None
+
+
+def message_box():
+    """A visible window named "Numorra" other than the main window (the program's boxes)."""
+    found = [w for w in windows_named("Numorra") if geometry(w)[2] < CLIENT_SIZE[0]]
+    return found[0] if found else None
+
+
+def clipboard():
+    return run("xclip", "-selection", "clipboard", "-o", check_exit=False)
+
+
+def set_clipboard(text):
+    # xclip stays behind to serve what it set, so its output is not waited for.
+    subprocess.run(["xclip", "-selection", "clipboard", "-t", "UTF8_STRING", "-i"],
+                   input=text.encode("utf-8"), stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=10)
+
+
+def click(window, point, repeat=1):
+    """Clicks a point of the window's client area; a frame Wine draws is left of it."""
+    x, y, width, height = geometry(window)
+    border = (width - CLIENT_SIZE[0]) // 2
+    left, top = x + border, y + height - border - CLIENT_SIZE[1]
+    xdotool("mousemove", "--sync", left + point[0], top + point[1])
+    xdotool("click", "--repeat", repeat, "--delay", 60, 1)
+
+
+def focus(window):
+    """Gives a window the keyboard focus (there is no window manager to ask)."""
+    xdotool("windowfocus", window)
+    time.sleep(0.3)
+
+
+def keys(*names):
+    xdotool("key", "--delay", 40, *names)
+
+
+def type_text(text):
+    xdotool("type", "--delay", 40, text)
+
+
+def copied_text(window, field=None):
+    """What Ctrl+C in the window (in `field`, all of it selected) puts on the clipboard;
+    tried again while it puts nothing there, as a window may not take keys at once."""
+    for _ in range(10):
+        if field:
+            click(window, field)
+            keys("ctrl+a")
+        else:
+            focus(window)
+        set_clipboard("")
+        keys("ctrl+c")
+        text = wait_for(clipboard, 2)
+        if text:
+            return text
+    return ""
+
+
+def dismissed_box_text(bound=BOX_BOUND):
+    """Waits for a box, copies its text (Ctrl+C, as in any Windows message box), presses
+    its default button and returns the text, or None when no box appeared."""
+    box = wait_for(message_box, bound)
+    if not box:
+        return None
+    text = copied_text(box)
+    focus(box)
+    keys("Return")
+    wait_for(lambda: not message_box(), BOX_BOUND)
+    return text
+
+
+def start(exe):
+    process = subprocess.Popen([WINE, exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    window = wait_for(main_window, START_BOUND)
+    if window:
+        focus(window)
+    return process, window
+
+
+def close(process, window):
+    focus(window)
+    keys("alt+F4")
+    try:
+        process.wait(30)
+        return True
+    except subprocess.TimeoutExpired:
+        process.kill()
+        return False
+
+
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def registry(key):
+    """The values of a registry key, name to text as `reg export` writes it ('"text"',
+    'dword:00000001'), or None when the key is missing."""
+    exported = PREFIX.parent / "key.reg"
+    if subprocess.run([WINE, "reg", "export", key, windows_path(exported), "/y"],
+                      capture_output=True, timeout=60).returncode != 0:
+        return None
+    lines = exported.read_text(encoding="utf-16").splitlines()
+    return dict(re.findall(r'^"([^"]*)"=(.*)$', "\n".join(lines), re.M))
+
+
+def type_into(window, point, text):
+    """Types the text into a field, replacing what it holds; text beyond ASCII is pasted
+    from the clipboard, as xdotool's typing of it races Wine's reading of the keymap."""
+    click(window, point)
+    keys("ctrl+a")
+    if text.isascii():
+        type_text(text)
+    else:
+        set_clipboard(text)
+        keys("ctrl+v")
+
+
+def drive_program(exe, work, screenshot):
+    process, window = start(exe)
+    if not check(f"the window \"Numorra\" appears within {START_BOUND} s", window is not None):
+        process.kill()
+        return
+    for point, _, text in FIELDS:
+        type_into(window, point, text)
+    click(window, DASHES)
+    click(window, START)
+    box = dismissed_box_text()
+    check("Start Generating shows \"Done.\", dismissed with Enter", box and "Done." in box, repr(box))
+
+    saved = work / "picks"
+    click(window, SAVE)
+    dialog = wait_for(lambda: windows_named("Save"), BOX_BOUND)
+    if check("Save Results As Text File opens the save dialog", bool(dialog)):
+        focus(dialog[0])
+        type_text(windows_path(saved))
+        keys("Return")
+        box = dismissed_box_text()
+        check("the save ends with \"Done.\"", box and "Done." in box, repr(box))
+    written = saved.read_bytes() if saved.exists() else None
+    check("the file is saved under the name typed, without an extension", written is not None,
+          str(sorted(p.name for p in work.iterdir())))
+    check("the file holds the Linux program's bytes in Windows-1252 with CR LF",
+          written is not None and written == LINUX_FILE.decode("utf-8").encode("cp1252"),
+          repr(written))
+
+    set_clipboard("")
+    click(window, COPY)
+    copied = wait_for(clipboard, BOX_BOUND)
+    box = dismissed_box_text()
+    check("Copy Results To Clipboard says so", box and "copied to the clipboard" in box, repr(box))
+    # Wine hands text to X applications with LF line ends.
+    check("the X clipboard holds the picks", copied == CLIPBOARD.replace("\r\n", "\n"),
+          repr(copied))
+
+    run("import", "-window", window, "-crop", f"{CLIENT_SIZE[0]}x{CLIENT_SIZE[1]}+0+0",
+        "-strip", str(screenshot), check_exit=False)
+    check("the screenshot is written", screenshot.exists())
+    check("closing the window ends the program", close(process, window))
+
+    stored = registry(SETTINGS_KEY) or {}
+    check("the registry holds the fields as typed and the option as clicked",
+          all(stored.get(name) == f'"{text}"' for _, name, text in FIELDS)
+          and stored.get("Check5") == '"1"', repr(stored))
+    process, window = start(exe)
+    if not check("the program starts again", window is not None):
+        process.kill()
+        return
+    shown = [copied_text(window, point) for point, _, _ in FIELDS]
+    check("the fields come back from the registry", shown == [t for _, _, t in FIELDS],
+          repr(shown))
+
+    click(window, START, repeat=2)  # 60 ms apart, a double-click
+    first = dismissed_box_text()
+    second = dismissed_box_text(SECOND_BOX_BOUND) if first else None
+    check("a double-click on Start Generating runs one command (one \"Done.\")",
+          first and "Done." in first and second is None, repr((first, second)))
+    close(process, window)
+
+
+def drive_installer(installer):
+    program_files = PREFIX / "drive_c/Program Files/Numorra"
+    start_menu = PREFIX / "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Numorra"
+    run(WINE, installer, "/S", check_exit=False)
+    run("/usr/lib/wine/wineserver", "-w", check_exit=False)
+    check("the installer puts the program in Program Files", (program_files / "numorra.exe").exists())
+    check("the Start menu has the program's shortcut", (start_menu / "Numorra.lnk").exists())
+    entry = registry(UNINSTALL_KEY) or {}
+    check("the uninstall entry names the program and its size, in the 64-bit registry",
+          entry.get("DisplayName") == '"Numorra"'
+          and entry.get("EstimatedSize", "dword:00000000") != "dword:00000000", repr(entry))
+    process, window = start(windows_path(program_files / "numorra.exe"))
+    check("the installed program shows its window", window is not None)
+    if window:
+        close(process, window)
+    uninstaller = program_files / "Uninstall.exe"
+    run(WINE, windows_path(uninstaller), "/S", check_exit=False)
+    run("/usr/lib/wine/wineserver", "-w", check_exit=False)
+    check("the uninstaller removes the program folder", not program_files.exists(),
+          str(list(program_files.rglob("*"))) if program_files.exists() else "")
+    check("the uninstaller removes the Start menu folder", not start_menu.exists())
+    check("the uninstaller removes its registry keys",
+          all(registry(key) is None for key in (UNINSTALL_KEY, VENDOR_KEY, VENDOR_KEY_32)))
+
+
+def main():
+    zip_file, screenshot = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]).resolve()
+    work = PREFIX.parent
+    with zipfile.ZipFile(zip_file) as archive:
+        archive.extractall(work)
+    exe = next(work.glob("*/numorra.exe"))
+    licences = ["Qt/LGPL-3.0-only.txt", "Qt/GPL-3.0-only.txt", "libstdc++-6.dll.txt",
+                "libgcc_s_seh-1.dll.txt", "libwinpthread-1.dll.txt"]
+    missing = [name for name in licences if not (exe.parent / "licenses" / name).is_file()]
+    check("the ZIP has the licences of Qt and of the run-time libraries", not missing,
+          "missing " + ", ".join(missing))
+    drive_program(windows_path(exe), work, screenshot)
+    if len(sys.argv) > 3:
+        drive_installer(sys.argv[3])
+    failed = results.count(False)
+    print(f"windows-drive: {len(results) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
