@@ -11,7 +11,7 @@
 #
 # On Debian 12 it first installs the missing packages: the MinGW-w64 cross compilers, Wine,
 # Ninja, Xvfb, Debian's Qt (whose moc, rcc and uic the cross build uses), NSIS, and the X
-# tools of the drive; and 32-bit Wine (wine32, from the i386 architecture), without which
+# tools and Python 3 of the drive; and 32-bit Wine (wine32, from the i386 architecture), without which
 # the installer cannot run and its check is skipped.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -37,7 +37,7 @@ apt_install() {
 install_missing() {
     local packages=() package wine32=0
     for package in mingw-w64 wine64 ninja-build xvfb xauth qt6-base-dev cmake fonts-liberation \
-                   nsis xdotool xclip imagemagick; do
+                   nsis xdotool xclip imagemagick python3; do
         installed "$package" || packages+=("$package")
     done
     installed wine32:i386 || wine32=1
