@@ -11,8 +11,8 @@
 #
 # On Debian 12 it first installs the missing packages: the MinGW-w64 cross compilers, Wine,
 # Ninja, Xvfb, Debian's Qt (whose moc, rcc and uic the cross build uses), NSIS, and the X
-# tools and Python 3 of the drive; and 32-bit Wine (wine32, from the i386 architecture), without which
-# the installer cannot run and its check is skipped.
+# tools and Python 3 of the drive; and 32-bit Wine (wine32, from the i386 architecture),
+# without which the installer cannot run and its check is skipped.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
