@@ -32,6 +32,9 @@ public:
     // Appends a row with its item text and first sub-item: at the end, or at its sorted
     // place while sorting is on.
     void append(const QString& itemText, const QString& subItem1 = QString());
+    // Makes room at once for rows whose texts will take about `bytes`, so that a long run
+    // of appends never has to move the rows already held.
+    void reserveTextBytes(qint64 bytes) { model_->reserveTextBytes(bytes); }
     // Appends rows of item texts only, given as UTF-8, as append() does one by one. Texts
     // that lie in a snapshot's texts, given as the holder, are shared with it rather than
     // copied where the list can.

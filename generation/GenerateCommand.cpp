@@ -41,6 +41,13 @@ QString numbersPerPickProblem(const MainWindowView& window)
                            window.fieldText(kPrefix).toUtf8().size()});
 }
 
+// The run the parameters describe, behind the prefix as it stands.
+RunShape runShape(const GenerationParameters& p, const QString& prefix)
+{
+    return {std::max<std::int64_t>(1, p.picksWanted), p.numbersPerPick,
+            numberWidth(p.lowestNumber, p.highestNumber), prefix.toUtf8().size()};
+}
+
 // Rounds a field's value into its parameter as statement `line`; false when it does not
 // fit (reported), and the parameter keeps what it held.
 bool readField(report::ErrorTrap& trap, int line, std::int32_t& parameter, double value)
@@ -157,6 +164,10 @@ GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
 // "Done." follows.
 void GenerateCommand::makePicks(report::ErrorTrap& trap)
 {
+    // The list makes room for the run's texts once, while it is still short of them:
+    // growing them part-way through a long run would move them all while the window waits.
+    window_.resultsList().reserveTextBytes(
+        runTextBytes(runShape(lotto_.parameters(), window_.fieldText(kPrefix))));
     trap(156, [&] { lotto_.startRun(); });
     const GenerationParameters& p = lotto_.parameters();
     bool going = true;

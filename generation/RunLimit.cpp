@@ -58,6 +58,11 @@ std::int64_t runBytes(const RunShape& shape)
     return shape.picks * (fixedRowBytes(shape) + shape.numbersPerPick * bytesPerNumber(shape));
 }
 
+std::int64_t runTextBytes(const RunShape& shape)
+{
+    return runBytes(shape) - shape.picks * kRowOverheadBytes;
+}
+
 QString runSizeProblem(const RunShape& shape)
 {
     if (runBytes(shape) <= kRunMemoryLimit && shape.numbersPerPick < kPickNumberLimit)

@@ -34,6 +34,8 @@ int numberWidth(double lowest, double highest);
 // The memory the run's rows will take in the list: both texts of every pick, prefix
 // included, and each row's overhead.
 std::int64_t runBytes(const RunShape& shape);
+// The bytes of those texts alone.
+std::int64_t runTextBytes(const RunShape& shape);
 
 // Why the run cannot be held, as the message that refuses it, or empty when it can: too
 // many numbers for one pick, too many for the run's memory, or (when even one number a

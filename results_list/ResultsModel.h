@@ -39,6 +39,8 @@ public:
     QString columnHeader(int column) const;
 
     void appendRow(const QString& itemText, const QString& subItemText);
+    // Room for `bytes` more of row texts, made once (RowStore::reserveTextBytes()).
+    void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
     // Appends rows of item texts only, given as UTF-8, in one go; texts that lie in the
     // holder's texts may be shared rather than copied (RowStore::addItems()).
     void appendItems(const std::vector<QByteArrayView>& itemTexts,

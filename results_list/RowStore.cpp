@@ -34,6 +34,14 @@ void RowStore::addRecord(const Record& record)
 // outgrows its capacity, append() moves it to a new allocation and copies every byte
 // (tens of megabytes at a million rows, all into untouched pages), where resize() lets
 // the allocator grow the block in place.
+void RowStore::reserveTextBytes(qint64 bytes)
+{
+    try {
+        bytes_.reserve(bytes_.size() + qsizetype(bytes));
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
     const Record record(bytes_.size(), itemText.size(), subItemText.size());

@@ -22,6 +22,10 @@ namespace results_list {
 class RowStore {
 public:
     RowId add(QByteArrayView itemText, QByteArrayView subItemText);
+    // Makes room for `bytes` more of texts at once, so that adding them never moves the
+    // packed texts: a move of a large buffer part-way through a run would copy it all.
+    // Only a hint: without the memory, nothing changes.
+    void reserveTextBytes(qint64 bytes);
     // Adds rows of item texts only, in one go; returns the id of the first (the others
     // follow in order). When the texts all lie in the holder's packed texts, an empty
     // store, or one that shares them already, keeps a share of the holder's texts instead
