@@ -45,7 +45,8 @@ void show(const QByteArray& text, FILE* stream)
     if (haveStream(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, stream))
         std::fputs(text.constData(), stream);
     else
-        MessageBoxA(nullptr, text.constData(), "Numorra", isError ? MB_ICONERROR : MB_ICONINFORMATION);
+        MessageBoxA(nullptr, text.constData(), "Numorra",
+                    isError ? MB_ICONERROR : MB_ICONINFORMATION);
     std::fflush(stream);
 }
 #else
@@ -71,7 +72,8 @@ std::optional<int> answerInformationOptions(int argc, char* argv[])
             return 0;
         }
         if (isAny(argv[i], "--version", "-v")) {
-            show((report::productName() + QStringLiteral(" " NUMORRA_VERSION "\n")).toUtf8(), stdout);
+            show((report::productName() + QStringLiteral(" " NUMORRA_VERSION "\n")).toUtf8(),
+                 stdout);
             return 0;
         }
     }

@@ -30,10 +30,6 @@ void RowStore::addRecord(const Record& record)
     textBytes_ += qint64(record.itemLength()) + record.subItemLength();
 }
 
-// The texts go in through resize() and a copy rather than append(): when the buffer
-// outgrows its capacity, append() moves it to a new allocation and copies every byte
-// (tens of megabytes at a million rows, all into untouched pages), where resize() lets
-// the allocator grow the block in place.
 void RowStore::reserveTextBytes(qint64 bytes)
 {
     try {
@@ -42,6 +38,10 @@ void RowStore::reserveTextBytes(qint64 bytes)
     }
 }
 
+// The texts go in through resize() and a copy rather than append(): when the buffer
+// outgrows its capacity, append() moves it to a new allocation and copies every byte
+// (tens of megabytes at a million rows, all into untouched pages), where resize() lets
+// the allocator grow the block in place.
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
     const Record record(bytes_.size(), itemText.size(), subItemText.size());

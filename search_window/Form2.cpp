@@ -189,9 +189,9 @@ void Form2::PushButton2_Click()
     }
     // The terms are cut first to refuse, before the hourglass shows, a search whose finds
     // might not fit. The list cannot change before the search, which does not yield, so
-    // one snapshot serves both.
-    // A snapshot that could not be taken, for want of memory, ends the command after its
-    // report, as a search that failed does: there is nothing to search, and no "Done.".
+    // one snapshot serves both. A snapshot that could not be taken, for want of memory,
+    // ends the command after its report, as a search that failed does: there is nothing to
+    // search, and no "Done.".
     std::optional<results_list::ListSnapshot> rows;
     search::SearchSize size;
     bool fits = false;

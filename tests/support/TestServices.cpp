@@ -2,7 +2,6 @@
 
 #include "ArrivedEvents.h"
 
-
 namespace testing {
 
 platform::MsgAnswer RecordingMessageBox::show(const QString& text, const QString& title,
