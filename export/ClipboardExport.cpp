@@ -53,10 +53,10 @@ qsizetype textLengthBound(const results_list::ListSnapshot& list,
 }
 
 // Writes a cell's text at `out` (ASCII widened as it is, other text decoded) and returns
-// the end.
-char16_t* writeCell(char16_t* out, QByteArrayView utf8)
+// the end. `asciiList`: every text of the list is known to be ASCII.
+char16_t* writeCell(char16_t* out, QByteArrayView utf8, bool asciiList)
 {
-    if (core::isAscii(utf8))
+    if (asciiList || core::isAscii(utf8))
         return std::transform(utf8.begin(), utf8.end(), out,
                               [](char c) { return char16_t(static_cast<unsigned char>(c)); });
     const QString decoded = QString::fromUtf8(utf8);
@@ -72,7 +72,7 @@ char16_t* writeLine(char16_t* out, const char16_t* lineStart,
                     const std::vector<qsizetype>& widths)
 {
     for (int c = 1; c <= int(widths.size()); ++c) {
-        char16_t* const cellEnd = writeCell(out, list.cellUtf8(row, c));
+        char16_t* const cellEnd = writeCell(out, list.cellUtf8(row, c), list.allAscii());
         out = std::fill_n(cellEnd, std::max<qsizetype>(0, widths[c - 1] - (cellEnd - out)), u' ');
         *out++ = u'\t';
     }

@@ -52,27 +52,24 @@ QString askFileToWrite(report::ErrorTrap& trap)
     return name;
 }
 
-// Whether the list is small enough for the export to go ahead; when it is not, the
-// refusal is said under `line`, once, before anything else happens.
-bool listFits(report::ErrorTrap& trap, int line, const forms::ResultsList& list,
-              bool (*fits)(const results_list::ListSnapshot&), const QString& refusal)
+// Whether the list is small enough to copy; when it is not, the refusal is said under
+// line 100, once, before anything else happens.
+bool listFitsTheClipboard(report::ErrorTrap& trap, const forms::ResultsList& list)
 {
     bool fit = false;
-    if (!trap(line, [&] { fit = fits(list.snapshot()); }))
+    if (!trap(100, [&] { fit = copyFits(list.snapshot()); }))
         return false;
     if (!fit)
-        trap.say(line, refusal);
+        trap.say(100, tooLargeToCopyMessage());
     return fit;
 }
 
-// The course both save commands share: a list too large refused (line 108), the file,
-// the hourglass (line 122), the writing, the pointer put back (at `pointerLine`). A failure of the
-// writing is reported once and ends it. True when the file was written.
+// The course both save commands share: the file, the hourglass (line 122), the writing,
+// the pointer put back (at `pointerLine`). A failure of the writing is reported once and
+// ends it. True when the file was written.
 bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
               const ListWriter& write)
 {
-    if (!listFits(trap, 108, window.resultsList(), saveFits, tooLargeToSaveMessage()))
-        return false;
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
@@ -83,10 +80,10 @@ bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
     return saved;
 }
 
-// The list as it stands when writing starts, its texts laid out in list order.
+// The list as it stands when writing starts.
 results_list::ListSnapshot listToWrite(ExportWindow& window)
 {
-    return window.resultsList().snapshot().inListOrder(platform::yieldEvents);
+    return window.resultsList().snapshot();
 }
 
 // The search window's file, each step under its own line: opened (124), its rows
@@ -130,7 +127,7 @@ void saveSearchWindowList(ExportWindow& window)
 void copyWindowList(const QString& module, const QString& procedure, const forms::ResultsList& list)
 {
     report::ErrorTrap trap(module, procedure);
-    if (!listFits(trap, 100, list, copyFits, tooLargeToCopyMessage()))
+    if (!listFitsTheClipboard(trap, list))
         return;
     bool copied = true;
     trap(100, [&] { copied = CopyListViewToClipboardTab(list, true); });

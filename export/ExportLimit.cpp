@@ -19,23 +19,11 @@ bool copyFits(const results_list::ListSnapshot& list)
            || copyBytes(list.rowCount(), list.itemTextBytes()) <= kMostExportBytes;
 }
 
-bool saveFits(const results_list::ListSnapshot& list)
-{
-    return list.textBytes() <= kMostExportBytes;
-}
-
 QString tooLargeToCopyMessage()
 {
     return QStringLiteral(
         "The list is too large to copy to the clipboard. Please save it as a text file "
         "instead, or remove some picks first.");
-}
-
-QString tooLargeToSaveMessage()
-{
-    return QStringLiteral(
-        "The list is too large to save as one text file. Please clear the list and make "
-        "fewer picks at a time.");
 }
 
 }  // namespace exporting

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace exporting {
 
@@ -34,12 +35,16 @@ public:
     }
 
     // Row `row` of `rows` is written; every thousandth row is also counted in the text.
+    // The value is set only where it changes, found once per change.
     void rowWritten(qsizetype row, qsizetype rows)
     {
         if (!bar_)
             return;
-        const double share = double(row + rows / 2000) / double(rows);
-        bar_->setValue(int(std::nearbyint(std::min(100.0, share * 100))));
+        if (row >= nextValueRow_) {
+            const int value = valueAt(row, rows);
+            bar_->setValue(value);
+            nextValueRow_ = firstRowAbove(value, row, rows);
+        }
         if (row % 1000 == 0)
             bar_->setText(writing_ + QStringLiteral(" (") + QString::number(row)
                           + QLatin1Char(')'));
@@ -49,6 +54,26 @@ public:
     void idle() { set(0, QStringLiteral("Progress Bar")); }
 
 private:
+    static int valueAt(qsizetype row, qsizetype rows)
+    {
+        const double share = double(row + rows / 2000) / double(rows);
+        return int(std::nearbyint(std::min(100.0, share * 100)));
+    }
+    // The first row after `row` whose value is above `value`, or one past the last row.
+    static qsizetype firstRowAbove(int value, qsizetype row, qsizetype rows)
+    {
+        qsizetype low = row + 1;
+        qsizetype high = rows + 1;
+        while (low < high) {
+            const qsizetype middle = low + (high - low) / 2;
+            if (valueAt(middle, rows) > value)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    }
+
     void set(int value, const QString& text)
     {
         if (!bar_)
@@ -59,6 +84,7 @@ private:
 
     forms::ProgressBar* bar_;
     QString writing_;
+    qsizetype nextValueRow_ = 0;
 };
 
 // A column's width is that of its longest text, header or cell.
@@ -70,31 +96,50 @@ std::vector<qsizetype> columnWidths(const results_list::ListSnapshot& list)
     return widths;
 }
 
-// A text padded with spaces to its column's width, then a tab; a longer text is written
+// A header padded with spaces to its column's width, then a tab; a longer one is written
 // whole.
-void writeCell(TextFileWriter& file, QByteArrayView utf8, qsizetype length, qsizetype width)
+void writeHeaderCell(TextFileWriter& file, const QString& header, qsizetype width)
 {
-    file.append(utf8);
-    file.appendSpaces(width - length);
+    file.append(header.toUtf8());
+    file.appendSpaces(width - header.size());
     file.append("\t");
 }
 
 void writeHeader(TextFileWriter& file, const results_list::ListSnapshot& list,
                  const std::vector<qsizetype>& widths)
 {
-    for (int c = 1; c <= list.columnCount(); ++c) {
-        const QString header = list.columnHeader(c);
-        writeCell(file, header.toUtf8(), header.size(), widths[c - 1]);
-    }
+    for (int c = 1; c <= list.columnCount(); ++c)
+        writeHeaderCell(file, list.columnHeader(c), widths[c - 1]);
     file.append("\r\n");
 }
 
-void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsizetype row,
-              const std::vector<qsizetype>& widths)
+// The bytes a line may take besides its cells' texts: the padding to the widths, the tabs
+// and CR LF (a character is never shorter in UTF-8 than in UTF-16).
+qsizetype lineFrame(const std::vector<qsizetype>& widths)
 {
-    for (int c = 1; c <= list.columnCount(); ++c)
-        writeCell(file, list.cellUtf8(row, c), list.cellLength(row, c), widths[c - 1]);
-    file.append("\r\n");
+    return std::accumulate(widths.begin(), widths.end(), qsizetype(0)) + qsizetype(widths.size())
+           + 2;
+}
+
+// A row's line, written into the file's buffer in one go: each cell padded with spaces to
+// its column's width and followed by a tab (a longer text is written whole), then CR LF.
+void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsizetype row,
+              const std::vector<qsizetype>& widths, qsizetype frame)
+{
+    const int columns = list.columnCount();
+    qsizetype bytes = frame;
+    for (int c = 1; c <= columns; ++c)
+        bytes += list.cellUtf8(row, c).size();
+    char* out = file.room(bytes);
+    for (int c = 1; c <= columns; ++c) {
+        const QByteArrayView text = list.cellUtf8(row, c);
+        out = std::copy(text.begin(), text.end(), out);
+        out = std::fill_n(out, widths[c - 1] - list.cellLength(row, c), ' ');
+        *out++ = '\t';
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    file.wrote(out);
 }
 
 }  // namespace
@@ -123,11 +168,13 @@ void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QStrin
     TextFileWriter file(fileName);
     writeHeader(file, list, widths);
     progress.show(20);
+    const qsizetype frame = lineFrame(widths);
     const qsizetype rows = list.rowCount();
     for (qsizetype r = 1; r <= rows; ++r) {
         yieldBeforeRow(r);
+        list.prefetchAhead(r);
         if (list.checked(r))
-            writeRow(file, list, r, widths);
+            writeRow(file, list, r, widths, frame);
         progress.rowWritten(r, rows);
     }
     progress.done();
@@ -139,9 +186,12 @@ void writeItemTexts(TextFileWriter& file, const results_list::ListSnapshot& list
 {
     for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         yieldBeforeRow(r);
-        file.append(list.cellUtf8(r, 1));
-        file.append("\r\n");
+        list.prefetchAhead(r);
+        const QByteArrayView text = list.cellUtf8(r, 1);
+        char* const out = std::copy(text.begin(), text.end(), file.room(text.size() + 2));
+        file.wrote(std::copy_n("\r\n", 2, out));
     }
+    file.waitForWrites();
 }
 
 }  // namespace exporting

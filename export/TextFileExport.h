@@ -34,7 +34,8 @@ void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QStrin
                             forms::ProgressBar* progressBar);
 
 // The search window's format: each row's item text on a line of its own, ended by CR LF.
-// Throws RuntimeFailure when a write fails; yields to the event queue throughout.
+// Throws RuntimeFailure when a write fails; yields to the event queue throughout. Returns
+// once the full buffers are written; the last, part-filled one goes at the commit.
 void writeItemTexts(TextFileWriter& file, const results_list::ListSnapshot& list);
 
 }  // namespace exporting

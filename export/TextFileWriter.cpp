@@ -10,6 +10,9 @@ namespace exporting {
 
 namespace {
 
+// The size of each of the two buffers the text goes through.
+constexpr std::size_t kBufferBytes = 1 << 20;
+
 // Whether the system's 8-bit code page is UTF-8, so that the list's UTF-8 texts can be
 // written as they are: always so on Linux and macOS, where Qt takes the system encoding
 // to be UTF-8, and on Windows when the ANSI code page is 65001. Asked of the encoder
@@ -74,7 +77,8 @@ void refuseIrregularTarget(const QString& fileName)
 }  // namespace
 
 TextFileWriter::TextFileWriter(const QString& fileName)
-    : buffer_(std::make_unique_for_overwrite<char[]>(std::size_t(kBufferBytes))),
+    : buffer_(kBufferBytes),
+      spare_(kBufferBytes),
       file_(fileName),
       systemEncoder_(QStringConverter::System)
 {
@@ -91,29 +95,40 @@ TextFileWriter::TextFileWriter(const QString& fileName)
     }
 }
 
+void TextFileWriter::waitForWrites() { writing_.wait(); }
+
 void TextFileWriter::commit()
 {
-    flush();
+    handOn();
+    writing_.start([this] { commitFile(); });
+    writing_.wait();
+}
+
+void TextFileWriter::commitFile()
+{
     errno = 0;
     if (!file_.commit())
         throw core::RuntimeFailure(failureDescription(errno, file_.error()));
 }
 
-// A text too long for the room left: what the buffer holds goes first, then the text, at
-// once when it is longer than the whole buffer.
-void TextFileWriter::appendBeyondBuffer(QByteArrayView utf8)
+void TextFileWriter::makeRoom(qsizetype bytes)
 {
-    flush();
-    if (utf8.size() > kBufferBytes)
-        write(utf8);
-    else
-        append(utf8);
+    handOn();
+    if (bytes > qsizetype(buffer_.size()))
+        buffer_.resize(std::size_t(bytes));
 }
 
-void TextFileWriter::flush()
+// The filled buffer goes to the writing thread once it has written the one before, and
+// that one, free again, is filled next.
+void TextFileWriter::handOn()
 {
-    write(QByteArrayView(buffer_.get(), used_));
+    if (used_ == 0)
+        return;
+    writing_.wait();
+    std::swap(buffer_, spare_);
+    const QByteArrayView filled(spare_.data(), used_);
     used_ = 0;
+    writing_.start([this, filled] { write(filled); });
 }
 
 // UTF-8 text in the system's code page.

@@ -24,14 +24,24 @@ public:
     qsizetype rowCount() const { return qsizetype(order_.size()); }
 
     // Column 1 is the row's item text, column 2 its first sub-item; others are empty.
-    QByteArrayView cellUtf8(qsizetype row, int column) const;
+    QByteArrayView cellUtf8(qsizetype row, int column) const
+    {
+        return cellOf(order_[std::size_t(row - 1)], column);
+    }
     QString cell(qsizetype row, int column) const
     {
         return QString::fromUtf8(cellUtf8(row, column));
     }
     // The cell's length in characters as the program counts them (UTF-16 code units, so a
     // character beyond the Basic Multilingual Plane counts two), without decoding the text.
-    qsizetype cellLength(qsizetype row, int column) const;
+    qsizetype cellLength(qsizetype row, int column) const
+    {
+        return lengthOf(cellUtf8(row, column));
+    }
+    // The length of the column's longest cell, as cellLength() counts it (0 when all are
+    // empty). When every storage slot holds a row, the slots are read in the order they
+    // lie in memory, which meets the same cells; `pause` runs before every 256th row.
+    qsizetype longestCell(int column, const std::function<void()>& pause) const;
     // Storage slots hold the rows' texts in the order they lie in memory, so a pass over
     // the slots reads the packed texts from start to end, where a pass in list order may
     // jump about (a sorted list). Slots of rows removed before the snapshot was taken
@@ -60,6 +70,8 @@ public:
     // The bytes of all the slots' texts, each slot counted once: a bound on the texts of
     // any of its rows, at no cost.
     qint64 textBytes() const { return rows_.textBytes(); }
+    // Whether every text is ASCII: each cell's length is then its size in bytes.
+    bool allAscii() const { return rows_.allAscii(); }
     // The bytes of the rows' item texts, counted in a pass over the rows.
     qint64 itemTextBytes() const;
     // The storage behind the snapshot, whose texts a list may share.
@@ -76,6 +88,22 @@ public:
     bool checked(qsizetype /*row*/) const { return true; }
 
 private:
+    QByteArrayView cellOf(RowId id, int column) const
+    {
+        if (column == 1)
+            return rows_.itemText(id);
+        if (column == 2)
+            return rows_.subItemText(id);
+        return {};
+    }
+    qsizetype lengthOf(QByteArrayView utf8) const
+    {
+        return allAscii() ? utf8.size() : utf16Length(utf8);
+    }
+    // Every UTF-8 sequence has one lead byte (any byte but 10xxxxxx); a four-byte
+    // sequence, led by 11110xxx, stands for a surrogate pair, two UTF-16 code units.
+    static qsizetype utf16Length(QByteArrayView utf8);
+
     QStringList headers_;
     RowStore rows_;
     std::vector<RowId> order_;

@@ -1,5 +1,7 @@
 #include "RowStore.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -50,6 +52,7 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     // An empty view may have no data at all, which memcpy must not be given.
     std::copy_n(itemText.data(), itemText.size(), out);
     std::copy_n(subItemText.data(), subItemText.size(), out + itemText.size());
+    allAscii_ = allAscii_ && core::isAscii(itemText) && core::isAscii(subItemText);
     addRecord(record);
     return RowId(records_.size() - 1);
 }
@@ -71,11 +74,11 @@ bool RowStore::canShareTextsOf(const RowStore& holder) const
     return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
 }
 
-RowId RowStore::addSharedItems(const std::vector<QByteArrayView>& itemTexts,
-                               const RowStore& holder)
+RowId RowStore::addSharedItems(const std::vector<QByteArrayView>& itemTexts, const RowStore& holder)
 {
     const auto first = RowId(records_.size());
     bytes_ = holder.bytes_;
+    allAscii_ = allAscii_ && holder.allAscii_;
     const char* const begin = bytes_.constData();
     for (const QByteArrayView text : itemTexts) {
         Q_ASSERT(text.data() >= begin && text.data() + text.size() <= begin + bytes_.size());
@@ -99,6 +102,7 @@ RowId RowStore::addCopiedItems(const std::vector<QByteArrayView>& itemTexts)
             core::prefetch(itemTexts[i + kAhead].data());
         const QByteArrayView text = itemTexts[i];
         std::memcpy(out + offset, text.data(), std::size_t(text.size()));
+        allAscii_ = allAscii_ && core::isAscii(text);
         addRecord(Record(offset, text.size(), 0));
         offset += text.size();
     }
@@ -144,6 +148,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
     }
     out.bytes_.truncate(offset);
     out.textBytes_ = offset;
+    out.allAscii_ = allAscii_;
     return out;
 }
 
@@ -172,6 +177,7 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
     records_.squeeze();
     releasedRows_ = 0;
     textBytes_ = packed.textBytes_;
+    allAscii_ = packed.allAscii_;
     return newIdOf;
 }
 
@@ -181,6 +187,7 @@ void RowStore::clear()
     records_ = QList<Record>();
     releasedRows_ = 0;
     textBytes_ = 0;
+    allAscii_ = true;
 }
 
 }  // namespace results_list

@@ -58,6 +58,10 @@ public:
     // The bytes of every id's texts, released ones included, counted once per id: a bound
     // on the texts of any set of its rows.
     qint64 textBytes() const { return textBytes_; }
+    // Whether every text the store was given is ASCII, so that a text's length in bytes is
+    // its length in characters and no text needs decoding. Once a text of other
+    // characters comes in, it stays false until the store is cleared or compacted.
+    bool allAscii() const { return allAscii_; }
 
     // A store of just the given rows, in the given order, their texts packed in that order;
     // without sub-items, the rows keep only their item texts. Calls pause() between
@@ -105,6 +109,7 @@ private:
     QList<Record> records_;
     qsizetype releasedRows_ = 0;
     qint64 textBytes_ = 0;
+    bool allAscii_ = true;
 };
 
 }  // namespace results_list

@@ -1,3 +1,4 @@
+#include "BackgroundJob.h"
 #include "FileExists.h"
 #include "QtMessageBox.h"
 #include "QtSaveDialog.h"
@@ -16,6 +17,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
+#include <stdexcept>
+
 // The small desktop helpers behind the windows: the file test, the dialog filter, how
 // message text is shown and the time-sliced event pump.
 class TestDesktop : public QObject {
@@ -29,6 +33,7 @@ private Q_SLOTS:
     void lineBreaks_data();
     void lineBreaks();
     void pumpRunsOncePerSlice();
+    void waitingForAJobLetsEventsIn();
 };
 
 void TestDesktop::fileExists_data()
@@ -149,6 +154,33 @@ void TestDesktop::pumpRunsOncePerSlice()
         pump.yield();
     QVERIFY(pump.pumps >= 1);
     QVERIFY(pump.pumps <= 6);
+}
+
+// Waiting for a job that runs until the window has had its events (as a commit to a slow
+// disk may) yields to the event queue meanwhile, and the job's failure reaches the waiter.
+void TestDesktop::waitingForAJobLetsEventsIn()
+{
+    struct FlaggingPump : platform::EventPump {
+        std::atomic<bool> yielded = false;
+        void yield() override { yielded = true; }
+        void catchUp() override {}
+    } pump;
+    platform::Services doubles;
+    doubles.pump = &pump;
+    const platform::ServicesOverride installed(doubles);
+    platform::BackgroundJob job;
+    job.start([&] {
+        const QDeadlineTimer patience(5000);
+        while (!pump.yielded && !patience.hasExpired())
+            QThread::msleep(1);
+        throw std::runtime_error(pump.yielded ? "after a yield" : "with no yield");
+    });
+    try {
+        job.wait();
+        QFAIL("the job's failure was lost");
+    } catch (const std::runtime_error& failure) {
+        QCOMPARE(failure.what(), "after a yield");
+    }
 }
 
 QTEST_MAIN(TestDesktop)

@@ -9,6 +9,7 @@ class TestSnapshot : public QObject {
 private Q_SLOTS:
     void keepsRowsThroughLaterChanges();
     void laysRowsOutInListOrder();
+    void longestCellSkipsRemovedRows();
 };
 
 void TestSnapshot::keepsRowsThroughLaterChanges()
@@ -69,6 +70,18 @@ void TestSnapshot::laysRowsOutInListOrder()
     const results_list::ListSnapshot firstColumn = stored.inListOrder([] {}, 1);
     QCOMPARE(firstColumn.cell(4, 1), QStringLiteral("200"));
     QCOMPARE(firstColumn.cell(4, 2), QString());
+}
+
+// A removed row's texts stay in storage until it is packed again, but never widen a
+// column.
+void TestSnapshot::longestCellSkipsRemovedRows()
+{
+    forms::ResultsList list;
+    list.addColumn(QStringLiteral("Picks"));
+    for (const char* pick : {"1 2", "10 20 30", "4 5"})
+        list.append(QString::fromLatin1(pick));
+    list.removeAt(2);
+    QCOMPARE(list.snapshot().longestCell(1, [] {}), 3);
 }
 
 QTEST_MAIN(TestSnapshot)

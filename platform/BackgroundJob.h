@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QThread>
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+// Runs one job at a time on a thread of its own, for work that may block for long (a
+// file going to a slow disk) and must not hold the window. The caller goes on with its
+// own work and waits for the job only when it needs it done; while it waits, the event
+// queue is yielded to every slice, so the window stays responsive and a close is seen.
+class BackgroundJob {
+public:
+    BackgroundJob() = default;
+    BackgroundJob(const BackgroundJob&) = delete;
+    BackgroundJob& operator=(const BackgroundJob&) = delete;
+    // A job still running is waited for, without yielding: whatever it works on must not
+    // go away under it. Its failure, if any, is dropped.
+    ~BackgroundJob();
+
+    // Waits for the job before (as wait() does), then starts this one.
+    void start(std::function<void()> job);
+    // Returns once no job runs, yielding while one does; rethrows what the job threw.
+    // Nothing is yielded to when the job is done within the first slice.
+    void wait();
+
+private:
+    std::unique_ptr<QThread> thread_;
+    std::exception_ptr failure_;
+};
+
+}  // namespace platform
