@@ -2,6 +2,7 @@
 
 #include "AsciiText.h"
 #include "ListSnapshot.h"
+#include "ParallelWork.h"
 #include "TextFinder.h"
 
 #include <algorithm>
@@ -24,7 +25,6 @@ public:
     {
     }
 
-    QByteArrayView packed() const { return packed_; }
     // The first texts, enough to tell which bytes are common.
     QByteArrayView sample() const
     {
@@ -82,9 +82,12 @@ private:
     TextFinder finder_;
 };
 
+// Below this many rows a piece of the search is not worth a thread of its own.
+constexpr qsizetype kShortestRange = 1 << 16;
+
 // How many of the terms each slot's item text contains, as a Count, wide enough for the
 // number of terms: one pass over the slots in the order they lie in memory, each text
-// tested for every term while it is at hand.
+// tested for every term while it is at hand, a stretch of slots per core.
 template <class Count>
 std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStringList& texts)
 {
@@ -94,44 +97,76 @@ std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStr
     for (const QString& text : texts)
         terms.emplace_back(text, slots.sample());
     // Rows need their own test only when some term has letters and some row is not ASCII,
-    // which one pass over the packed texts rules out for the usual list.
+    // which the list's texts usually rule out at once.
     const bool rowsMayBeNonAscii =
         std::any_of(terms.begin(), terms.end(), std::mem_fn(&Term::needsAsciiRows))
-        && !core::isAscii(slots.packed());
+        && !rows.allAscii();
     std::vector<Count> counts(std::size_t(slots.count()), 0);
-    for (qsizetype slot = 0; slot < slots.count(); ++slot) {
-        const QByteArrayView row = slots.itemOf(slot);
-        const qsizetype readable = slots.readableFrom(row);
-        const bool asciiRow = !rowsMayBeNonAscii || core::isAscii(row);
-        Count count = 0;
-        for (const Term& term : terms)
-            count += term.occursIn(row, readable, asciiRow);
-        counts[std::size_t(slot)] = count;
-    }
+    const std::vector<core::ItemRange> ranges = core::rangesForCores(slots.count(), kShortestRange);
+    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
+        for (qsizetype slot = ranges[part].begin; slot < ranges[part].end; ++slot) {
+            const QByteArrayView row = slots.itemOf(slot);
+            const qsizetype readable = slots.readableFrom(row);
+            const bool asciiRow = !rowsMayBeNonAscii || core::isAscii(row);
+            Count count = 0;
+            for (const Term& term : terms)
+                count += term.occursIn(row, readable, asciiRow);
+            counts[std::size_t(slot)] = count;
+        }
+    });
     return counts;
 }
 
-// Every term is looked for in every slot; a walk in list order then lists every row as
-// often as it matched.
+// The finds of rows `range` (numbered from 0) in list order, written from `out` on: each
+// row as often as it matched.
 template <class Count>
-std::vector<QByteArrayView> findPicksCounting(const results_list::ListSnapshot& rows,
-                                              const QStringList& terms)
+void listFinds(const results_list::ListSnapshot& rows, const std::vector<Count>& matches,
+               core::ItemRange range, QByteArrayView* out)
 {
-    const std::vector<Count> matches = countTerms<Count>(rows, terms);
-    std::vector<QByteArrayView> found;
-    found.reserve(std::accumulate(matches.begin(), matches.end(), std::size_t(0)));
     // The records of the rows found are asked for this many rows ahead.
     constexpr qsizetype kAhead = 64;
-    for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
-        if (row + kAhead <= rows.rowCount()) {
+    for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
+        if (row + kAhead <= range.end) {
             const qsizetype ahead = rows.slotOfRow(row + kAhead);
             if (matches[std::size_t(ahead)] != 0)
                 rows.prefetchSlot(ahead);
         }
         const qsizetype slot = rows.slotOfRow(row);
         for (Count times = matches[std::size_t(slot)]; times > 0; --times)
-            found.push_back(rows.slotItemUtf8(slot));
+            *out++ = rows.slotItemUtf8(slot);
     }
+}
+
+// How many finds rows `range` (numbered from 0) make.
+template <class Count>
+qsizetype findsIn(const results_list::ListSnapshot& rows, const std::vector<Count>& matches,
+                  core::ItemRange range)
+{
+    qsizetype finds = 0;
+    for (qsizetype row = range.begin + 1; row <= range.end; ++row)
+        finds += matches[std::size_t(rows.slotOfRow(row))];
+    return finds;
+}
+
+// Every term is looked for in every slot; then, a stretch of rows per core, the rows are
+// walked in list order and listed as often as they matched, each stretch's finds after
+// the finds of those before it.
+template <class Count>
+std::vector<QByteArrayView> findPicksCounting(const results_list::ListSnapshot& rows,
+                                              const QStringList& terms)
+{
+    const std::vector<Count> matches = countTerms<Count>(rows, terms);
+    const std::vector<core::ItemRange> ranges =
+        core::rangesForCores(rows.rowCount(), kShortestRange);
+    std::vector<qsizetype> firstFind(ranges.size() + 1, 0);
+    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
+        firstFind[std::size_t(part) + 1] = findsIn(rows, matches, ranges[part]);
+    });
+    std::partial_sum(firstFind.begin(), firstFind.end(), firstFind.begin());
+    std::vector<QByteArrayView> found(std::size_t(firstFind.back()));
+    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
+        listFinds(rows, matches, ranges[part], found.data() + firstFind[std::size_t(part)]);
+    });
     return found;
 }
 
@@ -141,7 +176,8 @@ QStringList searchTerms(const QString& searchText) { return searchText.split(QLa
 
 // The walk in list order reads the counts in scattered places; a byte per slot, enough
 // for the usual few terms, keeps them in the processor's cache.
-std::vector<QByteArrayView> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
+std::vector<QByteArrayView> findPicks(const results_list::ListSnapshot& rows,
+                                      const QStringList& terms)
 {
     if (terms.size() <= std::numeric_limits<quint8>::max())
         return findPicksCounting<quint8>(rows, terms);

@@ -96,10 +96,19 @@ void TestPickSearch::search_data()
     QTest::newRow("found past a row's first sixteen places")
         << QStringList{QStringLiteral("11 13 14 15 16 17 2"), QStringLiteral("11 13 14 15 16 17 3")}
         << "2,16 17 2"
-        << QStringList{QStringLiteral("11 13 14 15 16 17 2"), QStringLiteral("11 13 14 15 16 17 2")};
+        << QStringList{QStringLiteral("11 13 14 15 16 17 2"),
+                       QStringLiteral("11 13 14 15 16 17 2")};
     QTest::newRow("a byte the first rows lack")
         << (QStringList(3000, QStringLiteral("1 2 3")) << QStringLiteral("0 1-2")) << "1-2"
         << QStringList{QStringLiteral("0 1-2")};
+    QStringList many;  // enough rows for the search to be shared between threads
+    QStringList manyFound;
+    for (int i = 0; i < 140000; ++i) {
+        many << QString::number(i);
+        for (const char* term : {"7", "139"})
+            manyFound << QStringList(many.last().contains(QLatin1String(term)), many.last());
+    }
+    QTest::newRow("rows enough for several threads") << many << "7,139" << manyFound;
     QTest::newRow("long terms; no find across a row's end")
         << QStringList{QString(40, u'7') + QStringLiteral("  1"), QStringLiteral("ab7"),
                        QString(40, u'A') + QStringLiteral("  2"), QStringLiteral("xAB")}

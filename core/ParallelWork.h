@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+#include <vector>
+
+namespace core {
+
+// Items `begin` to `end` (not included) of a piece of work.
+struct ItemRange {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+// Items 0 to count - 1 cut into one range per processor core, in order, none shorter than
+// `shortest` items: a single range when there are fewer, since starting a thread costs
+// more than a short stretch of work.
+std::vector<ItemRange> rangesForCores(qsizetype count, qsizetype shortest);
+
+// Runs work(0) to work(jobs - 1) at the same time, the first on the calling thread and
+// each other one on a thread of its own, and returns once all are done. A job that throws
+// does not stop the others; the first job's failure, in job order, is rethrown.
+void runTogether(qsizetype jobs, const std::function<void(qsizetype job)>& work);
+
+}  // namespace core
