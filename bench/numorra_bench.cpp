@@ -152,15 +152,23 @@ void sortList(forms::ResultsList& list, qint64 rows)
     print("sort", rows, seconds(timer), "s");
 }
 
-// The memory the process holds, once the memory it has freed is handed back to the
-// system where the C library allows: the allocator keeps freed memory for reuse, so the
-// resident size would otherwise count what a command freed, or not count what it reused,
-// and the memory figures would depend on what ran before.
-qint64 residentBytes()
+// Hands the memory the process has freed back to the system where the C library allows.
+// The allocator keeps freed memory for reuse, and glibc keeps small freed blocks apart
+// until a large block is freed, when it merges them all: after millions of small blocks
+// freed, that merge would fall in the time of whatever command frees a large block next.
+void releaseFreedMemory()
 {
 #if defined(__GLIBC__)
     malloc_trim(0);
 #endif
+}
+
+// The memory the process holds, once the memory it has freed is handed back: the resident
+// size would otherwise count what a command freed, or not count what it reused, and the
+// memory figures would depend on what ran before.
+qint64 residentBytes()
+{
+    releaseFreedMemory();
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
@@ -662,6 +670,8 @@ void measure(qint64 rows, double bandwidth)
     setUpGeneration(form);
     timeCommand("generate", rows, services.pump, form.PushButton2);
     print("generate_floor", rows, generateFloor(*form.ListView1), "s");
+    // The generate floor has just freed its hash set of every pick.
+    releaseFreedMemory();
 
     timeCommand("clear", rows, services.pump, form.PushButton9, 1000, "ms");
 }
