@@ -1,10 +1,12 @@
 // Measures the program's commands on big lists through the real main window, offscreen,
 // with recorded message boxes. Prints one line per figure, "name: value unit", each
-// operation beside a floor that does the same work without the window, so the ratio holds
-// on a noisy machine.
+// operation beside a floor that makes the same output from the same list without the
+// window, so the ratio holds on a noisy machine, and beside a bandwidth floor: the time
+// the machine's memory takes to move the bytes the command must read and write.
 //
-//   numorra_bench           N = 100,000 and N = 1,000,000
+//   numorra_bench           N = 100,000 and N = 1,000,000, then the largest advised run
 //   numorra_bench --quick   N = 10,000 only
+//   numorra_bench --large   N = 10,000,000 only
 
 #include "CheckBox.h"
 #include "ClockRandom.h"
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSet>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,12 +35,17 @@
 #endif
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
 namespace {
 
 constexpr int kPicksPerRun = 31999;
+// The list's picks are 6 numbers from 1 to 49: 13,983,816 distinct picks, room for lists of
+// ten million rows. The generate command keeps its own range.
+constexpr int kListHighest = 49;
+constexpr int kGenerateHighest = 42;
 
 void print(const char* name, qint64 rows, double value, const char* unit)
 {
@@ -91,19 +99,26 @@ public:
         doubles_.saveDialog.names = {path};
         return path;
     }
+    const QString& clipboardText() const { return doubles_.clipboard.text; }
+    QString lastMessage() const
+    {
+        return doubles_.messageBox.boxes.isEmpty() ? QString()
+                                                   : doubles_.messageBox.boxes.last().text;
+    }
 
 private:
     platform::ClockRandom random_;
     testing::TestServices doubles_{&pump, &random_};
 };
 
-// One 6-of-42 pick, numbers ascending, as the generator writes it.
-generation::PickTexts randomPick(platform::ClockRandom& random, const QString& prefix = QString())
+// One pick of 6 numbers from 1 to `highest`, numbers ascending, as the generator writes it.
+generation::PickTexts randomPick(platform::ClockRandom& random, int highest,
+                                 const QString& prefix = QString())
 {
     std::vector<std::int32_t> numbers;
     std::unordered_set<std::int32_t> placed;
     while (numbers.size() < 6) {
-        const auto n = std::int32_t(1 + random.next() * 42);
+        const auto n = std::int32_t(1 + random.next() * highest);
         if (placed.insert(n).second)
             numbers.push_back(n);
     }
@@ -111,14 +126,14 @@ generation::PickTexts randomPick(platform::ClockRandom& random, const QString& p
     return generation::makePickTexts(numbers, u' ', prefix);
 }
 
-// Fills the list with distinct picks, sorted by their sort text.
+// Fills the list with distinct picks, unsorted, so that every row is stored where the list
+// shows it.
 void fill(forms::ResultsList& list, qint64 rows)
 {
     platform::ClockRandom random(rows);
-    list.setSortKey(1);
-    list.setSorted(true);
+    list.setSorted(false);
     while (list.rowCount() < rows) {
-        const generation::PickTexts pick = randomPick(random);
+        const generation::PickTexts pick = randomPick(random, kListHighest);
         if (!list.containsItemText(pick.pickText))
             list.append(pick.pickText, pick.sortText);
     }
@@ -126,15 +141,34 @@ void fill(forms::ResultsList& list, qint64 rows)
     QCoreApplication::processEvents();
 }
 
-// The memory the process holds, once the memory it has freed is handed back to the
-// system where the C library allows: the allocator keeps freed memory for reuse, so the
-// resident size would otherwise count what a command freed, or not count what it reused,
-// and the memory figures would depend on what ran before.
-qint64 residentBytes()
+// Sorts the list by its sort texts, once: from then on its order jumps about its storage.
+void sortList(forms::ResultsList& list, qint64 rows)
+{
+    QElapsedTimer timer;
+    timer.start();
+    list.setSortKey(1);
+    list.setSorted(true);
+    QCoreApplication::processEvents();
+    print("sort", rows, seconds(timer), "s");
+}
+
+// Hands the memory the process has freed back to the system where the C library allows.
+// The allocator keeps freed memory for reuse, and glibc keeps small freed blocks apart
+// until a large block is freed, when it merges them all: after millions of small blocks
+// freed, that merge would fall in the time of whatever command frees a large block next.
+void releaseFreedMemory()
 {
 #if defined(__GLIBC__)
     malloc_trim(0);
 #endif
+}
+
+// The memory the process holds, once the memory it has freed is handed back: the resident
+// size would otherwise count what a command freed, or not count what it reused, and the
+// memory figures would depend on what ran before.
+qint64 residentBytes()
+{
+    releaseFreedMemory();
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
@@ -145,11 +179,61 @@ qint64 residentBytes()
 void setUpGeneration(Form1& form)
 {
     form.Text1->setText(QStringLiteral("1"));
-    form.Text2->setText(QStringLiteral("42"));
+    form.Text2->setText(QString::number(kGenerateHighest));
     form.Text3->setText(QString::number(kPicksPerRun));
     form.Text4->setText(QStringLiteral("6"));
     for (QCheckBox* option : {form.Check1, form.Check2, form.Check3, form.Check4, form.Check5})
         option->setChecked(true);
+}
+
+// The machine's memory bandwidth in bytes per second: the best of three copies of 256 MB
+// from one buffer into another, counting the bytes read and the bytes written. Both
+// buffers are written before the timing, so that no copy pays for a page's first touch.
+double memoryBandwidth()
+{
+    constexpr std::size_t kBytes = std::size_t(256) << 20;
+    std::vector<char> source(kBytes, 1);
+    std::vector<char> target(kBytes, 0);
+    // Copied through a pointer the compiler cannot see through, so no copy is left out.
+    char* volatile into = target.data();
+    double best = 0;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        std::memcpy(into, source.data(), kBytes);
+        const double elapsed = seconds(timer);
+        best = i == 0 ? elapsed : std::min(best, elapsed);
+    }
+    return 2 * double(kBytes) / best;
+}
+
+// What a floor measured: its time, and the bytes the command must read and write, which
+// the memory moves in no less than bytes / bandwidth.
+struct Floor {
+    double seconds;
+    qint64 bytes;
+};
+
+void printFloors(const std::string& name, qint64 rows, const Floor& floor, double bandwidth)
+{
+    print((name + "_floor").c_str(), rows, floor.seconds, "s");
+    print((name + "_bandwidth_floor").c_str(), rows, double(floor.bytes) / bandwidth, "s");
+}
+
+// A floor is worth its name only when it makes the command's output.
+void checkSameOutput(bool same, const std::string& name)
+{
+    if (!same)
+        std::fprintf(stderr, "%s: the floor's output differs from the command's\n", name.c_str());
+}
+
+// The bytes of the UTF-8 texts of a column, over all rows.
+qint64 columnBytes(const results_list::ListSnapshot& list, int column)
+{
+    qint64 bytes = 0;
+    for (qsizetype r = 1; r <= list.rowCount(); ++r)
+        bytes += list.cellUtf8(r, column).size();
+    return bytes;
 }
 
 // The same picks made by the pick-text code into a vector with a hash set, no window. As
@@ -168,7 +252,7 @@ double generateFloor(const forms::ResultsList& list)
     std::vector<QString> rows;
     for (int i = 0; i < kPicksPerRun; ++i) {
         random.reseedFromClock();
-        const generation::PickTexts pick = randomPick(random);
+        const generation::PickTexts pick = randomPick(random, kGenerateHighest);
         if (!index.contains(pick.pickText)) {
             index.insert(pick.pickText);
             rows.push_back(pick.pickText);
@@ -179,6 +263,129 @@ double generateFloor(const forms::ResultsList& list)
 
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 
+// The item texts of the list in list order, each followed by '\n', in one buffer, and
+// where each row's text starts (a last entry marks the end).
+struct PackedTexts {
+    std::string bytes;
+    std::vector<std::size_t> starts;
+};
+
+PackedTexts packItemTexts(const results_list::ListSnapshot& list)
+{
+    PackedTexts packed;
+    packed.bytes.reserve(std::size_t(list.itemTextBytes() + list.rowCount()));
+    packed.starts.reserve(std::size_t(list.rowCount()) + 1);
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        packed.starts.push_back(packed.bytes.size());
+        const QByteArrayView text = list.cellUtf8(r, 1);
+        packed.bytes.append(text.data(), std::size_t(text.size()));
+        packed.bytes.push_back('\n');
+    }
+    packed.starts.push_back(packed.bytes.size());
+    return packed;
+}
+
+// The first place of the term in [from, end), or end.
+const char* findTerm(const char* from, const char* end, std::string_view term)
+{
+#if defined(__GLIBC__)
+    const void* found = memmem(from, std::size_t(end - from), term.data(), term.size());
+    return found ? static_cast<const char*>(found) : end;
+#else
+    return std::search(from, end, term.begin(), term.end());
+#endif
+}
+
+// The rows (numbered from 1, ascending) whose text holds the term: one pass over the
+// buffer, each find mapped to its row, the pass going on at the next row's start.
+std::vector<qsizetype> rowsHolding(const PackedTexts& texts, std::string_view term)
+{
+    std::vector<qsizetype> rows;
+    const char* const begin = texts.bytes.data();
+    const char* const end = begin + texts.bytes.size();
+    for (const char* at = findTerm(begin, end, term); at != end;) {
+        // The first start beyond the find is the next row's, at the index of the find's row:
+        // finds come in order, so the walk starts at the last find's row.
+        auto next = texts.starts.begin() + (rows.empty() ? 0 : rows.back());
+        while (*next <= std::size_t(at - begin))
+            ++next;
+        rows.push_back(qsizetype(next - texts.starts.begin()));
+        at = findTerm(begin + *next, end, term);
+    }
+    return rows;
+}
+
+// The terms' rows in the command's order: rows in list order, a row once per term it
+// holds, its terms in order.
+std::vector<qsizetype> mergeFinds(const std::vector<std::vector<qsizetype>>& perTerm)
+{
+    std::size_t total = 0;
+    for (const std::vector<qsizetype>& rows : perTerm)
+        total += rows.size();
+    std::vector<qsizetype> merged;
+    merged.reserve(total);
+    std::vector<std::size_t> next(perTerm.size(), 0);
+    while (merged.size() < total) {
+        std::size_t first = perTerm.size();
+        for (std::size_t t = 0; t < perTerm.size(); ++t) {
+            if (next[t] < perTerm[t].size()
+                && (first == perTerm.size() || perTerm[t][next[t]] < perTerm[first][next[first]]))
+                first = t;
+        }
+        merged.push_back(perTerm[first][next[first]++]);
+    }
+    return merged;
+}
+
+// The search floor. Before the timing, as a list kept for searching could hold them: the
+// item texts in list order packed into one buffer with their rows' starts, and the terms
+// as bytes (they hold no letters, so comparing bytes is comparing without case). Timed:
+// for each term one memmem pass over the buffer, each find mapped to its row by walking
+// the starts on from the last find's row (where a binary search per find would miss the
+// cache on its way through the starts), then the terms' rows merged into the command's
+// order. Not included: cutting the search text into terms, the search window and its
+// results list.
+double searchFloor(const results_list::ListSnapshot& list, std::vector<qsizetype>& finds)
+{
+    const PackedTexts texts = packItemTexts(list);
+    std::vector<std::string> terms;
+    for (const QString& term : kSearchTerms)
+        terms.push_back(term.toStdString());
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::vector<qsizetype>> perTerm;
+    for (const std::string& term : terms)
+        perTerm.push_back(rowsHolding(texts, term));
+    finds = mergeFinds(perTerm);
+    return seconds(timer);
+}
+
+// Whether the search window's results are the item texts of the floor's rows, in order.
+bool sameFinds(const std::vector<qsizetype>& finds, const results_list::ListSnapshot& listed,
+               const results_list::ListSnapshot& results)
+{
+    if (results.rowCount() != qsizetype(finds.size()))
+        return false;
+    for (std::size_t i = 0; i < finds.size(); ++i) {
+        if (results.cellUtf8(qsizetype(i) + 1, 1) != listed.cellUtf8(finds[i], 1))
+            return false;
+    }
+    return true;
+}
+
+// The search's floors, checked against its results. The bytes it must move: the item
+// texts read, and one view (a pointer and a length, 16 bytes) written per find.
+void printSearchFloors(const Form2& search, const forms::ResultsList& list, qint64 rows,
+                       double bandwidth)
+{
+    const results_list::ListSnapshot listed = list.snapshot();
+    std::vector<qsizetype> finds;
+    const double elapsed = searchFloor(listed, finds);
+    checkSameOutput(sameFinds(finds, listed, search.ListView1->snapshot()), "search");
+    const qint64 written = qint64(sizeof(QByteArrayView)) * qint64(finds.size());
+    printFloors("search", rows, {elapsed, columnBytes(listed, 1) + written}, bandwidth);
+}
+
 // The item texts of the list, in list order.
 std::vector<std::string> itemTexts(const forms::ResultsList& list)
 {
@@ -188,25 +395,6 @@ std::vector<std::string> itemTexts(const forms::ResultsList& list)
     for (qsizetype r = 1; r <= rows.rowCount(); ++r)
         texts.emplace_back(rows.cellUtf8(r, 1).toByteArray().toStdString());
     return texts;
-}
-
-// The same containment tests with std::string::find over a vector of the same texts.
-double searchFloor(const forms::ResultsList& list)
-{
-    const std::vector<std::string> texts = itemTexts(list);
-    std::vector<std::string> terms;
-    for (const QString& term : kSearchTerms)
-        terms.push_back(term.toStdString());
-    QElapsedTimer timer;
-    timer.start();
-    std::vector<const std::string*> found;
-    for (const std::string& text : texts) {
-        for (const std::string& term : terms) {
-            if (text.find(term) != std::string::npos)
-                found.push_back(&text);
-        }
-    }
-    return seconds(timer);
 }
 
 // Times one command (a button's click and the events it leaves behind) and the longest
@@ -257,16 +445,30 @@ void withSearchWindow(Form1& form, Use&& use)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Whether the search ran to its end, which it says with "Done.". A search the program
+// refuses, because its finds might not fit in the list, says so in its place: that is
+// said on the error output, in place of figures that would mean nothing.
+bool searchDone(const char* name, const BenchServices& services)
+{
+    const QString said = services.lastMessage();
+    if (said == QStringLiteral("Done."))
+        return true;
+    std::fprintf(stderr, "%s: %s\n", name, qPrintable(said));
+    return false;
+}
+
 // Memory per result row of a search whose text is one comma: every pick is found twice.
 // The resident figure is what the results keep; the peak adds what the search needs
 // while it runs.
-void measureSearchMemory(Form1& form, qint64 rows)
+void measureSearchMemory(Form1& form, qint64 rows, const BenchServices& services)
 {
     withSearchWindow(form, [&](Form2& search) {
         resetPeakBytes();
         const qint64 before = residentBytes();
         search.Text1->setText(QStringLiteral(","));
         search.PushButton2->click();
+        if (!searchDone("search_memory", services))
+            return;
         const double results = double(search.ListView1->rowCount());
         print("search_memory", rows, double(residentBytes() - before) / results, "bytes/result");
         print("search_peak", rows, double(peakBytes() - before) / results, "bytes/result");
@@ -287,14 +489,17 @@ double readFloor(const forms::ResultsList& list)
     return held == 0 ? elapsed : -1;
 }
 
-// "Search Picks", then "Search" for the text, then "Close"; the floor beside it.
-void measureSearch(const char* name, Form1& form, qint64 rows, MeteredPump& pump,
-                   const QString& text, double (*floor)(const forms::ResultsList&))
+// "Search Picks", then "Search" for the text, then "Close"; `printFloors` prints the floors
+// beside it, given the search window with its results.
+template <typename PrintFloors>
+void measureSearch(const char* name, Form1& form, qint64 rows, BenchServices& services,
+                   const QString& text, PrintFloors&& printFloors)
 {
     withSearchWindow(form, [&](Form2& search) {
         search.Text1->setText(text);
-        timeCommand(name, rows, pump, search.PushButton2);
-        print((std::string(name) + "_floor").c_str(), rows, floor(*form.ListView1), "s");
+        timeCommand(name, rows, services.pump, search.PushButton2);
+        if (searchDone(name, services))
+            printFloors(search);
     });
 }
 
@@ -313,60 +518,136 @@ void measureLongTermSearch()
     platform::ClockRandom random(kRows);
     const QString prefix(kPrefixLength, u'X');
     for (qint64 r = 0; r < kRows; ++r) {
-        const generation::PickTexts pick = randomPick(random, prefix);
+        const generation::PickTexts pick = randomPick(random, kListHighest, prefix);
         form.ListView1->append(pick.pickText, pick.sortText);
     }
     QCoreApplication::processEvents();
-    measureSearch("search_long_term", form, kRows, services.pump,
-                  QString(kTermLength - 1, u'x') + u'#', readFloor);
+    measureSearch("search_long_term", form, kRows, services, QString(kTermLength - 1, u'x') + u'#',
+                  [&](const Form2&) {
+                      print("search_long_term_floor", kRows, readFloor(*form.ListView1), "s");
+                  });
 }
 
-// Writing the same bytes to a file in one buffered write, replaced atomically as the save
-// replaces its file.
-double saveFloor(const QByteArray& bytes, const QString& path)
+// The copy floor. Before the timing: the text's length in UTF-16 units (a list could keep
+// its texts' lengths). Timed: a string of that length, then for each row in list order
+// its item text decoded from UTF-8 into the string, and CR LF. A sorted list's texts are
+// read where they lie, scattered about the storage, as the command must read them too,
+// each asked for a few rows ahead (the snapshot's prefetchAhead) so that the reads
+// overlap. Not included: the clipboard and the message box.
+double copyFloor(const results_list::ListSnapshot& list, QString& text)
+{
+    qsizetype length = 0;
+    for (qsizetype r = 1; r <= list.rowCount(); ++r)
+        length += list.cellLength(r, 1) + 2;
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QElapsedTimer timer;
+    timer.start();
+    text = QString(length, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        list.prefetchAhead(r);
+        out = utf8.appendToBuffer(out, list.cellUtf8(r, 1));
+        *out++ = u'\r';
+        *out++ = u'\n';
+    }
+    return seconds(timer);
+}
+
+// "Copy Results To Clipboard" of the main window, under `name`, and its floors, checked
+// against the clipboard's text. The bytes it must move: the item texts read, and the
+// clipboard's text written, 2 bytes a character.
+void measureCopy(const char* name, Form1& form, qint64 rows, BenchServices& services,
+                 double bandwidth)
+{
+    timeCommand(name, rows, services.pump, form.PushButton1);
+    const results_list::ListSnapshot listed = form.ListView1->snapshot();
+    QString text;
+    const double elapsed = copyFloor(listed, text);
+    checkSameOutput(text == services.clipboardText(), name);
+    printFloors(name, rows, {elapsed, columnBytes(listed, 1) + 2 * qint64(text.size())}, bandwidth);
+}
+
+// The widths of the saved file's columns: the longest of each column's cells and header.
+// The picks and headers are ASCII, so a text's length is its count of bytes.
+std::vector<qsizetype> byteWidths(const results_list::ListSnapshot& list)
+{
+    std::vector<qsizetype> widths;
+    for (int c = 1; c <= list.columnCount(); ++c)
+        widths.push_back(list.columnHeader(c).size());
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        list.prefetchAhead(r);
+        for (int c = 1; c <= list.columnCount(); ++c)
+            widths[c - 1] = std::max(widths[c - 1], list.cellUtf8(r, c).size());
+    }
+    return widths;
+}
+
+// A cell of the saved file written at `out`: its text padded with spaces to the column's
+// width, then a tab. Returns the end.
+char* writeCell(char* out, QByteArrayView text, qsizetype width)
+{
+    out = std::copy(text.begin(), text.end(), out);
+    out = std::fill_n(out, width - text.size(), ' ');
+    *out++ = '\t';
+    return out;
+}
+
+// The whole saved file in list order: the header line, then a line per row, each line
+// its cells and CR LF.
+QByteArray tabbedFile(const results_list::ListSnapshot& list, const std::vector<qsizetype>& widths)
+{
+    qsizetype lineLength = 2;
+    for (const qsizetype width : widths)
+        lineLength += width + 1;
+    QByteArray file(lineLength * (list.rowCount() + 1), Qt::Uninitialized);
+    char* out = file.data();
+    for (int c = 1; c <= list.columnCount(); ++c)
+        out = writeCell(out, list.columnHeader(c).toUtf8(), widths[c - 1]);
+    out = std::copy_n("\r\n", 2, out);
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+        list.prefetchAhead(r);
+        for (int c = 1; c <= list.columnCount(); ++c)
+            out = writeCell(out, list.cellUtf8(r, c), widths[c - 1]);
+        out = std::copy_n("\r\n", 2, out);
+    }
+    return file;
+}
+
+// The save floor. Timed, from the snapshot: the columns' widths, the whole file built in
+// one buffer in list order, and the buffer written through a QSaveFile, which syncs it to
+// the disk and puts it in the target's place. Both passes over the rows read the texts
+// where they lie, each row asked for a few rows ahead (the snapshot's prefetchAhead). Not
+// included: the file dialog, the progress bar and the hourglass.
+double saveFloor(const results_list::ListSnapshot& list, const QString& path, QByteArray& bytes)
 {
     QElapsedTimer timer;
     timer.start();
+    bytes = tabbedFile(list, byteWidths(list));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         std::fprintf(stderr, "save floor: %s\n", qPrintable(file.errorString()));
     return seconds(timer);
 }
 
-// Building the same clipboard text with a reserved string, from the picks' texts in list
-// order.
-double copyFloor(const forms::ResultsList& list)
+// "Save Results As Text File" of the main window, and its floors, checked against the
+// saved file. The bytes it must move: all the cells' texts read, and the file's bytes
+// written (into the page cache).
+void measureSave(Form1& form, qint64 rows, BenchServices& services, double bandwidth)
 {
-    const results_list::ListSnapshot rows = list.snapshot();
-    std::vector<QString> texts;
-    texts.reserve(std::size_t(rows.rowCount()));
-    for (qsizetype r = 1; r <= rows.rowCount(); ++r)
-        texts.push_back(rows.cell(r, 1));
-    QElapsedTimer timer;
-    timer.start();
-    QString text;
-    text.reserve(rows.rowCount() * 20);
-    for (const QString& pick : texts) {
-        text += pick;
-        text += QLatin1String("\r\n");
-    }
-    return seconds(timer);
-}
-
-// "Save Results As Text File" and "Copy Results To Clipboard" of the main window.
-void measureExports(Form1& form, qint64 rows, BenchServices& services)
-{
-    const QString file = services.saveTo(QStringLiteral("picks.txt"));
+    const QString saved = services.saveTo(QStringLiteral("picks.txt"));
     timeCommand("save", rows, services.pump, form.PushButton6);
-    QFile written(file);
-    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
-    print("save_floor", rows, saveFloor(bytes, services.saveTo(QStringLiteral("floor.txt"))), "s");
-
-    timeCommand("copy", rows, services.pump, form.PushButton1);
-    print("copy_floor", rows, copyFloor(*form.ListView1), "s");
+    const results_list::ListSnapshot listed = form.ListView1->snapshot();
+    QByteArray bytes;
+    const double elapsed = saveFloor(listed, services.saveTo(QStringLiteral("floor.txt")), bytes);
+    QFile written(saved);
+    checkSameOutput(written.open(QIODevice::ReadOnly) && written.readAll() == bytes, "save");
+    const qint64 read = columnBytes(listed, 1) + columnBytes(listed, 2);
+    printFloors("save", rows, {elapsed, read + bytes.size()}, bandwidth);
 }
 
-void measure(qint64 rows)
+// Fills the main window's list unsorted and copies it, then sorts it and measures every
+// command on it.
+void measure(qint64 rows, double bandwidth)
 {
     BenchServices services;
     Form1 form;
@@ -376,15 +657,21 @@ void measure(qint64 rows)
     const qint64 before = residentBytes();
     fill(*form.ListView1, rows);
     print("memory", rows, double(residentBytes() - before) / double(rows), "bytes/row");
+    measureCopy("copy_unsorted", form, rows, services, bandwidth);
 
-    measureSearchMemory(form, rows);
-    measureSearch("search", form, rows, services.pump, kSearchTerms.join(QLatin1Char(',')),
-                  searchFloor);
-    measureExports(form, rows, services);
+    sortList(*form.ListView1, rows);
+    measureSearchMemory(form, rows, services);
+    measureSearch(
+        "search", form, rows, services, kSearchTerms.join(QLatin1Char(',')),
+        [&](const Form2& search) { printSearchFloors(search, *form.ListView1, rows, bandwidth); });
+    measureSave(form, rows, services, bandwidth);
+    measureCopy("copy", form, rows, services, bandwidth);
 
     setUpGeneration(form);
     timeCommand("generate", rows, services.pump, form.PushButton2);
     print("generate_floor", rows, generateFloor(*form.ListView1), "s");
+    // The generate floor has just freed its hash set of every pick.
+    releaseFreedMemory();
 
     timeCommand("clear", rows, services.pump, form.PushButton9, 1000, "ms");
 }
@@ -431,13 +718,19 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    const double bandwidth = memoryBandwidth();
+    std::printf("memory_bandwidth: %.3f GB/s\n", bandwidth / 1e9);
+    if (application.arguments().contains(QStringLiteral("--large"))) {
+        measure(10000000, bandwidth);
+        return 0;
+    }
     const bool quick = application.arguments().contains(QStringLiteral("--quick"));
     measureStartup();
     measureLongTermSearch();
     const std::vector<qint64> sizes =
         quick ? std::vector<qint64>{10000} : std::vector<qint64>{100000, 1000000};
     for (const qint64 rows : sizes)
-        measure(rows);
+        measure(rows, bandwidth);
     if (!quick)
         measureLargestAdvisedRun();
     return 0;
