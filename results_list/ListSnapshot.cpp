@@ -18,7 +18,7 @@ qint64 ListSnapshot::itemTextBytes() const
 {
     qint64 bytes = 0;
     for (qsizetype row = 1; row <= rowCount(); ++row)
-        bytes += cellUtf8(row, 1).size();
+        bytes += rows_.itemText(passId(row)).size();
     return bytes;
 }
 
@@ -34,13 +34,11 @@ ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int c
 qsizetype ListSnapshot::longestCell(int column, const std::function<void()>& pause) const
 {
     constexpr qsizetype kRowsPerPause = 256;
-    const bool bySlot = slotCount() == rowCount();
     qsizetype longest = 0;
     for (qsizetype row = 1; row <= rowCount(); ++row) {
         if ((row - 1) % kRowsPerPause == 0)
             pause();
-        const RowId id = bySlot ? RowId(row - 1) : order_[std::size_t(row - 1)];
-        longest = std::max(longest, lengthOf(cellOf(id, column)));
+        longest = std::max(longest, lengthOf(cellOf(passId(row), column)));
     }
     return longest;
 }

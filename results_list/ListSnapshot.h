@@ -39,8 +39,8 @@ public:
         return lengthOf(cellUtf8(row, column));
     }
     // The length of the column's longest cell, as cellLength() counts it (0 when all are
-    // empty). When every storage slot holds a row, the slots are read in the order they
-    // lie in memory, which meets the same cells; `pause` runs before every 256th row.
+    // empty), in a pass that reads the slots in storage order when every slot holds a row;
+    // `pause` runs before every 256th row.
     qsizetype longestCell(int column, const std::function<void()>& pause) const;
     // Storage slots hold the rows' texts in the order they lie in memory, so a pass over
     // the slots reads the packed texts from start to end, where a pass in list order may
@@ -72,7 +72,8 @@ public:
     qint64 textBytes() const { return rows_.textBytes(); }
     // Whether every text is ASCII: each cell's length is then its size in bytes.
     bool allAscii() const { return rows_.allAscii(); }
-    // The bytes of the rows' item texts, counted in a pass over the rows.
+    // The bytes of the rows' item texts, counted in a pass over the rows (in storage order
+    // when every slot holds a row, as longestCell() reads them).
     qint64 itemTextBytes() const;
     // The storage behind the snapshot, whose texts a list may share.
     const RowStore& storage() const { return rows_; }
@@ -95,6 +96,12 @@ private:
         if (column == 2)
             return rows_.subItemText(id);
         return {};
+    }
+    // The id of a whole-list pass's `row`th row: when every storage slot holds a row, the
+    // slots in the order they lie in memory, which meets the same rows; else list order.
+    RowId passId(qsizetype row) const
+    {
+        return slotCount() == rowCount() ? RowId(row - 1) : order_[std::size_t(row - 1)];
     }
     qsizetype lengthOf(QByteArrayView utf8) const
     {
