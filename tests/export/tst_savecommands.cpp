@@ -253,6 +253,10 @@ void TestSaveCommands::contents_data()
     QTest::newRow("widths in UTF-16 units")
         << Rows{{"é😀é😀", "x"}, {"abcdef", "ÿ"}} << "Picks \t \t\r\né😀é😀\tx\t\r\nabcdef\tÿ\t\r\n"
         << "é😀é😀\r\nabcdef\r\n";
+    QTest::newRow("texts copied in whole blocks")  // the packed texts hold 32 bytes on
+        << Rows{{"1 2 3", "01 02 03"}, {"4 5 6", "04 05 06"}, {"7 8 9", "07 08 09"}}
+        << "Picks\t        \t\r\n1 2 3\t01 02 03\t\r\n4 5 6\t04 05 06\t\r\n7 8 9\t07 08 09\t\r\n"
+        << "1 2 3\r\n4 5 6\r\n7 8 9\r\n";
     const QString longer(1500000, QLatin1Char('x'));  // more than the write buffer holds
     QTest::newRow("texts longer than the buffer")
         << Rows{{longer, "a"}}
