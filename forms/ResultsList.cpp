@@ -1,5 +1,6 @@
 #include "ResultsList.h"
 
+#include "BackgroundJob.h"
 #include "ResultsModel.h"
 #include "RuntimeFailure.h"
 #include "Twips.h"
@@ -148,6 +149,18 @@ int ResultsList::sortKey() const { return model_->sortColumn(); }
 void ResultsList::setSorted(bool sorted) { model_->setSorted(sorted); }
 
 bool ResultsList::sorted() const { return model_->isSorted(); }
+
+void ResultsList::sortWhileYielding()
+{
+    if (model_->isSorted())
+        return;
+    model_->mergePending();
+    std::vector<results_list::RowId> ids;
+    platform::BackgroundJob sorting;
+    sorting.start([&] { ids = model_->sortedIds(); });
+    sorting.wait();
+    model_->setSortedAs(ids);
+}
 
 bool ResultsList::containsItemText(const QString& text) const
 {

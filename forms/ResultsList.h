@@ -57,6 +57,10 @@ public:
     int sortKey() const;
     void setSorted(bool sorted);
     bool sorted() const;
+    // As setSorted(true), with the rows sorted on a thread of their own while the event
+    // queue is yielded to, so that sorting a long list does not freeze the window. Only for
+    // a command whose guard keeps the list from changing meanwhile.
+    void sortWhileYielding();
 
     // Whether some row's item text equals the given text exactly (case-sensitive),
     // answered from a hash index, without scanning the rows. Only for a list made with

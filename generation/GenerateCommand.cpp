@@ -148,7 +148,7 @@ GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
     }
     if (trap.test(136, [&] { return window_.optionOn(kSortPicks); })) {
         trap(138, [&] { list.setSortKey(kSortTextKey); });
-        trap(140, [&] { list.setSorted(true); });
+        trap(140, [&] { list.sortWhileYielding(); });
     } else {
         trap(142, [&] { list.setSorted(false); });
         trap(144, [&] { list.setSortKey(kSortTextKey); });

@@ -80,8 +80,7 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     scheduleMerge();
 }
 
-void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts,
-                               const RowStore* holder)
+void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts, const RowStore* holder)
 {
     const RowId first = store_.addItems(itemTexts, holder);
     pending_.reserve(pending_.size() + itemTexts.size());
@@ -168,7 +167,7 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
 }
 
 // Announced as one layout change; persistent indexes follow their rows.
-void ResultsModel::sortAllRows()
+void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -177,7 +176,6 @@ void ResultsModel::sortAllRows()
     for (const QModelIndex& index : before)
         persistentIds.push_back(order_.at(index.row()));
 
-    const std::vector<RowId> ids = sortedIds();
     order_.assign(ids);
 
     const std::unordered_map<RowId, int> newRowOf = positionsOf(persistentIds, ids);
@@ -289,7 +287,7 @@ void ResultsModel::setSortColumn(int column)
     mergePending();
     sortColumn_ = column;
     if (sorted_)
-        sortAllRows();
+        sortAllRows(sortedIds());
 }
 
 void ResultsModel::setSorted(bool sorted)
@@ -299,7 +297,14 @@ void ResultsModel::setSorted(bool sorted)
     mergePending();
     sorted_ = sorted;
     if (sorted_)
-        sortAllRows();
+        sortAllRows(sortedIds());
+}
+
+void ResultsModel::setSortedAs(const std::vector<RowId>& ids)
+{
+    Q_ASSERT(pending_.empty() && qsizetype(ids.size()) == order_.size());
+    sorted_ = true;
+    sortAllRows(ids);
 }
 
 bool ResultsModel::containsItemText(const QString& text) const

@@ -62,6 +62,11 @@ public:
     int sortColumn() const { return sortColumn_; }
     void setSorted(bool sorted);
     bool isSorted() const { return sorted_; }
+    // Sorting turned on in two steps, for a caller that sorts on another thread while the
+    // list cannot change: the rows' ids in the order sorting gives them (a const pass, once
+    // pending rows are merged), then sorting turned on with that order.
+    std::vector<RowId> sortedIds() const;
+    void setSortedAs(const std::vector<RowId>& ids);
 
     // Every row, pending ones merged first, as the list stands now.
     ListSnapshot snapshot();
@@ -89,8 +94,7 @@ private:
     void insertBatchAt(qsizetype position, const std::vector<RowId>& batch);
     void insertSortedBatch(std::vector<RowId> batch);
     void scatterSortedBatch(const std::vector<RowId>& batch);
-    void sortAllRows();
-    std::vector<RowId> sortedIds() const;
+    void sortAllRows(const std::vector<RowId>& ids);
     void compactIfMostlyGarbage();
 
     QStringList headers_;

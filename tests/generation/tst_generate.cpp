@@ -102,6 +102,7 @@ private Q_SLOTS:
     void secondPressDuringRunIsIgnored();
     void closingDuringRunEndsAtOnce();
     void hourglassDuringRun();
+    void longSortLetsEventsIn();
     void failureEndsTheCommand_data();
     void failureEndsTheCommand();
     void runSize_data();
@@ -500,6 +501,22 @@ void TestGenerate::hourglassDuringRun()
     w.start();
     QCOMPARE(pointer, int(forms::kHourglassPointer));
     QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
+}
+
+// A long list made unsorted is sorted beside the window when a run turns sorting on: the
+// event queue is yielded to before the sorted order is in, never after a freeze as long
+// as the sort.
+void TestGenerate::longSortLetsEventsIn()
+{
+    Window w;
+    for (int i = 600000; i > 0; --i)
+        w.form.ListView1->append(QString::number(i), QString::number(i).rightJustified(6, u'0'));
+    w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
+    w.options({true, false, true, true, false});
+    bool sortedAtFirstYield = true;
+    w.services.pump.at(1, [&] { sortedAtFirstYield = w.form.ListView1->sorted(); });
+    w.start();
+    QVERIFY(!sortedAtFirstYield);
 }
 
 void TestGenerate::failureEndsTheCommand_data()
