@@ -1,5 +1,6 @@
 #include "TextFileExport.h"
 
+#include "BlockCopy.h"
 #include "ColumnWidths.h"
 #include "ListSnapshot.h"
 #include "ProgressBar.h"
@@ -122,36 +123,14 @@ qsizetype lineFrame(const std::vector<qsizetype>& widths)
            + 2;
 }
 
-// Short texts and paddings go into a line as whole blocks of this many bytes, a copy with
-// no call and no branch on their length; what follows overwrites the excess.
-constexpr qsizetype kBlock = 32;
-
-// How many bytes may be read from the start of a cell's text: the rest of the packed
-// texts it lies in, or none for a cell without a text of its own.
-qsizetype readableFrom(QByteArrayView packed, QByteArrayView text)
-{
-    const auto start = reinterpret_cast<quintptr>(text.data());
-    const auto packedStart = reinterpret_cast<quintptr>(packed.data());
-    const quintptr packedEnd = packedStart + quintptr(packed.size());
-    return start >= packedStart && start <= packedEnd ? qsizetype(packedEnd - start) : 0;
-}
-
-char* putText(char* out, QByteArrayView text, qsizetype readable)
-{
-    if (text.size() <= kBlock && readable >= kBlock) {
-        std::memcpy(out, text.data(), kBlock);
-        return out + text.size();
-    }
-    return std::copy(text.begin(), text.end(), out);
-}
-
+// Spaces are written as a short text is copied: a whole block where they fit in one.
 char* putSpaces(char* out, qsizetype count)
 {
     if (count <= 0)
         return out;
-    if (count > kBlock)
+    if (count > core::kCopyBlock)
         return std::fill_n(out, count, ' ');
-    std::memset(out, ' ', kBlock);
+    std::memset(out, ' ', core::kCopyBlock);
     return out + count;
 }
 
@@ -161,13 +140,13 @@ void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsiz
               const std::vector<qsizetype>& widths, qsizetype frame)
 {
     const int columns = list.columnCount();
-    qsizetype bytes = frame + kBlock;
+    qsizetype bytes = frame + core::kCopyBlock;
     for (int c = 1; c <= columns; ++c)
         bytes += list.cellUtf8(row, c).size();
     char* out = file.room(bytes);
     for (int c = 1; c <= columns; ++c) {
         const QByteArrayView text = list.cellUtf8(row, c);
-        out = putText(out, text, readableFrom(list.packedSlotTexts(), text));
+        out = core::copyText(out, text.data(), text.size(), list.readableFrom(text));
         out = putSpaces(out, widths[c - 1] - list.cellLength(row, c));
         *out++ = '\t';
     }

@@ -22,6 +22,15 @@ qint64 ListSnapshot::itemTextBytes() const
     return bytes;
 }
 
+qsizetype ListSnapshot::readableFrom(QByteArrayView text) const
+{
+    const QByteArrayView packed = packedSlotTexts();
+    const auto start = reinterpret_cast<quintptr>(text.data());
+    const auto packedStart = reinterpret_cast<quintptr>(packed.data());
+    const quintptr packedEnd = packedStart + quintptr(packed.size());
+    return start >= packedStart && start <= packedEnd ? qsizetype(packedEnd - start) : 0;
+}
+
 ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int columns) const
 {
     std::vector<RowId> identity(order_.size());

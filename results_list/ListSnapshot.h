@@ -64,6 +64,10 @@ public:
         if (row + kAhead / 2 <= rowCount())
             rows_.prefetchItemText(order_[std::size_t(row + kAhead / 2 - 1)]);
     }
+    // How many bytes may be read from the start of one of its texts: the rest of the
+    // packed texts the text lies in (none for a cell without a text of its own), so that
+    // a short text can be read a step or a block at a time.
+    qsizetype readableFrom(QByteArrayView text) const;
     // The slots' texts as they lie in memory: slots in order, each one's item text then
     // its sort text, so one pass can search them all.
     QByteArrayView packedSlotTexts() const { return rows_.packedTexts(); }

@@ -1,6 +1,7 @@
 #include "RowStore.h"
 
 #include "AsciiText.h"
+#include "BlockCopy.h"
 
 #include <algorithm>
 #include <cstring>
@@ -112,19 +113,17 @@ RowId RowStore::addCopiedItems(const std::vector<QByteArrayView>& itemTexts)
 // One tight pass whose steps do not wait on each other, with the rows a few steps ahead
 // asked for early, so the scattered reads of a sorted list overlap instead of waiting for
 // each in turn. The rows cannot take more room than all the store's texts, so that is made
-// room for first, with a little more: a short row is copied as a fixed block of kBlock
-// bytes, whose copy has no branch on the row's length to mispredict, and the next row's
-// copy overwrites the excess.
+// room for first, with a block more: a short row is copied as a fixed block
+// (core::copyText), and the next row's copy overwrites the excess.
 RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
                             const std::function<void()>& pause) const
 {
     constexpr std::size_t kRowsBetweenPauses = 1 << 15;
-    constexpr qsizetype kBlock = 32;
     // Records are asked for this many rows ahead, texts half as many.
     constexpr std::size_t kAhead = 16;
     RowStore out;
     out.records_.resize(qsizetype(ids.size()));
-    out.bytes_.resize(textBytes_ + kBlock);
+    out.bytes_.resize(textBytes_ + core::kCopyBlock);
     char* const to = out.bytes_.data();
     Record* const records = out.records_.data();
     qint64 offset = 0;
@@ -138,11 +137,8 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         const Record& from = records_[ids[i]];
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;
-        const char* const source = bytes_.constData() + from.offset();
-        if (length <= kBlock && from.offset() + kBlock <= bytes_.size())
-            std::memcpy(to + offset, source, kBlock);
-        else
-            std::memcpy(to + offset, source, std::size_t(length));
+        core::copyText(to + offset, bytes_.constData() + from.offset(), length,
+                       bytes_.size() - from.offset());
         records[i] = Record(offset, from.itemLength(), subItemLength);
         offset += length;
     }

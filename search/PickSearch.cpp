@@ -32,11 +32,7 @@ public:
     }
     qsizetype count() const { return rows_.slotCount(); }
     QByteArrayView itemOf(qsizetype slot) const { return rows_.slotItemUtf8(slot); }
-    // How many bytes may be read from the start of a text of the packed texts.
-    qsizetype readableFrom(QByteArrayView text) const
-    {
-        return packed_.data() + packed_.size() - text.data();
-    }
+    qsizetype readableFrom(QByteArrayView text) const { return rows_.readableFrom(text); }
 
 private:
     const results_list::ListSnapshot& rows_;
