@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <new>
+
 namespace forms {
 
 namespace {
@@ -155,11 +157,20 @@ void ResultsList::sortWhileYielding()
     if (model_->isSorted())
         return;
     model_->mergePending();
-    std::vector<results_list::RowId> ids;
-    platform::BackgroundJob sorting;
-    sorting.start([&] { ids = model_->sortedIds(); });
-    sorting.wait();
-    model_->setSortedAs(ids);
+    model_->setSortedAs(platform::workedOutBeside([this] { return model_->sortedIds(); }));
+    layOutWhileYielding();
+}
+
+void ResultsList::layOutWhileYielding()
+{
+    if (!model_->worthLayingOut())
+        return;
+    try {
+        model_->takeLayout(
+            platform::workedOutBeside([this] { return model_->laidOutInListOrder(); }));
+    } catch (const std::bad_alloc&) {
+        // Only a matter of speed: without the memory for it, the list stays as it lies.
+    }
 }
 
 bool ResultsList::containsItemText(const QString& text) const

@@ -59,8 +59,14 @@ public:
     bool sorted() const;
     // As setSorted(true), with the rows sorted on a thread of their own while the event
     // queue is yielded to, so that sorting a long list does not freeze the window. Only for
-    // a command whose guard keeps the list from changing meanwhile.
+    // a command whose guard keeps the list from changing meanwhile. A long list's texts
+    // are then laid out in their new order, as layOutWhileYielding() does.
     void sortWhileYielding();
+    // Lays a long list's texts out again in list order on a thread of its own, while the
+    // event queue is yielded to, once enough rows stand out of the order they were stored
+    // in (a sorted list's new rows), so that saving, copying and searching it read memory
+    // in order. Only for a command whose guard keeps the list from changing meanwhile.
+    void layOutWhileYielding();
 
     // Whether some row's item text equals the given text exactly (case-sensitive),
     // answered from a hash index, without scanning the rows. Only for a list made with

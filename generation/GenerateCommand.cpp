@@ -174,8 +174,10 @@ void GenerateCommand::makePicks(report::ErrorTrap& trap)
     do {
         going = nextPick(trap);
     } while (going && p.picksMade < p.picksWanted);  // line 164
-    if (going)
+    if (going) {
+        window_.resultsList().layOutWhileYielding();
         trap.say(166, QStringLiteral("Done."));
+    }
 }
 
 // Lines 160 and 162; false when the pick failed. Running out of memory while the events

@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -31,5 +32,16 @@ private:
     std::unique_ptr<QThread> thread_;
     std::exception_ptr failure_;
 };
+
+// What `work` gives, worked out on a thread of its own while the caller waits yielding.
+template <class Work>
+auto workedOutBeside(Work work) -> decltype(work())
+{
+    std::optional<decltype(work())> result;
+    BackgroundJob job;
+    job.start([&] { result.emplace(work()); });
+    job.wait();
+    return std::move(*result);
+}
 
 }  // namespace platform

@@ -19,6 +19,15 @@ bool overLoaded(size_t size, size_t capacity) { return size * 10 >= capacity * 7
 
 PickIndex::PickIndex(const RowStore& store) : store_(store) {}
 
+PickIndex::PickIndex(PickIndex&& built, const RowStore& store)
+    : store_(store),
+      slots_(std::move(built.slots_)),
+      sharers_(std::move(built.sharers_)),
+      mask_(built.mask_),
+      size_(built.size_)
+{
+}
+
 quint32 PickIndex::hashOf(QByteArrayView text)
 {
     // Folds the high half in, so the kept 32 bits depend on the whole hash.
@@ -121,9 +130,18 @@ void PickIndex::clear()
     size_ = 0;
 }
 
+size_t PickIndex::capacityFor(size_t entries)
+{
+    size_t capacity = kMinCapacity;
+    while (overLoaded(entries + 1, capacity))
+        capacity *= 2;
+    return capacity;
+}
+
 void PickIndex::rebuild(RowId rows)
 {
     clear();
+    rehash(capacityFor(size_t(rows)));
     for (RowId id = 0; id < rows; ++id)
         insert(id);
 }

@@ -24,12 +24,15 @@ class RowStore;
 class PickIndex {
 public:
     explicit PickIndex(const RowStore& store);
+    // Takes over an index built over a store whose contents have since moved into `store`.
+    PickIndex(PickIndex&& built, const RowStore& store);
 
     void insert(RowId id);
     void remove(RowId id);
     bool contains(QByteArrayView itemText) const;
     void clear();
-    // Indexes anew the rows 0 to rows - 1, after a compaction of the store.
+    // Indexes anew the rows 0 to rows - 1, after the store's texts were laid out again,
+    // with room made once for that many distinct texts.
     void rebuild(RowId rows);
 
 private:
@@ -42,6 +45,7 @@ private:
     static quint32 hashOf(QByteArrayView text);
     size_t homeOf(quint32 hash) const { return hash & mask_; }
     size_t next(size_t slot) const { return (slot + 1) & mask_; }
+    static size_t capacityFor(size_t entries);
     void growIfFull();
     void rehash(size_t capacity);
     void place(Slot entry);

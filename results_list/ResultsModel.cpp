@@ -17,6 +17,12 @@ namespace {
 constexpr qint64 kMinMergeIntervalMs = 16;
 constexpr qint64 kMergeCostFactor = 4;
 
+// Shorter lists sit in the cache whatever their order. A longer one is laid out again once
+// a quarter of its rows stand out of place, so the pass that does it (every row's texts
+// copied, the index made anew) is paid once per quarter of the list merged out of place.
+constexpr qsizetype kMinRowsToLayOut = qsizetype(1) << 18;
+constexpr qsizetype kOutOfPlaceShare = 4;
+
 // Where each of a few wanted ids stands in a full order, found in one pass.
 std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
                                            const std::vector<RowId>& order)
@@ -138,6 +144,8 @@ void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
     const auto less = keyLessFn();
     std::stable_sort(batch.begin(), batch.end(), less);
     const qsizetype first = order_.upperBound(batch.front(), less);
+    if (first != order_.size())
+        rowsOutOfPlace_ += qsizetype(batch.size());
     if (first == order_.upperBound(batch.back(), less))
         insertBatchAt(first, batch);
     else
@@ -177,6 +185,7 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
         persistentIds.push_back(order_.at(index.row()));
 
     order_.assign(ids);
+    rowsOutOfPlace_ = order_.size();
 
     const std::unordered_map<RowId, int> newRowOf = positionsOf(persistentIds, ids);
     QModelIndexList after;
@@ -216,6 +225,37 @@ std::vector<RowId> ResultsModel::sortedIds() const
     for (const Keyed& row : rows)
         ids.push_back(row.id);
     return ids;
+}
+
+bool ResultsModel::worthLayingOut()
+{
+    mergePending();
+    return order_.size() >= kMinRowsToLayOut
+           && rowsOutOfPlace_ * kOutOfPlaceShare >= order_.size();
+}
+
+// The new store's ids are the rows' positions, so its texts lie in list order.
+ResultsModel::Layout ResultsModel::laidOutInListOrder() const
+{
+    Layout layout;
+    layout.store = store_.gathered(order_.toVector(), true, [] {});
+    if (index_) {
+        layout.index.emplace(layout.store);
+        layout.index->rebuild(RowId(order_.size()));
+    }
+    return layout;
+}
+
+// The order keeps its blocks and numbers them where they lie: the window's thread allocates
+// nothing and writes each id once.
+void ResultsModel::takeLayout(Layout layout)
+{
+    Q_ASSERT(pending_.empty() && layout.store.idCount() == order_.size());
+    store_ = std::move(layout.store);
+    order_.numberInOrder();
+    if (index_)
+        index_.emplace(std::move(*layout.index), store_);
+    rowsOutOfPlace_ = 0;
 }
 
 QString ResultsModel::text(int row, int column) const
@@ -277,6 +317,7 @@ void ResultsModel::clearRows()
     if (index_)
         index_->clear();
     store_.clear();
+    rowsOutOfPlace_ = 0;
     endResetModel();
 }
 

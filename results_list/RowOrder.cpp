@@ -86,6 +86,15 @@ void RowOrder::assign(std::span<const RowId> ids)
     size_ = qsizetype(ids.size());
 }
 
+void RowOrder::numberInOrder()
+{
+    RowId position = 0;
+    for (Block& block : blocks_) {
+        for (RowId& id : block)
+            id = position++;
+    }
+}
+
 void RowOrder::renumber(const std::vector<RowId>& newIdOf)
 {
     for (Block& block : blocks_) {

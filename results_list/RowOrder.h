@@ -29,6 +29,8 @@ public:
     void assign(std::span<const RowId> ids);
     // Follows a compaction of the storage: every id becomes newIdOf[id].
     void renumber(const std::vector<RowId>& newIdOf);
+    // Follows the storage laid out again in list order: every id becomes its position.
+    void numberInOrder();
     template <class Visit>
     void forEach(Visit visit) const;
 

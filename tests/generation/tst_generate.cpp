@@ -517,6 +517,8 @@ void TestGenerate::longSortLetsEventsIn()
     w.services.pump.at(1, [&] { sortedAtFirstYield = w.form.ListView1->sorted(); });
     w.start();
     QVERIFY(!sortedAtFirstYield);
+    // The sorted rows' texts were laid out again in list order: the first row's come first.
+    QCOMPARE(w.form.ListView1->snapshot().slotOfRow(1), 0);
 }
 
 void TestGenerate::failureEndsTheCommand_data()

@@ -340,7 +340,7 @@ void TestResultsList::matchesReferenceList_data()
     QTest::addColumn<bool>("startSorted");
     QTest::addColumn<int>("growRows");
     QTest::addColumn<int>("steps");
-    // append, remove, switch sorting, clear, snapshot
+    // append, remove, switch sorting, clear, snapshot, lay out
     QTest::addColumn<QList<double>>("weights");
     QTest::newRow("unsorted") << 1u << false << 0 << 3000 << QList<double>{5, 3, 0, 0.02};
     QTest::newRow("sorted past several blocks")
@@ -352,6 +352,8 @@ void TestResultsList::matchesReferenceList_data()
         << 4u << true << 3000 << 3000 << QList<double>{1, 4, 0, 0};
     QTest::newRow("snapshots kept while the list changes")
         << 5u << false << 0 << 4000 << QList<double>{5, 4, 0.3, 0.01, 0.05};
+    QTest::newRow("texts laid out again in list order")
+        << 7u << true << 2000 << 3000 << QList<double>{5, 3, 0.2, 0.01, 0.05, 0.05};
 }
 
 void TestResultsList::matchesReferenceList()
@@ -361,7 +363,7 @@ void TestResultsList::matchesReferenceList()
     QFETCH(int, growRows);
     QFETCH(int, steps);
     QFETCH(QList<double>, weights);
-    enum Step { Append, Remove, SwitchSorting, Clear, Snapshot };
+    enum Step { Append, Remove, SwitchSorting, Clear, Snapshot, LayOut };
 
     std::mt19937 random(seed);
     std::discrete_distribution<int> pickStep(weights.begin(), weights.end());
@@ -403,6 +405,9 @@ void TestResultsList::matchesReferenceList()
         } else if (kind == Snapshot) {
             snapshot = list.snapshot();
             snapshotReference = reference;
+        } else if (kind == LayOut) {
+            list.model().mergePending();
+            list.model().takeLayout(list.model().laidOutInListOrder());
         }
         const QString probe = randomText();
         QCOMPARE(list.containsItemText(probe), reference.contains(probe));
