@@ -226,9 +226,10 @@ void TestResultsList::rowsStandInSortedOrder_data()
     QTest::newRow("switching on ignores ASCII case") << QStringList{"X1", "x0"} << 2 << -1 << "ba";
     QTest::newRow("switching on puts a prefix first")
         << QStringList{"05 1", "05"} << 2 << -1 << "ba";
-    QTest::newRow("switching on compares past sixteen bytes")
-        << QStringList{"01 02 03 04 05 07 09", "01 02 03 04 05 06 10", "01 02 03 04 05 06 09"} << 3
-        << -1 << "cba";
+    QTest::newRow("switching on compares past sixteen and twenty-four bytes")
+        << QStringList{"01 02 03 04 05 07 09", "01 02 03 04 05 06 10", "01 02 03 04 05 06 09 11 12",
+                       "01 02 03 04 05 06 09 10 13"}
+        << 4 << -1 << "dcba";
     QTest::newRow("rows appended after switching on take their places")
         << QStringList{"3", "1", "4", "2", "0"} << 2 << -1 << "ebdac";
     QTest::newRow("unsorted rows keep append order")
