@@ -165,6 +165,7 @@ void ResultsList::layOutWhileYielding()
 {
     if (!model_->worthLayingOut())
         return;
+    model_->mergePending();
     try {
         model_->takeLayout(
             platform::workedOutBeside([this] { return model_->laidOutInListOrder(); }));

@@ -231,11 +231,13 @@ std::vector<RowId> ResultsModel::sortedIds() const
     return ids;
 }
 
-bool ResultsModel::worthLayingOut()
+// Pending rows of a sorted list count as out of place without being merged: merging them
+// here would hold the window for a long batch that the merge timer spreads out.
+bool ResultsModel::worthLayingOut() const
 {
-    mergePending();
-    return order_.size() >= kMinRowsToLayOut
-           && rowsOutOfPlace_ * kOutOfPlaceShare >= order_.size();
+    const qsizetype rows = totalRowCount();
+    const qsizetype outOfPlace = rowsOutOfPlace_ + (sorted_ ? qsizetype(pending_.size()) : 0);
+    return rows >= kMinRowsToLayOut && outOfPlace * kOutOfPlaceShare >= rows;
 }
 
 // The new store's ids are the rows' positions, so its texts lie in list order.

@@ -72,14 +72,14 @@ public:
     // list to read memory from start to end instead of jumping about it: a long list's
     // cache misses, not its bytes, are what such a pass costs. In three steps, for a
     // caller that lays out on another thread while the list cannot change: whether enough
-    // rows stand away from their storage order to be worth it (pending rows merged first),
-    // the new layout (a const pass), then the layout put in. Rows, texts and positions stay
+    // rows stand away from their storage order to be worth it, the new layout (a const
+    // pass, once pending rows are merged), then the layout put in. Rows, texts and positions stay
     // as they are; only where the texts lie changes.
     struct Layout {
         RowStore store;
         std::optional<PickIndex> index;
     };
-    bool worthLayingOut();
+    bool worthLayingOut() const;
     Layout laidOutInListOrder() const;
     void takeLayout(Layout layout);
 
