@@ -108,10 +108,10 @@ void ResultsList::append(const QString& itemText, const QString& subItem1)
     model_->appendRow(itemText, subItem1);
 }
 
-void ResultsList::appendItems(const std::vector<QByteArrayView>& itemTexts,
-                              const results_list::ListSnapshot* holder)
+void ResultsList::appendItems(const results_list::ListSnapshot& holder,
+                              const std::vector<results_list::RowId>& slots)
 {
-    model_->appendItems(itemTexts, holder ? &holder->storage() : nullptr);
+    model_->appendItems(holder.storage(), slots);
 }
 
 void ResultsList::removeAt(int row)

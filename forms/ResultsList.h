@@ -35,11 +35,11 @@ public:
     // Makes room at once for rows whose texts will take about `bytes`, so that a long run
     // of appends never has to move the rows already held.
     void reserveTextBytes(qint64 bytes) { model_->reserveTextBytes(bytes); }
-    // Appends rows of item texts only, given as UTF-8, as append() does one by one. Texts
-    // that lie in a snapshot's texts, given as the holder, are shared with it rather than
+    // Appends rows of item texts only, as append() does one by one: the item texts of the
+    // snapshot's storage slots `slots`, in that order, shared with the snapshot rather than
     // copied where the list can.
-    void appendItems(const std::vector<QByteArrayView>& itemTexts,
-                     const results_list::ListSnapshot* holder = nullptr);
+    void appendItems(const results_list::ListSnapshot& holder,
+                     const std::vector<results_list::RowId>& slots);
     // Later rows move up one place.
     void removeAt(int row);
     // All rows go; the columns stay.

@@ -49,9 +49,6 @@ public:
     qsizetype slotCount() const { return rows_.idCount(); }
     QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
     qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
-    // Asks for the slot's record to be brought into the cache, for a pass in list order
-    // that reads the slots' texts a few rows later.
-    void prefetchSlot(qsizetype slot) const { rows_.prefetchRecord(RowId(slot)); }
     // For a pass in list order that reads the item texts where they lie, called at each
     // row: asks for the record of the row kAhead rows on and for the item text of the row
     // half as far on (whose record the call kAhead / 2 rows before asked for), so that the

@@ -87,10 +87,10 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     scheduleMerge();
 }
 
-void ResultsModel::appendItems(const std::vector<QByteArrayView>& itemTexts, const RowStore* holder)
+void ResultsModel::appendItems(const RowStore& holder, const std::vector<RowId>& ids)
 {
-    const RowId first = store_.addItems(itemTexts, holder);
-    pending_.reserve(pending_.size() + itemTexts.size());
+    const RowId first = store_.addItemsOf(holder, ids);
+    pending_.reserve(pending_.size() + ids.size());
     for (RowId id = first; id < RowId(store_.idCount()); ++id) {
         if (index_)
             index_->insert(id);

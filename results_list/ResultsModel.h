@@ -41,10 +41,9 @@ public:
     void appendRow(const QString& itemText, const QString& subItemText);
     // Room for `bytes` more of row texts, made once (RowStore::reserveTextBytes()).
     void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
-    // Appends rows of item texts only, given as UTF-8, in one go; texts that lie in the
-    // holder's texts may be shared rather than copied (RowStore::addItems()).
-    void appendItems(const std::vector<QByteArrayView>& itemTexts,
-                     const RowStore* holder = nullptr);
+    // Appends rows of item texts only, in one go: those of the holder's rows `ids`, shared
+    // rather than copied where the list can (RowStore::addItemsOf()).
+    void appendItems(const RowStore& holder, const std::vector<RowId>& ids);
     qsizetype totalRowCount() const;
     // Brings every pending row into the display order now.
     void mergePending();

@@ -4,7 +4,6 @@
 #include "BlockCopy.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <new>
 
@@ -14,6 +13,10 @@ namespace {
 
 // Below this many released rows a compaction saves too little to be worth a pass.
 constexpr qsizetype kMinGarbageRows = 1024;
+
+// A holder's records are read in the order of the ids given, which may jump about (a sorted
+// list's rows); each is asked for this many rows ahead.
+constexpr std::size_t kRecordsAhead = 16;
 
 }  // namespace
 
@@ -58,12 +61,16 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     return RowId(records_.size() - 1);
 }
 
-RowId RowStore::addItems(const std::vector<QByteArrayView>& itemTexts, const RowStore* holder)
+RowId RowStore::addItemsOf(const RowStore& holder, const std::vector<RowId>& ids)
 {
-    records_.reserve(records_.size() + qsizetype(itemTexts.size()));  // not filled twice
-    if (holder && canShareTextsOf(*holder))
-        return addSharedItems(itemTexts, *holder);
-    return addCopiedItems(itemTexts);
+    const auto first = RowId(records_.size());
+    records_.reserve(records_.size() + qsizetype(ids.size()));  // not filled twice
+    if (canShareTextsOf(holder))
+        addSharedItemsOf(holder, ids);
+    else
+        addCopiedItemsOf(holder, ids);
+    allAscii_ = allAscii_ && holder.allAscii_;
+    return first;
 }
 
 bool RowStore::canShareTextsOf(const RowStore& holder) const
@@ -75,39 +82,33 @@ bool RowStore::canShareTextsOf(const RowStore& holder) const
     return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
 }
 
-RowId RowStore::addSharedItems(const std::vector<QByteArrayView>& itemTexts, const RowStore& holder)
+void RowStore::addSharedItemsOf(const RowStore& holder, const std::vector<RowId>& ids)
 {
-    const auto first = RowId(records_.size());
     bytes_ = holder.bytes_;
-    allAscii_ = allAscii_ && holder.allAscii_;
-    const char* const begin = bytes_.constData();
-    for (const QByteArrayView text : itemTexts) {
-        Q_ASSERT(text.data() >= begin && text.data() + text.size() <= begin + bytes_.size());
-        addRecord(Record(text.data() - begin, text.size(), 0));
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i + kRecordsAhead < ids.size())
+            holder.prefetchRecord(ids[i + kRecordsAhead]);
+        const Record& from = holder.records_[ids[i]];
+        addRecord(Record(from.offset(), from.itemLength(), 0));
     }
-    return first;
 }
 
-RowId RowStore::addCopiedItems(const std::vector<QByteArrayView>& itemTexts)
+void RowStore::addCopiedItemsOf(const RowStore& holder, const std::vector<RowId>& ids)
 {
-    const auto first = RowId(records_.size());
     qsizetype offset = bytes_.size();
     qsizetype total = 0;
-    for (const QByteArrayView text : itemTexts)
-        total += text.size();
+    for (const RowId id : ids)
+        total += holder.records_[id].itemLength();
     bytes_.resize(offset + total);
     char* const out = bytes_.data();
-    constexpr std::size_t kAhead = 8;  // texts are asked for this many rows ahead
-    for (std::size_t i = 0; i < itemTexts.size(); ++i) {
-        if (i + kAhead < itemTexts.size())
-            core::prefetch(itemTexts[i + kAhead].data());
-        const QByteArrayView text = itemTexts[i];
-        std::memcpy(out + offset, text.data(), std::size_t(text.size()));
-        allAscii_ = allAscii_ && core::isAscii(text);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i + kRecordsAhead < ids.size())
+            holder.prefetchItemText(ids[i + kRecordsAhead]);
+        const QByteArrayView text = holder.itemText(ids[i]);
+        std::copy_n(text.data(), text.size(), out + offset);
         addRecord(Record(offset, text.size(), 0));
         offset += text.size();
     }
-    return first;
 }
 
 // One tight pass whose steps do not wait on each other, with the rows a few steps ahead

@@ -16,7 +16,7 @@ namespace results_list {
 // by its sort text, and a 12-byte record per row says where they lie. A million rows
 // cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
 // behind until compact() packs the buffer again. The texts lie in id order, one id's right
-// after the previous one's, but in a store that shares another's texts (addItems()), whose
+// after the previous one's, but in a store that shares another's texts (addItemsOf()), whose
 // records point anywhere into them. A copy shares the buffer and the records until either
 // side changes, so a snapshot of a million rows costs no copying.
 class RowStore {
@@ -26,11 +26,12 @@ public:
     // packed texts: a move of a large buffer part-way through a run would copy it all.
     // Only a hint: without the memory, nothing changes.
     void reserveTextBytes(qint64 bytes);
-    // Adds rows of item texts only, in one go; returns the id of the first (the others
-    // follow in order). When the texts all lie in the holder's packed texts, an empty
-    // store, or one that shares them already, keeps a share of the holder's texts instead
-    // of copying them: the search window's finds cost no copy of the picks they name.
-    RowId addItems(const std::vector<QByteArrayView>& itemTexts, const RowStore* holder = nullptr);
+    // Adds rows of item texts only, in one go: the item texts of the holder's rows `ids`,
+    // in that order. Returns the id of the first (the others follow in order). An empty
+    // store, or one that shares the holder's packed texts already, keeps a share of them
+    // instead of copying them: the search window's finds cost no copy of the picks they
+    // name, only a record each.
+    RowId addItemsOf(const RowStore& holder, const std::vector<RowId>& ids);
     QByteArrayView itemText(RowId id) const
     {
         const Record& record = records_[id];
@@ -101,8 +102,8 @@ private:
     };
 
     bool canShareTextsOf(const RowStore& holder) const;
-    RowId addSharedItems(const std::vector<QByteArrayView>& itemTexts, const RowStore& holder);
-    RowId addCopiedItems(const std::vector<QByteArrayView>& itemTexts);
+    void addSharedItemsOf(const RowStore& holder, const std::vector<RowId>& ids);
+    void addCopiedItemsOf(const RowStore& holder, const std::vector<RowId>& ids);
     void addRecord(const Record& record);
 
     QByteArray bytes_;

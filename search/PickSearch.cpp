@@ -114,22 +114,15 @@ std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStr
 }
 
 // The finds of rows `range` (numbered from 0) in list order, written from `out` on: each
-// row as often as it matched.
+// row's slot as often as it matched.
 template <class Count>
 void listFinds(const results_list::ListSnapshot& rows, const std::vector<Count>& matches,
-               core::ItemRange range, QByteArrayView* out)
+               core::ItemRange range, quint32* out)
 {
-    // The records of the rows found are asked for this many rows ahead.
-    constexpr qsizetype kAhead = 64;
     for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
-        if (row + kAhead <= range.end) {
-            const qsizetype ahead = rows.slotOfRow(row + kAhead);
-            if (matches[std::size_t(ahead)] != 0)
-                rows.prefetchSlot(ahead);
-        }
         const qsizetype slot = rows.slotOfRow(row);
         for (Count times = matches[std::size_t(slot)]; times > 0; --times)
-            *out++ = rows.slotItemUtf8(slot);
+            *out++ = quint32(slot);
     }
 }
 
@@ -148,8 +141,8 @@ qsizetype findsIn(const results_list::ListSnapshot& rows, const std::vector<Coun
 // walked in list order and listed as often as they matched, each stretch's finds after
 // the finds of those before it.
 template <class Count>
-std::vector<QByteArrayView> findPicksCounting(const results_list::ListSnapshot& rows,
-                                              const QStringList& terms)
+std::vector<quint32> findPicksCounting(const results_list::ListSnapshot& rows,
+                                       const QStringList& terms)
 {
     const std::vector<Count> matches = countTerms<Count>(rows, terms);
     const std::vector<core::ItemRange> ranges =
@@ -159,7 +152,7 @@ std::vector<QByteArrayView> findPicksCounting(const results_list::ListSnapshot& 
         firstFind[std::size_t(part) + 1] = findsIn(rows, matches, ranges[part]);
     });
     std::partial_sum(firstFind.begin(), firstFind.end(), firstFind.begin());
-    std::vector<QByteArrayView> found(std::size_t(firstFind.back()));
+    std::vector<quint32> found(std::size_t(firstFind.back()));
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
         listFinds(rows, matches, ranges[part], found.data() + firstFind[std::size_t(part)]);
     });
@@ -172,8 +165,7 @@ QStringList searchTerms(const QString& searchText) { return searchText.split(QLa
 
 // The walk in list order reads the counts in scattered places; a byte per slot, enough
 // for the usual few terms, keeps them in the processor's cache.
-std::vector<QByteArrayView> findPicks(const results_list::ListSnapshot& rows,
-                                      const QStringList& terms)
+std::vector<quint32> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
 {
     if (terms.size() <= std::numeric_limits<quint8>::max())
         return findPicksCounting<quint8>(rows, terms);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QStringList>
 
 #include <vector>
@@ -15,10 +14,9 @@ namespace search {
 // are kept ("3, 7" gives "3" and " 7"; "3," gives "3" and "").
 QStringList searchTerms(const QString& searchText);
 
-// The item texts of the rows that contain a term, case-insensitively: each row once per
-// term it contains, rows in list order and, within a row, terms in order. An empty term
-// occurs in every text. The views point into the snapshot's texts.
-std::vector<QByteArrayView> findPicks(const results_list::ListSnapshot& rows,
-                                      const QStringList& terms);
+// The rows whose item text contains a term, case-insensitively, as the snapshot's storage
+// slots (ListSnapshot::slotItemUtf8()): each row once per term it contains, rows in list
+// order. An empty term occurs in every text.
+std::vector<quint32> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms);
 
 }  // namespace search

@@ -211,7 +211,7 @@ void Form2::PushButton2_Click()
 // Lines 104 to 116: cut the terms, test every row against every term, append the finds.
 void Form2::search(const results_list::ListSnapshot& rows)
 {
-    ListView1->appendItems(search::findPicks(rows, search::searchTerms(Text1->text())), &rows);
+    ListView1->appendItems(rows, search::findPicks(rows, search::searchTerms(Text1->text())));
 }
 
 // Whether the finds of the search could be held, with `size` set to what the search would

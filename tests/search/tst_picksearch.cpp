@@ -16,8 +16,8 @@ QStringList found(const QStringList& rows, const QString& searchText)
         list.append(row, QStringLiteral("sort text never searched 5"));
     const results_list::ListSnapshot snapshot = list.snapshot();
     QStringList out;
-    for (const QByteArrayView text : search::findPicks(snapshot, search::searchTerms(searchText)))
-        out << QString::fromUtf8(text);
+    for (const quint32 slot : search::findPicks(snapshot, search::searchTerms(searchText)))
+        out << QString::fromUtf8(snapshot.slotItemUtf8(slot));
     return out;
 }
 
@@ -140,15 +140,15 @@ void TestPickSearch::removedAndSortedRows()
     list.removeAt(3);  // "5 6"
     const results_list::ListSnapshot snapshot = list.snapshot();
     QStringList out;
-    for (const QByteArrayView text :
-         search::findPicks(snapshot, search::searchTerms(QStringLiteral("5"))))
-        out << QString::fromUtf8(text);
+    for (const quint32 slot : search::findPicks(snapshot, search::searchTerms(QStringLiteral("5"))))
+        out << QString::fromUtf8(snapshot.slotItemUtf8(slot));
     QCOMPARE(out, (QStringList{QStringLiteral("1 5"), QStringLiteral("9 15")}));
 
     forms::ResultsList results(nullptr, results_list::DuplicateIndex::None);
     results.addColumn(QStringLiteral("Results"));
     results.append(QStringLiteral("first"));
-    results.appendItems(search::findPicks(snapshot, search::searchTerms(QStringLiteral("5,1"))));
+    results.appendItems(snapshot,
+                        search::findPicks(snapshot, search::searchTerms(QStringLiteral("5,1"))));
     QCOMPARE(results.rowCount(), 5);
     QCOMPARE(results.itemText(1), QStringLiteral("first"));
     QCOMPARE(results.itemText(2), QStringLiteral("1 5"));
