@@ -57,7 +57,7 @@ QString askFileToWrite(report::ErrorTrap& trap)
 bool listFitsTheClipboard(report::ErrorTrap& trap, const forms::ResultsList& list)
 {
     bool fit = false;
-    if (!trap(100, [&] { fit = copyFits(list.snapshot()); }))
+    if (!trap(100, [&] { fit = copyFits(list); }))
         return false;
     if (!fit)
         trap.say(100, tooLargeToCopyMessage());

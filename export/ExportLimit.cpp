@@ -1,6 +1,7 @@
 #include "ExportLimit.h"
 
 #include "ListSnapshot.h"
+#include "ResultsList.h"
 
 namespace exporting {
 
@@ -12,11 +13,11 @@ qint64 copyBytes(qint64 rows, qint64 itemTextBytes) { return 2 * (itemTextBytes 
 }  // namespace
 
 // All the texts bound the item texts from above at no cost; the item texts are counted,
-// in a pass over the rows, only when that bound is too high.
-bool copyFits(const results_list::ListSnapshot& list)
+// in a pass over a snapshot of the rows, only when that bound is too high.
+bool copyFits(const forms::ResultsList& list)
 {
     return copyBytes(list.rowCount(), list.textBytes()) <= kMostExportBytes
-           || copyBytes(list.rowCount(), list.itemTextBytes()) <= kMostExportBytes;
+           || copyBytes(list.rowCount(), list.snapshot().itemTextBytes()) <= kMostExportBytes;
 }
 
 QString tooLargeToCopyMessage()

@@ -3,9 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace results_list {
-class ListSnapshot;
-}  // namespace results_list
+namespace forms {
+class ResultsList;
+}  // namespace forms
 
 namespace exporting {
 
@@ -17,7 +17,7 @@ constexpr qint64 kMostExportBytes = qint64(1) << 30;
 
 // Whether the first-column copy of the list fits: its text, two bytes a character, with
 // CR LF ending each line.
-bool copyFits(const results_list::ListSnapshot& list);
+bool copyFits(const forms::ResultsList& list);
 
 QString tooLargeToCopyMessage();
 

@@ -79,6 +79,8 @@ QString ResultsList::columnHeader(int column) const
 
 int ResultsList::rowCount() const { return int(model_->totalRowCount()); }
 
+qint64 ResultsList::textBytes() const { return model_->textBytes(); }
+
 void ResultsList::checkRow(int row) const
 {
     if (row < 1 || row > rowCount())

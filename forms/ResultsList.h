@@ -26,6 +26,8 @@ public:
     // Rows as the program sees them, including rows appended but not yet shown. A row
     // position outside 1..rowCount() throws core::RuntimeFailure("Index out of bounds").
     int rowCount() const;
+    // A bound on the bytes of the rows' texts (UTF-8), known without a pass over them.
+    qint64 textBytes() const;
     QString itemText(int row) const;
     // The text of column k + 1; empty when never set.
     QString subItemText(int row, int k) const;

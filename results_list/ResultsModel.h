@@ -45,6 +45,9 @@ public:
     // rather than copied where the list can (RowStore::addItemsOf()).
     void appendItems(const RowStore& holder, const std::vector<RowId>& ids);
     qsizetype totalRowCount() const;
+    // The bytes of every text the list holds or held since it was last compacted: a bound
+    // on its rows' texts, at no cost (RowStore::textBytes()).
+    qint64 textBytes() const { return store_.textBytes(); }
     // Brings every pending row into the display order now.
     void mergePending();
 
