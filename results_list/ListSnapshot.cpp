@@ -10,7 +10,15 @@
 namespace results_list {
 
 ListSnapshot::ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId> order)
-    : headers_(std::move(headers)), rows_(std::move(rows)), order_(std::move(order))
+    : headers_(std::move(headers)),
+      rows_(std::move(rows)),
+      order_(std::move(order)),
+      rowCount_(qsizetype(order_.size()))
+{
+}
+
+ListSnapshot::ListSnapshot(QStringList headers, RowStore rows, qsizetype rowCount)
+    : headers_(std::move(headers)), rows_(std::move(rows)), rowCount_(rowCount)
 {
 }
 
@@ -33,11 +41,16 @@ qsizetype ListSnapshot::readableFrom(QByteArrayView text) const
 
 ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int columns) const
 {
-    std::vector<RowId> identity(order_.size());
-    std::iota(identity.begin(), identity.end(), RowId(0));
-    if (order_ == identity && rows_.idCount() == rowCount())
+    if (order_.empty() && rows_.idCount() == rowCount())
         return *this;
-    return ListSnapshot(headers_, rows_.gathered(order_, columns > 1, pause), std::move(identity));
+    // Rows in slot order, with slots of removed rows after them, gather their first slots.
+    std::vector<RowId> firstSlots;
+    if (order_.empty()) {
+        firstSlots.resize(std::size_t(rowCount()));
+        std::iota(firstSlots.begin(), firstSlots.end(), RowId(0));
+    }
+    const std::vector<RowId>& order = order_.empty() ? firstSlots : order_;
+    return ListSnapshot(headers_, rows_.gathered(order, columns > 1, pause), rowCount());
 }
 
 qsizetype ListSnapshot::longestCell(int column, const std::function<void()>& pause) const

@@ -18,15 +18,18 @@ namespace results_list {
 class ListSnapshot {
 public:
     ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId> order);
+    // The first `rowCount` slots, in the order they lie: a list in id order needs no copy
+    // of its order.
+    ListSnapshot(QStringList headers, RowStore rows, qsizetype rowCount);
 
     int columnCount() const { return int(headers_.size()); }
     QString columnHeader(int column) const { return headers_.value(column - 1); }
-    qsizetype rowCount() const { return qsizetype(order_.size()); }
+    qsizetype rowCount() const { return rowCount_; }
 
     // Column 1 is the row's item text, column 2 its first sub-item; others are empty.
     QByteArrayView cellUtf8(qsizetype row, int column) const
     {
-        return cellOf(order_[std::size_t(row - 1)], column);
+        return cellOf(idOfRow(row), column);
     }
     QString cell(qsizetype row, int column) const
     {
@@ -48,7 +51,7 @@ public:
     // hold texts that no row shows.
     qsizetype slotCount() const { return rows_.idCount(); }
     QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
-    qsizetype slotOfRow(qsizetype row) const { return qsizetype(order_[std::size_t(row - 1)]); }
+    qsizetype slotOfRow(qsizetype row) const { return qsizetype(idOfRow(row)); }
     // For a pass in list order that reads the item texts where they lie, called at each
     // row: asks for the record of the row kAhead rows on and for the item text of the row
     // half as far on (whose record the call kAhead / 2 rows before asked for), so that the
@@ -57,9 +60,9 @@ public:
     {
         constexpr qsizetype kAhead = 16;
         if (row + kAhead <= rowCount())
-            rows_.prefetchRecord(order_[std::size_t(row + kAhead - 1)]);
+            rows_.prefetchRecord(idOfRow(row + kAhead));
         if (row + kAhead / 2 <= rowCount())
-            rows_.prefetchItemText(order_[std::size_t(row + kAhead / 2 - 1)]);
+            rows_.prefetchItemText(idOfRow(row + kAhead / 2));
     }
     // How many bytes may be read from the start of one of its texts: the rest of the
     // packed texts the text lies in (none for a cell without a text of its own), so that
@@ -90,6 +93,11 @@ public:
     bool checked(qsizetype /*row*/) const { return true; }
 
 private:
+    // An empty order stands for the slots in the order they lie.
+    RowId idOfRow(qsizetype row) const
+    {
+        return order_.empty() ? RowId(row - 1) : order_[std::size_t(row - 1)];
+    }
     QByteArrayView cellOf(RowId id, int column) const
     {
         if (column == 1)
@@ -102,7 +110,7 @@ private:
     // slots in the order they lie in memory, which meets the same rows; else list order.
     RowId passId(qsizetype row) const
     {
-        return slotCount() == rowCount() ? RowId(row - 1) : order_[std::size_t(row - 1)];
+        return slotCount() == rowCount() ? RowId(row - 1) : idOfRow(row);
     }
     qsizetype lengthOf(QByteArrayView utf8) const
     {
@@ -115,6 +123,7 @@ private:
     QStringList headers_;
     RowStore rows_;
     std::vector<RowId> order_;
+    qsizetype rowCount_;
 };
 
 }  // namespace results_list

@@ -102,6 +102,8 @@ void ResultsModel::appendItems(const RowStore& holder, const std::vector<RowId>&
 ListSnapshot ResultsModel::snapshot()
 {
     mergePending();
+    if (order_.inIdOrder())
+        return ListSnapshot(headers_, store_, order_.size());
     return ListSnapshot(headers_, store_, order_.toVector());
 }
 

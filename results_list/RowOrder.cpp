@@ -76,6 +76,18 @@ std::vector<RowId> RowOrder::toVector() const
     return ids;
 }
 
+bool RowOrder::inIdOrder() const
+{
+    RowId position = 0;
+    for (const Block& block : blocks_) {
+        for (const RowId id : block) {
+            if (id != position++)
+                return false;
+        }
+    }
+    return true;
+}
+
 void RowOrder::assign(std::span<const RowId> ids)
 {
     clear();

@@ -26,6 +26,9 @@ public:
     void clear();
 
     std::vector<RowId> toVector() const;
+    // Whether every row's id is its position, as in a list only ever appended to or one
+    // laid out again in list order: a pass that stops at the first row out of place.
+    bool inIdOrder() const;
     void assign(std::span<const RowId> ids);
     // Follows a compaction of the storage: every id becomes newIdOf[id].
     void renumber(const std::vector<RowId>& newIdOf);
@@ -151,8 +154,7 @@ qsizetype RowOrder::blockTaking(RowId id, qsizetype from, Less less) const
 }
 
 template <class Less, class Ask>
-void RowOrder::mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less,
-                              Ask ask)
+void RowOrder::mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less, Ask ask)
 {
     Block& rows = blocks_[block];
     const std::vector<qsizetype> bounds = upperBoundsIn(rows, sortedIds, less, ask);
