@@ -90,12 +90,24 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
 void ResultsModel::appendItems(const RowStore& holder, const std::vector<RowId>& ids)
 {
     const RowId first = store_.addItemsOf(holder, ids);
-    pending_.reserve(pending_.size() + ids.size());
-    for (RowId id = first; id < RowId(store_.idCount()); ++id) {
-        if (index_)
+    const RowId end = RowId(store_.idCount());
+    if (first == end)
+        return;
+    if (index_) {
+        for (RowId id = first; id < end; ++id)
             index_->insert(id);
-        pending_.push_back(id);
     }
+    // One batch onto the end of an unsorted list is one notification however it comes,
+    // so it joins the order at once, without a pending list as long as itself.
+    if (!sorted_ && pending_.empty()) {
+        beginInsertRows(QModelIndex(), int(order_.size()), int(order_.size() + (end - first)) - 1);
+        order_.appendRange(first, end - first);
+        endInsertRows();
+        return;
+    }
+    pending_.reserve(pending_.size() + ids.size());
+    for (RowId id = first; id < end; ++id)
+        pending_.push_back(id);
     scheduleMerge();
 }
 

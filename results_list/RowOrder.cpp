@@ -1,5 +1,8 @@
 #include "RowOrder.h"
 
+#include <array>
+#include <numeric>
+
 namespace results_list {
 
 namespace {
@@ -43,6 +46,18 @@ void RowOrder::appendAll(std::span<const RowId> ids)
         last.insert(last.end(), piece.begin(), piece.end());
         size_ += qsizetype(piece.size());
         ids = ids.subspan(piece.size());
+    }
+}
+
+void RowOrder::appendRange(RowId first, qsizetype count)
+{
+    std::array<RowId, kBlockRows> piece;
+    while (count > 0) {
+        const qsizetype size = std::min(count, kBlockRows);
+        std::iota(piece.begin(), piece.begin() + size, first);
+        appendAll(std::span(piece).first(std::size_t(size)));
+        first += RowId(size);
+        count -= size;
     }
 }
 

@@ -22,6 +22,8 @@ public:
 
     // Inserts the ids, in the given order, before the row now at that position.
     void insert(qsizetype position, std::span<const RowId> ids);
+    // Appends `count` ids counted up from `first`.
+    void appendRange(RowId first, qsizetype count);
     void removeAt(qsizetype position);
     void clear();
 
