@@ -43,7 +43,8 @@ ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int c
 {
     if (order_.empty() && rows_.idCount() == rowCount())
         return *this;
-    // Rows in slot order, with slots of removed rows after them, gather their first slots.
+    // Rows in slot order whose storage also holds removed rows' slots after them: the
+    // first rowCount() slots are gathered.
     std::vector<RowId> firstSlots;
     if (order_.empty()) {
         firstSlots.resize(std::size_t(rowCount()));
