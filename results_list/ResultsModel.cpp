@@ -100,15 +100,30 @@ void ResultsModel::appendItems(const RowStore& holder, const std::vector<RowId>&
     // One batch onto the end of an unsorted list is one notification however it comes,
     // so it joins the order at once, without a pending list as long as itself.
     if (!sorted_ && pending_.empty()) {
-        beginInsertRows(QModelIndex(), int(order_.size()), int(order_.size() + (end - first)) - 1);
-        order_.appendRange(first, end - first);
-        endInsertRows();
+        appendRangeAtOnce(first, end - first);
         return;
     }
     pending_.reserve(pending_.size() + ids.size());
     for (RowId id = first; id < end; ++id)
         pending_.push_back(id);
     scheduleMerge();
+}
+
+// Onto an empty list, the batch is announced as a reset: views then make their rows'
+// bookkeeping in one go, which for millions of rows takes half the time an insertion does.
+// An empty list has no selection, current row or scroll position for the reset to lose.
+void ResultsModel::appendRangeAtOnce(RowId first, qsizetype count)
+{
+    const qsizetype position = order_.size();
+    if (position == 0)
+        beginResetModel();
+    else
+        beginInsertRows(QModelIndex(), int(position), int(position + count) - 1);
+    order_.appendRange(first, count);
+    if (position == 0)
+        endResetModel();
+    else
+        endInsertRows();
 }
 
 ListSnapshot ResultsModel::snapshot()

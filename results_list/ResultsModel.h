@@ -108,6 +108,7 @@ private:
     }
 
     void scheduleMerge();
+    void appendRangeAtOnce(RowId first, qsizetype count);
     void insertBatchAt(qsizetype position, const std::vector<RowId>& batch);
     void insertSortedBatch(std::vector<RowId> batch);
     void scatterSortedBatch(const std::vector<RowId>& batch);

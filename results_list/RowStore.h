@@ -94,6 +94,13 @@ private:
         qint64 offset() const { return qint64(offsetLow_) | (qint64(highBits_ & 0xF) << 32); }
         qsizetype itemLength() const { return qsizetype(highBits_ >> 4); }
         qsizetype subItemLength() const { return qsizetype(subItemLength_); }
+        // The same item text without a sort text.
+        Record itemOnly() const
+        {
+            Record record = *this;
+            record.subItemLength_ = 0;
+            return record;
+        }
 
     private:
         quint32 offsetLow_ = 0;
