@@ -111,7 +111,7 @@ void ResultsList::append(const QString& itemText, const QString& subItem1)
 }
 
 void ResultsList::appendItems(const results_list::ListSnapshot& holder,
-                              const std::vector<results_list::RowId>& slots)
+                              std::span<const results_list::RowId> slots)
 {
     model_->appendItems(holder.storage(), slots);
 }

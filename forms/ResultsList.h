@@ -5,6 +5,8 @@
 
 #include <QTableView>
 
+#include <span>
+
 namespace forms {
 
 // A results list in report view: column headers, whole-row selection, no grid, no row
@@ -41,7 +43,7 @@ public:
     // snapshot's storage slots `slots`, in that order, shared with the snapshot rather than
     // copied where the list can.
     void appendItems(const results_list::ListSnapshot& holder,
-                     const std::vector<results_list::RowId>& slots);
+                     std::span<const results_list::RowId> slots);
     // Later rows move up one place.
     void removeAt(int row);
     // All rows go; the columns stay.

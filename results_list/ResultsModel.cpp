@@ -87,7 +87,7 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     scheduleMerge();
 }
 
-void ResultsModel::appendItems(const RowStore& holder, const std::vector<RowId>& ids)
+void ResultsModel::appendItems(const RowStore& holder, std::span<const RowId> ids)
 {
     const RowId first = store_.addItemsOf(holder, ids);
     const RowId end = RowId(store_.idCount());

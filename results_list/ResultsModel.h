@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace results_list {
@@ -43,7 +44,7 @@ public:
     void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
     // Appends rows of item texts only, in one go: those of the holder's rows `ids`, shared
     // rather than copied where the list can (RowStore::addItemsOf()).
-    void appendItems(const RowStore& holder, const std::vector<RowId>& ids);
+    void appendItems(const RowStore& holder, std::span<const RowId> ids);
     qsizetype totalRowCount() const;
     // The bytes of every text the list holds or held since it was last compacted: a bound
     // on its rows' texts, at no cost (RowStore::textBytes()).

@@ -66,7 +66,7 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     return RowId(records_.size() - 1);
 }
 
-RowId RowStore::addItemsOf(const RowStore& holder, const std::vector<RowId>& ids)
+RowId RowStore::addItemsOf(const RowStore& holder, std::span<const RowId> ids)
 {
     const auto first = RowId(records_.size());
     records_.reserve(records_.size() + qsizetype(ids.size()));  // not filled twice
@@ -89,7 +89,7 @@ bool RowStore::canShareTextsOf(const RowStore& holder) const
 
 // The records are made a stretch per core: the finds of a search over millions of rows
 // make millions of records, read in scattered places of the holder's.
-void RowStore::addSharedItemsOf(const RowStore& holder, const std::vector<RowId>& ids)
+void RowStore::addSharedItemsOf(const RowStore& holder, std::span<const RowId> ids)
 {
     bytes_ = holder.bytes_;
     const qsizetype first = records_.size();
@@ -112,7 +112,7 @@ void RowStore::addSharedItemsOf(const RowStore& holder, const std::vector<RowId>
     textBytes_ += std::accumulate(itemBytes.begin(), itemBytes.end(), qint64(0));
 }
 
-void RowStore::addCopiedItemsOf(const RowStore& holder, const std::vector<RowId>& ids)
+void RowStore::addCopiedItemsOf(const RowStore& holder, std::span<const RowId> ids)
 {
     qsizetype offset = bytes_.size();
     qsizetype total = 0;

@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace results_list {
@@ -31,7 +32,7 @@ public:
     // store, or one that shares the holder's packed texts already, keeps a share of them
     // instead of copying them: the search window's finds cost no copy of the picks they
     // name, only a record each.
-    RowId addItemsOf(const RowStore& holder, const std::vector<RowId>& ids);
+    RowId addItemsOf(const RowStore& holder, std::span<const RowId> ids);
     QByteArrayView itemText(RowId id) const
     {
         const Record& record = records_[id];
@@ -109,8 +110,8 @@ private:
     };
 
     bool canShareTextsOf(const RowStore& holder) const;
-    void addSharedItemsOf(const RowStore& holder, const std::vector<RowId>& ids);
-    void addCopiedItemsOf(const RowStore& holder, const std::vector<RowId>& ids);
+    void addSharedItemsOf(const RowStore& holder, std::span<const RowId> ids);
+    void addCopiedItemsOf(const RowStore& holder, std::span<const RowId> ids);
     void addRecord(const Record& record);
 
     QByteArray bytes_;

@@ -113,16 +113,23 @@ std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStr
     return counts;
 }
 
-// The finds of rows `range` (numbered from 0) in list order, written from `out` on: each
-// row's slot as often as it matched.
+// The finds of rows `range` (numbered from 0) in list order, written from `out` to `end`:
+// each row's slot as often as it matched. Whether a row matched is as good as random, so
+// its slot is written before that is known, and kept by moving on past it only if it
+// matched; a slot not kept is written over by the next find. The place at `end` belongs
+// to the next stretch, being written by another thread, and is never written.
 template <class Count>
 void listFinds(const results_list::ListSnapshot& rows, const std::vector<Count>& matches,
-               core::ItemRange range, quint32* out)
+               core::ItemRange range, quint32* out, const quint32* end)
 {
     for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
-        const qsizetype slot = rows.slotOfRow(row);
-        for (Count times = matches[std::size_t(slot)]; times > 0; --times)
-            *out++ = quint32(slot);
+        const auto slot = quint32(rows.slotOfRow(row));
+        const Count times = matches[slot];
+        if (out != end)
+            *out = slot;
+        for (Count more = 1; more < times; ++more)
+            out[more] = slot;
+        out += times;
     }
 }
 
@@ -141,8 +148,7 @@ qsizetype findsIn(const results_list::ListSnapshot& rows, const std::vector<Coun
 // walked in list order and listed as often as they matched, each stretch's finds after
 // the finds of those before it.
 template <class Count>
-std::vector<quint32> findPicksCounting(const results_list::ListSnapshot& rows,
-                                       const QStringList& terms)
+Finds findPicksCounting(const results_list::ListSnapshot& rows, const QStringList& terms)
 {
     const std::vector<Count> matches = countTerms<Count>(rows, terms);
     const std::vector<core::ItemRange> ranges =
@@ -152,9 +158,10 @@ std::vector<quint32> findPicksCounting(const results_list::ListSnapshot& rows,
         firstFind[std::size_t(part) + 1] = findsIn(rows, matches, ranges[part]);
     });
     std::partial_sum(firstFind.begin(), firstFind.end(), firstFind.begin());
-    std::vector<quint32> found(std::size_t(firstFind.back()));
+    Finds found(std::size_t(firstFind.back()));
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        listFinds(rows, matches, ranges[part], found.data() + firstFind[std::size_t(part)]);
+        listFinds(rows, matches, ranges[part], found.data() + firstFind[std::size_t(part)],
+                  found.data() + firstFind[std::size_t(part) + 1]);
     });
     return found;
 }
@@ -165,7 +172,7 @@ QStringList searchTerms(const QString& searchText) { return searchText.split(QLa
 
 // The walk in list order reads the counts in scattered places; a byte per slot, enough
 // for the usual few terms, keeps them in the processor's cache.
-std::vector<quint32> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
+Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
 {
     if (terms.size() <= std::numeric_limits<quint8>::max())
         return findPicksCounting<quint8>(rows, terms);

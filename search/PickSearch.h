@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "UninitializedVector.h"
 
-#include <vector>
+#include <QStringList>
 
 namespace results_list {
 class ListSnapshot;
@@ -14,9 +14,12 @@ namespace search {
 // are kept ("3, 7" gives "3" and " 7"; "3," gives "3" and "").
 QStringList searchTerms(const QString& searchText);
 
-// The rows whose item text contains a term, case-insensitively, as the snapshot's storage
-// slots (ListSnapshot::slotItemUtf8()): each row once per term it contains, rows in list
-// order. An empty term occurs in every text.
-std::vector<quint32> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms);
+// Storage slots of a snapshot's rows (ListSnapshot::slotItemUtf8()), in a buffer that is not
+// zeroed when made: the search writes every place of it.
+using Finds = core::UninitializedVector<quint32>;
+
+// The rows whose item text contains a term, case-insensitively, as their slots: each row
+// once per term it contains, rows in list order. An empty term occurs in every text.
+Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms);
 
 }  // namespace search
