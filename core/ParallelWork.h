@@ -13,6 +13,10 @@ struct ItemRange {
     qsizetype end = 0;
 };
 
+// Below this many items of light work (a row's text tested, a record made), a stretch is
+// not worth a thread of its own: starting one costs more.
+constexpr qsizetype kShortestStretch = 1 << 16;
+
 // Items 0 to count - 1 cut into one range per processor core, in order, none shorter than
 // `shortest` items: a single range when there are fewer, since starting a thread costs
 // more than a short stretch of work.

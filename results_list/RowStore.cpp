@@ -20,9 +20,6 @@ constexpr qsizetype kMinGarbageRows = 1024;
 // list's rows); each is asked for this many rows ahead.
 constexpr std::size_t kRecordsAhead = 16;
 
-// Below this many records, a stretch is not worth a thread of its own.
-constexpr qsizetype kShortestStretch = 1 << 16;
-
 }  // namespace
 
 RowStore::Record::Record(qint64 offset, qsizetype itemLength, qsizetype subItemLength)
@@ -96,7 +93,7 @@ void RowStore::addSharedItemsOf(const RowStore& holder, std::span<const RowId> i
     records_.resize(first + qsizetype(ids.size()));
     Record* const out = records_.data() + first;
     const std::vector<core::ItemRange> ranges =
-        core::rangesForCores(qsizetype(ids.size()), kShortestStretch);
+        core::rangesForCores(qsizetype(ids.size()), core::kShortestStretch);
     std::vector<qint64> itemBytes(ranges.size(), 0);
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
         const core::ItemRange stretch = ranges[std::size_t(part)];

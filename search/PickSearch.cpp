@@ -78,9 +78,6 @@ private:
     TextFinder finder_;
 };
 
-// Below this many rows a piece of the search is not worth a thread of its own.
-constexpr qsizetype kShortestRange = 1 << 16;
-
 // How many of the terms each slot's item text contains, as a Count, wide enough for the
 // number of terms: one pass over the slots in the order they lie in memory, each text
 // tested for every term while it is at hand, a stretch of slots per core.
@@ -98,7 +95,8 @@ std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStr
         std::any_of(terms.begin(), terms.end(), std::mem_fn(&Term::needsAsciiRows))
         && !rows.allAscii();
     std::vector<Count> counts(std::size_t(slots.count()), 0);
-    const std::vector<core::ItemRange> ranges = core::rangesForCores(slots.count(), kShortestRange);
+    const std::vector<core::ItemRange> ranges =
+        core::rangesForCores(slots.count(), core::kShortestStretch);
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
         for (qsizetype slot = ranges[part].begin; slot < ranges[part].end; ++slot) {
             const QByteArrayView row = slots.itemOf(slot);
@@ -152,7 +150,7 @@ Finds findPicksCounting(const results_list::ListSnapshot& rows, const QStringLis
 {
     const std::vector<Count> matches = countTerms<Count>(rows, terms);
     const std::vector<core::ItemRange> ranges =
-        core::rangesForCores(rows.rowCount(), kShortestRange);
+        core::rangesForCores(rows.rowCount(), core::kShortestStretch);
     std::vector<qsizetype> firstFind(ranges.size() + 1, 0);
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
         firstFind[std::size_t(part) + 1] = findsIn(rows, matches, ranges[part]);
