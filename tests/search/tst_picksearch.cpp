@@ -8,17 +8,15 @@
 
 namespace {
 
-// The finds of `searchText` among `rows`, appended to `results` as the search window
-// appends them.
-void appendFinds(const QStringList& rows, const QString& searchText, forms::ResultsList& results)
+// A snapshot of a main list holding `rows`.
+results_list::ListSnapshot snapshotOf(const QStringList& rows)
 {
     forms::ResultsList list;
     list.addColumn(QStringLiteral("Picks"));
     list.addColumn(QString());
     for (const QString& row : rows)
         list.append(row, QStringLiteral("sort text never searched 5"));
-    const results_list::ListSnapshot snapshot = list.snapshot();
-    results.appendItems(snapshot, search::findPicks(snapshot, search::searchTerms(searchText)));
+    return list.snapshot();
 }
 
 QStringList itemTexts(const forms::ResultsList& list)
@@ -131,12 +129,15 @@ void TestPickSearch::search()
     QFETCH(QStringList, rows);
     QFETCH(QString, text);
     QFETCH(QStringList, results);
-    // Onto an empty list, then onto the same list again; the view sees every row.
+    // The finds appended as the search window appends them: onto an empty list, then onto
+    // the same list again; the view sees every row.
+    const results_list::ListSnapshot snapshot = snapshotOf(rows);
+    const search::Finds finds = search::findPicks(snapshot, search::searchTerms(text));
     forms::ResultsList list(nullptr, results_list::DuplicateIndex::None);
     list.addColumn(QStringLiteral("Results"));
-    appendFinds(rows, text, list);
+    list.appendItems(snapshot, finds);
     QCOMPARE(itemTexts(list), results);
-    appendFinds(rows, text, list);
+    list.appendItems(snapshot, finds);
     QCOMPARE(itemTexts(list), results + results);
     QCOMPARE(list.verticalHeader()->count(), 2 * results.size());
 }
