@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 
 #include <new>
+#include <utility>
 
 namespace forms {
 
@@ -110,10 +111,9 @@ void ResultsList::append(const QString& itemText, const QString& subItem1)
     model_->appendRow(itemText, subItem1);
 }
 
-void ResultsList::appendItems(const results_list::ListSnapshot& holder,
-                              std::span<const results_list::RowId> slots)
+void ResultsList::appendItems(const results_list::ListSnapshot& holder, results_list::RowIds slots)
 {
-    model_->appendItems(holder.storage(), slots);
+    model_->appendItems(holder.storage(), std::move(slots));
 }
 
 void ResultsList::removeAt(int row)

@@ -5,8 +5,6 @@
 
 #include <QTableView>
 
-#include <span>
-
 namespace forms {
 
 // A results list in report view: column headers, whole-row selection, no grid, no row
@@ -42,8 +40,7 @@ public:
     // Appends rows of item texts only, as append() does one by one: the item texts of the
     // snapshot's storage slots `slots`, in that order, shared with the snapshot rather than
     // copied where the list can.
-    void appendItems(const results_list::ListSnapshot& holder,
-                     std::span<const results_list::RowId> slots);
+    void appendItems(const results_list::ListSnapshot& holder, results_list::RowIds slots);
     // Later rows move up one place.
     void removeAt(int row);
     // All rows go; the columns stay.

@@ -87,9 +87,9 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     scheduleMerge();
 }
 
-void ResultsModel::appendItems(const RowStore& holder, std::span<const RowId> ids)
+void ResultsModel::appendItems(const RowStore& holder, RowIds ids)
 {
-    const RowId first = store_.addItemsOf(holder, ids);
+    const RowId first = store_.addItemsOf(holder, std::move(ids));
     const RowId end = RowId(store_.idCount());
     if (first == end)
         return;
@@ -103,7 +103,7 @@ void ResultsModel::appendItems(const RowStore& holder, std::span<const RowId> id
         appendRangeAtOnce(first, end - first);
         return;
     }
-    pending_.reserve(pending_.size() + ids.size());
+    pending_.reserve(pending_.size() + std::size_t(end - first));
     for (RowId id = first; id < end; ++id)
         pending_.push_back(id);
     scheduleMerge();

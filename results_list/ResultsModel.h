@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace results_list {
@@ -44,7 +43,7 @@ public:
     void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
     // Appends rows of item texts only, in one go: those of the holder's rows `ids`, shared
     // rather than copied where the list can (RowStore::addItemsOf()).
-    void appendItems(const RowStore& holder, std::span<const RowId> ids);
+    void appendItems(const RowStore& holder, RowIds ids);
     qsizetype totalRowCount() const;
     // The bytes of every text the list holds or held since it was last compacted: a bound
     // on its rows' texts, at no cost (RowStore::textBytes()).

@@ -52,6 +52,7 @@ void RowStore::reserveTextBytes(qint64 bytes)
 // the allocator grow the block in place.
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
+    keepOwnRecords();
     const Record record(bytes_.size(), itemText.size(), subItemText.size());
     bytes_.resize(record.offset() + itemText.size() + subItemText.size());
     char* const out = bytes_.data() + record.offset();
@@ -63,35 +64,65 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     return RowId(records_.size() - 1);
 }
 
-RowId RowStore::addItemsOf(const RowStore& holder, std::span<const RowId> ids)
+RowId RowStore::addItemsOf(const RowStore& holder, RowIds ids)
 {
-    const auto first = RowId(records_.size());
-    records_.reserve(records_.size() + qsizetype(ids.size()));  // not filled twice
-    if (canShareTextsOf(holder))
-        addSharedItemsOf(holder, ids);
-    else
+    const auto first = RowId(idCount());
+    if (first == 0 && !holder.holderIds_ && !holder.bytes_.isEmpty())
+        takeRowsOf(holder, std::move(ids));
+    else if (holdsRowsOf(holder))
+        addRowsOf(holder, ids);
+    else {
+        keepOwnRecords();
         addCopiedItemsOf(holder, ids);
+    }
     allAscii_ = allAscii_ && holder.allAscii_;
     return first;
 }
 
-bool RowStore::canShareTextsOf(const RowStore& holder) const
+// The holder's texts and records, shared, stay what this store's ids point into only as
+// long as the holder has not changed them: a change gives the holder copies of its own.
+bool RowStore::holdsRowsOf(const RowStore& holder) const
 {
-    if (holder.bytes_.isEmpty())
-        return false;
-    if (records_.isEmpty())
-        return true;
-    return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
+    return holderIds_ && bytes_.constData() == holder.bytes_.constData()
+           && bytes_.size() == holder.bytes_.size()
+           && records_.constData() == holder.records_.constData()
+           && records_.size() == holder.records_.size();
 }
 
-// The records are made a stretch per core: the finds of a search over millions of rows
-// make millions of records, read in scattered places of the holder's.
-void RowStore::addSharedItemsOf(const RowStore& holder, std::span<const RowId> ids)
+void RowStore::takeRowsOf(const RowStore& holder, RowIds ids)
 {
+    textBytes_ = holder.itemBytesOf(ids);
     bytes_ = holder.bytes_;
-    const qsizetype first = records_.size();
-    records_.resize(first + qsizetype(ids.size()));
-    Record* const out = records_.data() + first;
+    records_ = holder.records_;
+    holderIds_ = std::make_shared<RowIds>(std::move(ids));
+}
+
+// The ids are added to the store's own when no copy of the store shares them.
+void RowStore::addRowsOf(const RowStore& holder, const RowIds& ids)
+{
+    textBytes_ += holder.itemBytesOf(ids);
+    if (holderIds_.use_count() > 1)
+        holderIds_ = std::make_shared<RowIds>(*holderIds_);
+    holderIds_->insert(holderIds_->end(), ids.begin(), ids.end());
+}
+
+// A store of another's rows that is to hold texts of its own first makes a record of its
+// own for each of its rows, pointing into the texts it shares.
+void RowStore::keepOwnRecords()
+{
+    if (!holderIds_)
+        return;
+    QList<Record> own(idCount());
+    for (qsizetype id = 0; id < own.size(); ++id)
+        own[id] = recordOf(RowId(id));
+    records_ = std::move(own);
+    holderIds_.reset();
+}
+
+// The ids name millions of rows after a search over millions, read in scattered places of
+// the records: a stretch per core.
+qint64 RowStore::itemBytesOf(const RowIds& ids) const
+{
     const std::vector<core::ItemRange> ranges =
         core::rangesForCores(qsizetype(ids.size()), core::kShortestStretch);
     std::vector<qint64> itemBytes(ranges.size(), 0);
@@ -100,21 +131,21 @@ void RowStore::addSharedItemsOf(const RowStore& holder, std::span<const RowId> i
         qint64 bytes = 0;
         for (auto i = std::size_t(stretch.begin); i < std::size_t(stretch.end); ++i) {
             if (i + kRecordsAhead < ids.size())
-                holder.prefetchRecord(ids[i + kRecordsAhead]);
-            out[i] = holder.records_[ids[i]].itemOnly();
-            bytes += out[i].itemLength();
+                prefetchRecord(ids[i + kRecordsAhead]);
+            bytes += recordOf(ids[i]).itemLength();
         }
         itemBytes[std::size_t(part)] = bytes;
     });
-    textBytes_ += std::accumulate(itemBytes.begin(), itemBytes.end(), qint64(0));
+    return std::accumulate(itemBytes.begin(), itemBytes.end(), qint64(0));
 }
 
-void RowStore::addCopiedItemsOf(const RowStore& holder, std::span<const RowId> ids)
+void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
 {
+    records_.reserve(records_.size() + qsizetype(ids.size()));  // not moved as it grows
     qsizetype offset = bytes_.size();
     qsizetype total = 0;
     for (const RowId id : ids)
-        total += holder.records_[id].itemLength();
+        total += holder.recordOf(id).itemLength();
     bytes_.resize(offset + total);
     char* const out = bytes_.data();
     for (std::size_t i = 0; i < ids.size(); ++i) {
@@ -151,7 +182,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
             prefetchRecord(ids[i + kAhead]);
         if (i + kAhead / 2 < ids.size())
             prefetchItemText(ids[i + kAhead / 2]);
-        const Record& from = records_[ids[i]];
+        const Record from = recordOf(ids[i]);
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;
         core::copyText(to + offset, bytes_.constData() + from.offset(), length,
@@ -167,7 +198,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
 
 void RowStore::release(RowId id)
 {
-    Q_ASSERT(qsizetype(id) < records_.size());
+    Q_ASSERT(qsizetype(id) < idCount());
     ++releasedRows_;
 }
 
@@ -179,8 +210,8 @@ bool RowStore::mostlyGarbage() const
 std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
 {
     RowStore packed;
-    std::vector<RowId> newIdOf(std::size_t(records_.size()), kNoRow);
-    for (RowId id = 0; id < RowId(records_.size()); ++id) {
+    std::vector<RowId> newIdOf(std::size_t(idCount()), kNoRow);
+    for (RowId id = 0; id < RowId(idCount()); ++id) {
         if (live[id])
             newIdOf[id] = packed.add(itemText(id), subItemText(id));
     }
@@ -188,6 +219,7 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
     bytes_.squeeze();
     records_ = std::move(packed.records_);
     records_.squeeze();
+    holderIds_.reset();
     releasedRows_ = 0;
     textBytes_ = packed.textBytes_;
     allAscii_ = packed.allAscii_;
@@ -198,6 +230,7 @@ void RowStore::clear()
 {
     bytes_ = QByteArray();
     records_ = QList<Record>();
+    holderIds_.reset();
     releasedRows_ = 0;
     textBytes_ = 0;
     allAscii_ = true;

@@ -2,24 +2,29 @@
 
 #include "Prefetch.h"
 #include "RowId.h"
+#include "UninitializedVector.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 
 #include <functional>
-#include <span>
+#include <memory>
 #include <vector>
 
 namespace results_list {
+
+// Ids made to be handed over whole, in a buffer that is not zeroed when made.
+using RowIds = core::UninitializedVector<RowId>;
 
 // The texts of all rows, packed: one UTF-8 byte buffer holds each row's item text followed
 // by its sort text, and a 12-byte record per row says where they lie. A million rows
 // cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
 // behind until compact() packs the buffer again. The texts lie in id order, one id's right
-// after the previous one's, but in a store that shares another's texts (addItemsOf()), whose
-// records point anywhere into them. A copy shares the buffer and the records until either
-// side changes, so a snapshot of a million rows costs no copying.
+// after the previous one's, but in a store of another's rows (addItemsOf()), which shares
+// that store's texts and records and keeps for each of its ids only the other's id, so
+// that its rows cost 4 bytes each. A copy shares the buffer, the records and the ids until
+// either side changes, so a snapshot of a million rows costs no copying.
 class RowStore {
 public:
     RowId add(QByteArrayView itemText, QByteArrayView subItemText);
@@ -29,18 +34,18 @@ public:
     void reserveTextBytes(qint64 bytes);
     // Adds rows of item texts only, in one go: the item texts of the holder's rows `ids`,
     // in that order. Returns the id of the first (the others follow in order). An empty
-    // store, or one that shares the holder's packed texts already, keeps a share of them
-    // instead of copying them: the search window's finds cost no copy of the picks they
-    // name, only a record each.
-    RowId addItemsOf(const RowStore& holder, std::span<const RowId> ids);
+    // store becomes a store of the holder's rows, keeping `ids` as they are, and one that
+    // is already a store of the same holder's rows adds them to its own: the search
+    // window's finds cost no copy of the picks they name, nor of their records.
+    RowId addItemsOf(const RowStore& holder, RowIds ids);
     QByteArrayView itemText(RowId id) const
     {
-        const Record& record = records_[id];
+        const Record record = recordOf(id);
         return QByteArrayView(bytes_.constData() + record.offset(), record.itemLength());
     }
     QByteArrayView subItemText(RowId id) const
     {
-        const Record& record = records_[id];
+        const Record record = recordOf(id);
         return QByteArrayView(bytes_.constData() + record.offset() + record.itemLength(),
                               record.subItemLength());
     }
@@ -48,7 +53,7 @@ public:
     // A record may straddle two cache lines, so both of its ends are asked for.
     void prefetchRecord(RowId id) const
     {
-        const auto* record = reinterpret_cast<const char*>(&records_[id]);
+        const auto* record = reinterpret_cast<const char*>(&records_[recordIndex(id)]);
         core::prefetch(record);
         core::prefetch(record + sizeof(Record) - 1);
     }
@@ -81,7 +86,10 @@ public:
 
     void clear();
     // Ids run from 0 to idCount() - 1, released ones included.
-    qsizetype idCount() const { return qsizetype(records_.size()); }
+    qsizetype idCount() const
+    {
+        return holderIds_ ? qsizetype(holderIds_->size()) : qsizetype(records_.size());
+    }
 
 private:
     // Where a row's texts lie, in 12 bytes: a 36-bit offset (texts up to 64 GB), a 28-bit
@@ -109,13 +117,29 @@ private:
         quint32 subItemLength_ = 0;
     };
 
-    bool canShareTextsOf(const RowStore& holder) const;
-    void addSharedItemsOf(const RowStore& holder, std::span<const RowId> ids);
-    void addCopiedItemsOf(const RowStore& holder, std::span<const RowId> ids);
+    // The index of the id's record in records_: the id itself, or in a store of another's
+    // rows the holder's id.
+    qsizetype recordIndex(RowId id) const { return holderIds_ ? (*holderIds_)[id] : id; }
+    // The id's record; a store of another's rows keeps only the item texts of the
+    // holder's.
+    Record recordOf(RowId id) const
+    {
+        const Record& record = records_[recordIndex(id)];
+        return holderIds_ ? record.itemOnly() : record;
+    }
+    bool holdsRowsOf(const RowStore& holder) const;
+    void takeRowsOf(const RowStore& holder, RowIds ids);
+    void addRowsOf(const RowStore& holder, const RowIds& ids);
+    void keepOwnRecords();
+    void addCopiedItemsOf(const RowStore& holder, const RowIds& ids);
     void addRecord(const Record& record);
+    qint64 itemBytesOf(const RowIds& ids) const;
 
     QByteArray bytes_;
+    // Each id's record, or in a store of another's rows (holderIds_ set) the holder's.
     QList<Record> records_;
+    // In a store of another's rows, the holder's id of each of its ids.
+    std::shared_ptr<RowIds> holderIds_;
     qsizetype releasedRows_ = 0;
     qint64 textBytes_ = 0;
     bool allAscii_ = true;

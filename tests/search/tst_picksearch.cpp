@@ -130,7 +130,7 @@ void TestPickSearch::search()
     QFETCH(QString, text);
     QFETCH(QStringList, results);
     // The finds appended as the search window appends them: onto an empty list, then onto
-    // the same list again; the view sees every row.
+    // the same list again, then a find of other picks; the view sees every row.
     const results_list::ListSnapshot snapshot = snapshotOf(rows);
     const search::Finds finds = search::findPicks(snapshot, search::searchTerms(text));
     forms::ResultsList list(nullptr, results_list::DuplicateIndex::None);
@@ -138,8 +138,10 @@ void TestPickSearch::search()
     list.appendItems(snapshot, finds);
     QCOMPARE(itemTexts(list), results);
     list.appendItems(snapshot, finds);
-    QCOMPARE(itemTexts(list), results + results);
-    QCOMPARE(list.verticalHeader()->count(), 2 * results.size());
+    const results_list::ListSnapshot other = snapshotOf({QStringLiteral("other")});
+    list.appendItems(other, search::findPicks(other, search::searchTerms(QStringLiteral("o"))));
+    QCOMPARE(itemTexts(list), results + results + QStringList(QStringLiteral("other")));
+    QCOMPARE(list.verticalHeader()->count(), 2 * results.size() + 1);
 }
 
 // Rows removed before the search are not found, and finds follow the list's order, not
