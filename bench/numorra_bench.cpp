@@ -26,6 +26,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
@@ -157,8 +158,10 @@ void sortList(forms::ResultsList& list, qint64 rows)
 // The allocator keeps freed memory for reuse, and glibc keeps small freed blocks apart
 // until a large block is freed, when it merges them all: after millions of small blocks
 // freed, that merge would fall in the time of whatever command frees a large block next.
+// Memory that a cleared list releases on another thread is waited for first.
 void releaseFreedMemory()
 {
+    QThreadPool::globalInstance()->waitForDone();
 #if defined(__GLIBC__)
     malloc_trim(0);
 #endif

@@ -226,14 +226,4 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
     return newIdOf;
 }
 
-void RowStore::clear()
-{
-    bytes_ = QByteArray();
-    records_ = QList<Record>();
-    holderIds_.reset();
-    releasedRows_ = 0;
-    textBytes_ = 0;
-    allAscii_ = true;
-}
-
 }  // namespace results_list

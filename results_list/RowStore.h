@@ -67,7 +67,7 @@ public:
     qint64 textBytes() const { return textBytes_; }
     // Whether every text the store was given is ASCII, so that a text's length in bytes is
     // its length in characters and no text needs decoding. Once a text of other
-    // characters comes in, it stays false until the store is cleared or compacted.
+    // characters comes in, it stays false until the list is cleared or the store compacted.
     bool allAscii() const { return allAscii_; }
 
     // A store of just the given rows, in the given order, their texts packed in that order;
@@ -84,7 +84,6 @@ public:
     // of every old id (kNoRow for dropped rows).
     std::vector<RowId> compact(const std::vector<bool>& live);
 
-    void clear();
     // Ids run from 0 to idCount() - 1, released ones included.
     qsizetype idCount() const
     {
