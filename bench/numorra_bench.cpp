@@ -669,11 +669,13 @@ void measure(qint64 rows, double bandwidth)
 
     sortList(*form.ListView1, rows);
     measureSearchMemory(form, rows, services);
-    for (const auto& [name, terms] :
+    for (const auto& search :
          {std::pair{"search", kSearchTerms}, std::pair{"search_one_term", kOneSearchTerm}}) {
+        const char* const name = search.first;
+        const QStringList& terms = search.second;
         measureSearch(name, form, rows, services, terms.join(QLatin1Char(',')),
-                      [&](const Form2& search) {
-                          printSearchFloors(name, terms, search, *form.ListView1, rows, bandwidth);
+                      [&](const Form2& window) {
+                          printSearchFloors(name, terms, window, *form.ListView1, rows, bandwidth);
                       });
     }
     measureSave(form, rows, services, bandwidth);

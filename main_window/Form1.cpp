@@ -159,17 +159,19 @@ void Form1::rememberFieldsAndOptions()
                                             {Text3, settings::Key::PicksToGenerate},
                                             {Text4, settings::Key::NumbersPerPick},
                                             {Text5, settings::Key::Prefix}};
-    for (const auto& [field, key] : fields)
-        connect(field, &QLineEdit::textChanged, this,
-                [this, key](const QString& text) { store_.write(key, text); });
+    for (const Remembered<QLineEdit>& field : fields)
+        connect(field.control, &QLineEdit::textChanged, this,
+                [this, key = field.key](const QString& text) { store_.write(key, text); });
     const Remembered<forms::CheckBox> options[] = {{Check1, settings::Key::NumericalOrder},
                                                    {Check2, settings::Key::NoDuplicatePicks},
                                                    {Check3, settings::Key::SortPicks},
                                                    {Check4, settings::Key::UniqueNumbers},
                                                    {Check5, settings::Key::Dashes}};
-    for (const auto& [option, key] : options) {
-        connect(option, &QCheckBox::stateChanged, this,
-                [this, key, option] { store_.write(key, QString::number(option->value())); });
+    for (const Remembered<forms::CheckBox>& option : options) {
+        connect(option.control, &QCheckBox::stateChanged, this,
+                [this, key = option.key, box = option.control] {
+                    store_.write(key, QString::number(box->value()));
+                });
     }
 }
 
