@@ -143,10 +143,7 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
 {
     records_.reserve(records_.size() + qsizetype(ids.size()));  // not moved as it grows
     qsizetype offset = bytes_.size();
-    qsizetype total = 0;
-    for (const RowId id : ids)
-        total += holder.recordOf(id).itemLength();
-    bytes_.resize(offset + total);
+    bytes_.resize(offset + qsizetype(holder.itemBytesOf(ids)));
     char* const out = bytes_.data();
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i + kRecordsAhead < ids.size())
