@@ -148,9 +148,9 @@ qsizetype RowOrder::startOf(qsizetype block) const
 void RowOrder::updateStarts() const
 {
     const auto count = qsizetype(blocks_.size());
-    if (validStarts_ == count)
-        return;
-    starts_.resize(count);
+    // Sized on every update: a block removed, or joined to the one before it, leaves its
+    // start behind, which a lookup past it would take for a block of its own.
+    starts_.resize(std::size_t(count));
     for (qsizetype b = validStarts_; b < count; ++b)
         starts_[b] = b == 0 ? 0 : starts_[b - 1] + qsizetype(blocks_[b - 1].size());
     validStarts_ = count;

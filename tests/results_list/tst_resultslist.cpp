@@ -226,10 +226,9 @@ void TestResultsList::rowsStandInSortedOrder_data()
     QTest::newRow("switching on ignores ASCII case") << QStringList{"X1", "x0"} << 2 << -1 << "ba";
     QTest::newRow("switching on puts a prefix first")
         << QStringList{"05 1", "05"} << 2 << -1 << "ba";
-    QTest::newRow("switching on compares past sixteen and twenty-four bytes")
-        << QStringList{"01 02 03 04 05 07 09", "01 02 03 04 05 06 10", "01 02 03 04 05 06 09 11 12",
-                       "01 02 03 04 05 06 09 10 13"}
-        << 4 << -1 << "dcba";
+    QTest::newRow("switching on compares past sixteen and twenty-four bytes") << QStringList{
+        "01 02 03 04 05 07 09", "01 02 03 04 05 06 10", "01 02 03 04 05 06 09 11 12",
+        "01 02 03 04 05 06 09 10 13"} << 4 << -1 << "dcba";
     QTest::newRow("rows appended after switching on take their places")
         << QStringList{"3", "1", "4", "2", "0"} << 2 << -1 << "ebdac";
     QTest::newRow("unsorted rows keep append order")
@@ -475,20 +474,25 @@ void TestResultsList::selectionFollowsItsRow()
 
 // Random inserts (single ids and runs long enough to split a block several ways) and
 // removals, checked against a flat vector: every lookup by position after each step, the
-// whole order at checkpoints. The first growSteps steps only insert.
+// whole order at checkpoints. The first appendSteps steps append runs at the end (rows
+// that stand in the order of their ids), the next growSteps steps only insert.
 void TestResultsList::rowOrderMatchesAFlatVector_data()
 {
     QTest::addColumn<uint>("seed");
+    QTest::addColumn<int>("appendSteps");
     QTest::addColumn<int>("growSteps");
     QTest::addColumn<int>("steps");
     QTest::addColumn<QList<double>>("weights");  // insert one, insert a run, remove
-    QTest::newRow("growing") << 11u << 0 << 4000 << QList<double>{6, 0.05, 2};
-    QTest::newRow("shrinking after growth") << 12u << 3000 << 9000 << QList<double>{1, 0.02, 3};
+    QTest::newRow("growing") << 11u << 0 << 0 << 4000 << QList<double>{6, 0.05, 2};
+    QTest::newRow("shrinking after growth")
+        << 12u << 0 << 3000 << 9000 << QList<double>{1, 0.02, 3};
+    QTest::newRow("emptied after appending") << 14u << 1 << 0 << 4900 << QList<double>{0, 0, 1};
 }
 
 void TestResultsList::rowOrderMatchesAFlatVector()
 {
     QFETCH(uint, seed);
+    QFETCH(int, appendSteps);
     QFETCH(int, growSteps);
     QFETCH(int, steps);
     QFETCH(QList<double>, weights);
@@ -502,8 +506,10 @@ void TestResultsList::rowOrderMatchesAFlatVector()
     results_list::RowOrder order;
     std::vector<results_list::RowId> reference;
     results_list::RowId nextId = 0;
-    for (int step = 0; step < growSteps + steps; ++step) {
-        const int kind = step < growSteps ? InsertOne : pickStep(random);
+    for (int step = 0; step < appendSteps + growSteps + steps; ++step) {
+        const int kind = step < appendSteps               ? InsertRun
+                         : step < appendSteps + growSteps ? InsertOne
+                                                          : pickStep(random);
         if (kind == Remove && !reference.empty()) {
             const qsizetype at = position(qsizetype(reference.size()) - 1);
             order.removeAt(at);
@@ -512,7 +518,8 @@ void TestResultsList::rowOrderMatchesAFlatVector()
             std::vector<results_list::RowId> ids(kind == InsertRun ? 5000 : 1);
             for (results_list::RowId& id : ids)
                 id = nextId++;
-            const qsizetype at = position(qsizetype(reference.size()));
+            const qsizetype at = step < appendSteps ? qsizetype(reference.size())
+                                                    : position(qsizetype(reference.size()));
             order.insert(at, ids);
             reference.insert(reference.begin() + at, ids.begin(), ids.end());
         }
