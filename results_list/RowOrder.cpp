@@ -17,7 +17,9 @@ constexpr qsizetype kMinBlockRows = kBlockRows / 4;
 
 RowId RowOrder::at(qsizetype position) const
 {
-    const Location location = locate(position);
+    if (position < inPlace_)
+        return RowId(position);
+    const Location location = locate(position - inPlace_);
     return blocks_[location.block][location.offset];
 }
 
@@ -27,7 +29,8 @@ void RowOrder::insert(qsizetype position, std::span<const RowId> ids)
         appendAll(ids);
         return;
     }
-    const Location location = locate(position);
+    spellOutFrom(position);
+    const Location location = locate(position - inPlace_);
     Block& block = blocks_[location.block];
     block.insert(block.begin() + location.offset, ids.begin(), ids.end());
     size_ += qsizetype(ids.size());
@@ -38,6 +41,7 @@ void RowOrder::insert(qsizetype position, std::span<const RowId> ids)
 // Fills the last block up and adds full ones, a block's worth of ids at a time.
 void RowOrder::appendAll(std::span<const RowId> ids)
 {
+    ids = extendInPlace(ids);
     while (!ids.empty()) {
         if (blocks_.empty() || qsizetype(blocks_.back().size()) >= kMaxBlockRows)
             blocks_.emplace_back().reserve(kMaxBlockRows);
@@ -49,8 +53,44 @@ void RowOrder::appendAll(std::span<const RowId> ids)
     }
 }
 
+// While no block follows the rows in place, takes the leading ids that continue them (the
+// next ids in turn) as rows in place; returns the ids left.
+std::span<const RowId> RowOrder::extendInPlace(std::span<const RowId> ids)
+{
+    if (!blocks_.empty())
+        return ids;
+    std::size_t continuing = 0;
+    while (continuing < ids.size() && ids[continuing] == RowId(inPlace_) + continuing)
+        ++continuing;
+    inPlace_ += qsizetype(continuing);
+    size_ += qsizetype(continuing);
+    return ids.subspan(continuing);
+}
+
+// Writes the rows in place from `position` on as ids, in blocks before the others, so that
+// a change there can move them.
+void RowOrder::spellOutFrom(qsizetype position)
+{
+    if (position >= inPlace_)
+        return;
+    std::vector<Block> spelled;
+    for (qsizetype from = position; from < inPlace_; from += kBlockRows) {
+        Block& block = spelled.emplace_back(std::size_t(std::min(kBlockRows, inPlace_ - from)));
+        std::iota(block.begin(), block.end(), RowId(from));
+    }
+    blocks_.insert(blocks_.begin(), std::make_move_iterator(spelled.begin()),
+                   std::make_move_iterator(spelled.end()));
+    inPlace_ = position;
+    invalidateStartsFrom(0);
+}
+
 void RowOrder::appendRange(RowId first, qsizetype count)
 {
+    if (blocks_.empty() && first == RowId(inPlace_)) {
+        inPlace_ += count;
+        size_ += count;
+        return;
+    }
     std::array<RowId, kBlockRows> piece;
     while (count > 0) {
         const qsizetype size = std::min(count, kBlockRows);
@@ -63,7 +103,8 @@ void RowOrder::appendRange(RowId first, qsizetype count)
 
 void RowOrder::removeAt(qsizetype position)
 {
-    const Location location = locate(position);
+    spellOutFrom(position);
+    const Location location = locate(position - inPlace_);
     Block& block = blocks_[location.block];
     block.erase(block.begin() + location.offset);
     --size_;
@@ -79,13 +120,16 @@ void RowOrder::clear()
     blocks_ = std::vector<Block>();
     starts_ = std::vector<qsizetype>();
     validStarts_ = 0;
+    inPlace_ = 0;
     size_ = 0;
 }
 
 std::vector<RowId> RowOrder::toVector() const
 {
     std::vector<RowId> ids;
-    ids.reserve(size_);
+    ids.reserve(std::size_t(size_));
+    ids.resize(std::size_t(inPlace_));
+    std::iota(ids.begin(), ids.end(), RowId(0));
     for (const Block& block : blocks_)
         ids.insert(ids.end(), block.begin(), block.end());
     return ids;
@@ -93,7 +137,7 @@ std::vector<RowId> RowOrder::toVector() const
 
 bool RowOrder::inIdOrder() const
 {
-    RowId position = 0;
+    auto position = RowId(inPlace_);
     for (const Block& block : blocks_) {
         for (const RowId id : block) {
             if (id != position++)
@@ -115,24 +159,24 @@ void RowOrder::assign(std::span<const RowId> ids)
 
 void RowOrder::numberInOrder()
 {
-    RowId position = 0;
-    for (Block& block : blocks_) {
-        for (RowId& id : block)
-            id = position++;
-    }
+    const qsizetype size = size_;
+    clear();
+    inPlace_ = size_ = size;
 }
 
 void RowOrder::renumber(const std::vector<RowId>& newIdOf)
 {
+    spellOutFrom(0);
     for (Block& block : blocks_) {
         for (RowId& id : block)
             id = newIdOf[id];
     }
 }
 
+// Where the row at `position` among the blocks' rows (after those in place) lies.
 RowOrder::Location RowOrder::locate(qsizetype position) const
 {
-    Q_ASSERT(position >= 0 && position < size_);
+    Q_ASSERT(position >= 0 && position < size_ - inPlace_);
     updateStarts();
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
     const qsizetype block = (after - starts_.begin()) - 1;

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <ranges>
 #include <span>
 #include <vector>
 
@@ -15,6 +16,10 @@ namespace results_list {
 // so a sorted list of a million rows takes a new row in microseconds where one flat
 // vector would move megabytes. The block starts are brought up to date lazily, on the
 // first lookup by position after a change.
+//
+// The rows that stand first in the order of their ids (0, 1, 2 ...), as in a list only
+// appended to, are kept as a count, "in place", rather than as ids: such a list needs no
+// ids at all. Rows are spelled out as ids only once something changes among them.
 class RowOrder {
 public:
     qsizetype size() const { return size_; }
@@ -60,6 +65,8 @@ private:
     };
 
     void appendAll(std::span<const RowId> ids);
+    std::span<const RowId> extendInPlace(std::span<const RowId> ids);
+    void spellOutFrom(qsizetype position);
     template <class Less>
     Location locateUpperBound(RowId probe, Less less) const;
     template <class Less>
@@ -81,12 +88,17 @@ private:
     // block added at the end needs no invalidation: it lies beyond validStarts_ anyway.
     mutable std::vector<qsizetype> starts_;
     mutable qsizetype validStarts_ = 0;
+    // Positions 0 to inPlace_ - 1 hold ids 0 to inPlace_ - 1; the blocks hold the rows
+    // after them.
+    qsizetype inPlace_ = 0;
     qsizetype size_ = 0;
 };
 
 template <class Visit>
 void RowOrder::forEach(Visit visit) const
 {
+    for (RowId id = 0; id < RowId(inPlace_); ++id)
+        visit(id);
     for (const Block& block : blocks_) {
         for (const RowId id : block)
             visit(id);
@@ -112,19 +124,27 @@ RowOrder::Location RowOrder::locateUpperBound(RowId probe, Less less) const
 template <class Less>
 qsizetype RowOrder::upperBound(RowId probe, Less less) const
 {
+    // The rows in place, sorted too, come first: the bound lies among them when the probe
+    // sorts before the last of them.
+    if (inPlace_ > 0 && less(probe, RowId(inPlace_ - 1))) {
+        return *std::ranges::partition_point(std::views::iota(qsizetype(0), inPlace_),
+                                             [&](qsizetype p) { return !less(probe, RowId(p)); });
+    }
     const Location location = locateUpperBound(probe, less);
-    return blocks_.empty() ? 0 : startOf(location.block) + location.offset;
+    return inPlace_ + (blocks_.empty() ? 0 : startOf(location.block) + location.offset);
 }
 
 template <class Less, class Ask>
 void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask ask)
 {
+    if (sortedIds.empty())
+        return;
+    // The rows in place that sort before every new id stay in place.
+    spellOutFrom(upperBound(sortedIds.front(), less));
     if (blocks_.empty()) {
         appendAll(sortedIds);
         return;
     }
-    if (sortedIds.empty())
-        return;
     qsizetype block = blockTaking(sortedIds.front(), 0, less);
     invalidateStartsFrom(block + 1);
     for (auto next = sortedIds.begin(); next != sortedIds.end();) {
