@@ -78,11 +78,57 @@ private:
     TextFinder finder_;
 };
 
-// How many of the terms each slot's item text contains, as a Count, wide enough for the
-// number of terms: one pass over the slots in the order they lie in memory, each text
-// tested for every term while it is at hand, a stretch of slots per core.
+// How many terms each slot's item text contains, as a Count a slot, wide enough for the
+// number of terms.
 template <class Count>
-std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStringList& texts)
+class SlotCounts {
+public:
+    explicit SlotCounts(qsizetype slots) : counts_(std::size_t(slots), 0) {}
+    void record(qsizetype slot, quint32 count) { counts_[std::size_t(slot)] = Count(count); }
+    quint32 operator[](qsizetype slot) const { return counts_[std::size_t(slot)]; }
+
+private:
+    std::vector<Count> counts_;
+};
+
+// Whether each slot's item text contains the one term, as a bit a slot: an eighth of the
+// memory of a count a slot, which over millions of rows is megabytes the search need not
+// take. Slots are recorded by at most one thread per 64 (slotRangesForCores()).
+class SlotMatches {
+public:
+    explicit SlotMatches(qsizetype slots) : words_((std::size_t(slots) + 63) / 64, 0) {}
+    void record(qsizetype slot, quint32 count)
+    {
+        words_[std::size_t(slot) / 64] |= quint64(count != 0) << (std::size_t(slot) % 64);
+    }
+    quint32 operator[](qsizetype slot) const
+    {
+        return quint32(words_[std::size_t(slot) / 64] >> (std::size_t(slot) % 64)) & 1;
+    }
+
+private:
+    std::vector<quint64> words_;
+};
+
+// The slots cut into a stretch per core, each starting at a multiple of 64 slots, so that
+// no two stretches share a word of SlotMatches.
+std::vector<core::ItemRange> slotRangesForCores(qsizetype slots)
+{
+    constexpr qsizetype kSlotsPerWord = 64;
+    std::vector<core::ItemRange> ranges = core::rangesForCores(
+        (slots + kSlotsPerWord - 1) / kSlotsPerWord, core::kShortestStretch / kSlotsPerWord);
+    for (core::ItemRange& range : ranges) {
+        range.begin *= kSlotsPerWord;
+        range.end = std::min(range.end * kSlotsPerWord, slots);
+    }
+    return ranges;
+}
+
+// How many of the terms each slot's item text contains, as Matches (SlotCounts or
+// SlotMatches): one pass over the slots in the order they lie in memory, each text tested
+// for every term while it is at hand, a stretch of slots per core.
+template <class Matches>
+Matches countTerms(const results_list::ListSnapshot& rows, const QStringList& texts)
 {
     const SlotTexts slots(rows);
     std::vector<Term> terms;
@@ -94,18 +140,17 @@ std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStr
     const bool rowsMayBeNonAscii =
         std::any_of(terms.begin(), terms.end(), std::mem_fn(&Term::needsAsciiRows))
         && !rows.allAscii();
-    std::vector<Count> counts(std::size_t(slots.count()), 0);
-    const std::vector<core::ItemRange> ranges =
-        core::rangesForCores(slots.count(), core::kShortestStretch);
+    Matches counts(slots.count());
+    const std::vector<core::ItemRange> ranges = slotRangesForCores(slots.count());
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
         for (qsizetype slot = ranges[part].begin; slot < ranges[part].end; ++slot) {
             const QByteArrayView row = slots.itemOf(slot);
             const qsizetype readable = slots.readableFrom(row);
             const bool asciiRow = !rowsMayBeNonAscii || core::isAscii(row);
-            Count count = 0;
+            quint32 count = 0;
             for (const Term& term : terms)
                 count += term.occursIn(row, readable, asciiRow);
-            counts[std::size_t(slot)] = count;
+            counts.record(slot, count);
         }
     });
     return counts;
@@ -116,39 +161,39 @@ std::vector<Count> countTerms(const results_list::ListSnapshot& rows, const QStr
 // its slot is written before that is known, and kept by moving on past it only if it
 // matched; a slot not kept is written over by the next find. The place at `end` belongs
 // to the next stretch, being written by another thread, and is never written.
-template <class Count>
-void listFinds(const results_list::ListSnapshot& rows, const std::vector<Count>& matches,
+template <class Matches>
+void listFinds(const results_list::ListSnapshot& rows, const Matches& matches,
                core::ItemRange range, quint32* out, const quint32* end)
 {
     for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
         const auto slot = quint32(rows.slotOfRow(row));
-        const Count times = matches[slot];
+        const quint32 times = matches[slot];
         if (out != end)
             *out = slot;
-        for (Count more = 1; more < times; ++more)
+        for (quint32 more = 1; more < times; ++more)
             out[more] = slot;
         out += times;
     }
 }
 
 // How many finds rows `range` (numbered from 0) make.
-template <class Count>
-qsizetype findsIn(const results_list::ListSnapshot& rows, const std::vector<Count>& matches,
+template <class Matches>
+qsizetype findsIn(const results_list::ListSnapshot& rows, const Matches& matches,
                   core::ItemRange range)
 {
     qsizetype finds = 0;
     for (qsizetype row = range.begin + 1; row <= range.end; ++row)
-        finds += matches[std::size_t(rows.slotOfRow(row))];
+        finds += matches[rows.slotOfRow(row)];
     return finds;
 }
 
 // Every term is looked for in every slot; then, a stretch of rows per core, the rows are
 // walked in list order and listed as often as they matched, each stretch's finds after
 // the finds of those before it.
-template <class Count>
+template <class Matches>
 Finds findPicksCounting(const results_list::ListSnapshot& rows, const QStringList& terms)
 {
-    const std::vector<Count> matches = countTerms<Count>(rows, terms);
+    const Matches matches = countTerms<Matches>(rows, terms);
     const std::vector<core::ItemRange> ranges =
         core::rangesForCores(rows.rowCount(), core::kShortestStretch);
     std::vector<qsizetype> firstFind(ranges.size() + 1, 0);
@@ -168,13 +213,15 @@ Finds findPicksCounting(const results_list::ListSnapshot& rows, const QStringLis
 
 QStringList searchTerms(const QString& searchText) { return searchText.split(QLatin1Char(',')); }
 
-// The walk in list order reads the counts in scattered places; a byte per slot, enough
-// for the usual few terms, keeps them in the processor's cache.
+// The walk in list order reads the counts in scattered places; a bit per slot for one
+// term, or a byte, enough for the usual few, keeps them in the processor's cache.
 Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
 {
+    if (terms.size() == 1)
+        return findPicksCounting<SlotMatches>(rows, terms);
     if (terms.size() <= std::numeric_limits<quint8>::max())
-        return findPicksCounting<quint8>(rows, terms);
-    return findPicksCounting<quint32>(rows, terms);
+        return findPicksCounting<SlotCounts<quint8>>(rows, terms);
+    return findPicksCounting<SlotCounts<quint32>>(rows, terms);
 }
 
 }  // namespace search

@@ -115,6 +115,8 @@ void TestPickSearch::search_data()
             manyFound << QStringList(many.last().contains(QLatin1String(term)), many.last());
     }
     QTest::newRow("rows enough for several threads") << many << "7,139," << manyFound;
+    QTest::newRow("one term over rows enough for several threads")
+        << many << "7" << many.filter(QStringLiteral("7"));
     QTest::newRow("long terms; no find across a row's end")
         << QStringList{QString(40, u'7') + QStringLiteral("  1"), QStringLiteral("ab7"),
                        QString(40, u'A') + QStringLiteral("  2"), QStringLiteral("xAB")}
