@@ -5,7 +5,6 @@
 #include <QtGlobal>
 
 #include <algorithm>
-#include <ranges>
 #include <span>
 #include <vector>
 
@@ -125,10 +124,20 @@ template <class Less>
 qsizetype RowOrder::upperBound(RowId probe, Less less) const
 {
     // The rows in place, sorted too, come first: the bound lies among them when the probe
-    // sorts before the last of them.
+    // sorts before the last of them, and a binary search finds it with each position as
+    // its own id.
     if (inPlace_ > 0 && less(probe, RowId(inPlace_ - 1))) {
-        return *std::ranges::partition_point(std::views::iota(qsizetype(0), inPlace_),
-                                             [&](qsizetype p) { return !less(probe, RowId(p)); });
+        qsizetype first = 0;
+        for (qsizetype count = inPlace_; count > 0;) {
+            const qsizetype half = count / 2;
+            if (less(probe, RowId(first + half))) {
+                count = half;
+            } else {
+                first += half + 1;
+                count -= half + 1;
+            }
+        }
+        return first;
     }
     const Location location = locateUpperBound(probe, less);
     return inPlace_ + (blocks_.empty() ? 0 : startOf(location.block) + location.offset);
