@@ -16,7 +16,7 @@ constexpr qint64 kMostResultBytes = qint64(1) << 30;
 // What a result row costs besides its text while the search that finds it runs: its
 // record, its place in the list order, its place in the batch of finds. Measured at about
 // 70 bytes per 6-of-42 pick at the peak, of which 17 are the text, when finds copied their
-// texts; finds that share the picks' texts and records take about 17, but a list that
+// texts; finds that share the picks' texts and records take about 13, but a list that
 // holds texts of its own still copies, so the count stays on the safe side.
 constexpr qint64 kBytesPerResultRow = 56;
 
