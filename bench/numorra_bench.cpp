@@ -7,6 +7,8 @@
 //   numorra_bench           N = 100,000 and N = 1,000,000, then the largest advised run
 //   numorra_bench --quick   N = 10,000 only
 //   numorra_bench --large   N = 10,000,000 only
+//   numorra_bench --growth  each command's growth from N = 1,000,000 to N = 10,000,000,
+//                           timed in pairs on both lists at once
 
 #include "CheckBox.h"
 #include "ClockRandom.h"
@@ -405,10 +407,15 @@ std::vector<std::string> itemTexts(const forms::ResultsList& list)
     return texts;
 }
 
-// Times one command (a button's click and the events it leaves behind) and the longest
-// stretch without an event pump while it ran.
-void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* button,
-                 double scale = 1, const char* unit = "s")
+// What one command took: its time in seconds, and the longest stretch without an event
+// pump while it ran, in milliseconds.
+struct CommandTime {
+    double seconds;
+    double gapMs;
+};
+
+// Runs one command: a button's click and the events it leaves behind.
+CommandTime runCommand(MeteredPump& pump, QPushButton* button)
 {
     QElapsedTimer timer;
     timer.start();
@@ -418,8 +425,16 @@ void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* 
     // without a pump, though it counts in the command's time.
     const double gap = pump.stop();
     QCoreApplication::processEvents();
-    print(name, rows, seconds(timer) * scale, unit);
-    print((std::string(name) + "_pump_gap").c_str(), rows, gap, "ms");
+    return {seconds(timer), gap};
+}
+
+// Times one command and the longest stretch without an event pump while it ran.
+void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* button,
+                 double scale = 1, const char* unit = "s")
+{
+    const CommandTime time = runCommand(pump, button);
+    print(name, rows, time.seconds * scale, unit);
+    print((std::string(name) + "_pump_gap").c_str(), rows, time.gapMs, "ms");
 }
 
 // The most memory the process has held since the last resetPeakBytes(), in bytes.
@@ -690,6 +705,89 @@ void measure(qint64 rows, double bandwidth)
     timeCommand("clear", rows, services.pump, form.PushButton9, 1000, "ms");
 }
 
+// The lists whose commands' times are compared, and how many times each command runs on
+// both when its growth is measured.
+constexpr qint64 kGrowthSmaller = 1000000;
+constexpr qint64 kGrowthLarger = 10000000;
+constexpr int kGrowthPairs = 5;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// How a command's time grows from the smaller list to the larger: the command on the
+// smaller, then at once on the larger, kGrowthPairs times; prints the median of the
+// ratios, their range, and the median times. A machine shared with others changes speed
+// from one minute to the next, so two times taken a second apart give a ratio that two
+// single runs a minute apart cannot. Each timed run follows an untimed one on the same
+// list, so that what the command replaces (the clipboard's text, the saved file) comes
+// from a list of its own size. `command` runs the command on a window and returns its
+// time.
+template <typename Command>
+void measureGrowth(const char* name, Form1& smaller, Form1& larger, Command&& command)
+{
+    const auto again = [&](Form1& form) {
+        command(form);
+        return command(form);
+    };
+    std::vector<double> smallerTimes;
+    std::vector<double> largerTimes;
+    std::vector<double> ratios;
+    for (int pair = 0; pair < kGrowthPairs; ++pair) {
+        smallerTimes.push_back(again(smaller));
+        largerTimes.push_back(again(larger));
+        ratios.push_back(largerTimes.back() / smallerTimes.back());
+    }
+    const auto [least, most] = std::minmax_element(ratios.begin(), ratios.end());
+    std::printf("%s_growth: %.1f x (%.1f-%.1f), %.4f s at %lld rows, %.4f s at %lld rows\n", name,
+                median(ratios), *least, *most, median(smallerTimes),
+                static_cast<long long>(kGrowthSmaller), median(largerTimes),
+                static_cast<long long>(kGrowthLarger));
+    std::fflush(stdout);
+}
+
+// The growth of every command that can run again on the same list, from a million rows to
+// ten million: copy on the lists unsorted, then, sorted, the one-term search, save, copy and
+// generate. (Three terms would find more picks than a list may hold at ten million, and a
+// clear can run only once.)
+void measureGrowths()
+{
+    BenchServices services;
+    Form1 smaller;
+    Form1 larger;
+    smaller.show();
+    larger.show();
+    QCoreApplication::processEvents();
+    fill(*smaller.ListView1, kGrowthSmaller);
+    fill(*larger.ListView1, kGrowthLarger);
+    const auto click = [&](auto button) {
+        return [&services, button](Form1& form) {
+            return runCommand(services.pump, form.*button).seconds;
+        };
+    };
+    measureGrowth("copy_unsorted", smaller, larger, click(&Form1::PushButton1));
+    sortList(*smaller.ListView1, kGrowthSmaller);
+    sortList(*larger.ListView1, kGrowthLarger);
+    measureGrowth("search_one_term", smaller, larger, [&](Form1& form) {
+        double elapsed = 0;
+        withSearchWindow(form, [&](Form2& search) {
+            search.Text1->setText(kOneSearchTerm.join(QLatin1Char(',')));
+            elapsed = runCommand(services.pump, search.PushButton2).seconds;
+        });
+        return elapsed;
+    });
+    measureGrowth("save", smaller, larger, [&](Form1& form) {
+        services.saveTo(QStringLiteral("growth.txt"));
+        return click(&Form1::PushButton6)(form);
+    });
+    measureGrowth("copy", smaller, larger, click(&Form1::PushButton1));
+    setUpGeneration(smaller);
+    setUpGeneration(larger);
+    measureGrowth("generate", smaller, larger, click(&Form1::PushButton2));
+}
+
 // The largest run the field help advises: 31,999 picks of 999 numbers from 1 to 2000,
 // every option on, onto an empty list; its time, longest pump gap, the most memory it
 // added at its peak, and one repaint of the list's rows afterwards.
@@ -736,6 +834,10 @@ int main(int argc, char* argv[])
     std::printf("memory_bandwidth: %.3f GB/s\n", bandwidth / 1e9);
     if (application.arguments().contains(QStringLiteral("--large"))) {
         measure(10000000, bandwidth);
+        return 0;
+    }
+    if (application.arguments().contains(QStringLiteral("--growth"))) {
+        measureGrowths();
         return 0;
     }
     const bool quick = application.arguments().contains(QStringLiteral("--quick"));
