@@ -775,12 +775,13 @@ void measureGrowths()
         withSearchWindow(form, [&](Form2& search) {
             search.Text1->setText(kOneSearchTerm.join(QLatin1Char(',')));
             elapsed = runCommand(services.pump, search.PushButton2).seconds;
+            searchDone("search_one_term_growth", services);
         });
         return elapsed;
     });
     measureGrowth("save", smaller, larger, [&](Form1& form) {
         services.saveTo(QStringLiteral("growth.txt"));
-        return click(&Form1::PushButton6)(form);
+        return runCommand(services.pump, form.PushButton6).seconds;
     });
     measureGrowth("copy", smaller, larger, click(&Form1::PushButton1));
     setUpGeneration(smaller);
