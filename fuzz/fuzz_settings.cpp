@@ -18,26 +18,27 @@ namespace {
 
 using settings::Key;
 
-// A new file name for every input: the settings layer caches files by name.
-QString freshFile()
+// A new settings folder for every input: the settings layer caches files by name.
+QString freshFolder()
 {
     static const QTemporaryDir folder(
         QDir::temp().filePath(QStringLiteral("numorra-fuzz-settings-XXXXXX")));
     static std::uint64_t count = 0;
-    return folder.filePath(QStringLiteral("%1.ini").arg(++count));
+    return folder.filePath(QString::number(++count));
 }
 
 bool isCheckBoxValue(Key key) { return key >= Key::NumericalOrder && key <= Key::Dashes; }
 
 void restoreAll(const QByteArray& content)
 {
-    const QString file = freshFile();
+    const QString folder = freshFolder();
     {
-        QFile out(file);
+        FUZZ_CHECK(QDir().mkpath(folder + QStringLiteral("/Holvane")));
+        QFile out(folder + QStringLiteral("/Holvane/Numorra.ini"));
         FUZZ_CHECK(out.open(QIODevice::WriteOnly) && out.write(content) == content.size());
     }
-    const settings::SettingsStore::Redirect redirect(file);
-    const settings::SettingsStore store;
+    const settings::SettingsStore::Redirect redirect(folder);
+    settings::SettingsStore store;
     for (int key = int(Key::Lower); key <= int(Key::SearchText); ++key) {
         const QString text = store.read(Key(key));
         if (!isCheckBoxValue(Key(key)))
@@ -48,21 +49,21 @@ void restoreAll(const QByteArray& content)
             // The window reports it and keeps the box as it was.
         }
     }
-    QFile::remove(file);
+    QDir(folder).removeRecursively();
 }
 
 void writeAndReadBack(const QString& text)
 {
-    const QString file = freshFile();
-    const settings::SettingsStore::Redirect redirect(file);
+    const QString folder = freshFolder();
+    const settings::SettingsStore::Redirect redirect(folder);
     settings::SettingsStore().write(Key::Prefix, text);
     FUZZ_CHECK(settings::SettingsStore().read(Key::Prefix) == text);
-    QFile::remove(file);
+    QDir(folder).removeRecursively();
 }
 
 }  // namespace
 
-// The store waits for pauses on the event loop's timers, as in the program.
+// The store learns that a write landed through the event loop, as in the program.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     static const QCoreApplication application(*argc, *argv);

@@ -41,6 +41,20 @@ struct Remembered {
     settings::Key key;
 };
 
+// Why this session's settings could not be stored, as the closing message says it.
+QString unsavedReason(const settings::SettingsStore& store)
+{
+    switch (store.trouble()) {
+        case settings::StoreTrouble::Disk:
+            return QStringLiteral("the disk that holds %1 is full");
+        case settings::StoreTrouble::Registry:
+            return QStringLiteral("Windows did not let the program write them to %1");
+        case settings::StoreTrouble::Folder:
+            break;
+    }
+    return QStringLiteral("the folder %1 cannot be written to");
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent)
@@ -141,9 +155,9 @@ void Form1::connectHandlers()
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
 }
 
-// Every change of a field or option, the program's own included, goes to the store
-// (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click), which writes it once the
-// changes pause. A store that gives up writing is reported once.
+// Every change of a field or option, the program's own included, goes to the store at once
+// (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click). A store that gives up
+// writing is reported once.
 void Form1::rememberFieldsAndOptions()
 {
     store_.whenUnwritable([] {
@@ -338,11 +352,19 @@ void Form1::showEvent(QShowEvent* event)
     Check1->setFocus();
 }
 
-// Closing the main window ends the program at once, a running command included; the
-// settings still waiting to be stored are written first.
+// Closing the main window ends the program at once, a running command included. The
+// settings on their way to the store are written first; values the store could never take
+// are reported, unless the store already said it gave up.
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    store_.writeWaiting();
+    if (!store_.writeWaiting() && !store_.unwritable()) {
+        platform::runHandler([this] {
+            report::showMessage(
+                QStringLiteral("Your settings from this session could not be saved: %1."
+                               "\r\n\r\nThe next start shows the settings saved before.")
+                    .arg(unsavedReason(store_).arg(store_.place())));
+        });
+    }
     platform::endProgram();
 }

@@ -1,86 +1,138 @@
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QPromise>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStringList>
 
 #include <algorithm>
-#include <vector>
+#include <memory>
+#include <optional>
 
 namespace settings {
 
 namespace {
 
+using WriteResult = SettingsStore::WriteResult;
+
 const QString kApplication = QStringLiteral("Holvane");
 const QString kSection = QStringLiteral("Numorra");
+const QString kRegistryKey =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Holvane");
 
-// Values are stored once the changes pause this long, and at the latest this long after
-// the first change not yet stored.
-constexpr int kPauseMs = 400;
-constexpr int kLongestWaitMs = 1000;
-// How many writes in a row may find the lock taken before the store gives up.
+// How long a write waits for the file's lock, and how many writes in a row may find it
+// taken before the store gives up.
+constexpr int kLockWaitMs = 250;
 constexpr int kLockTakenLimit = 3;
+// Less free space than this, and a failed write is put down to a full disk.
+constexpr qint64 kFullDiskBytes = 64 * 1024;
 
-QString& redirectedFile()
+QString& redirectedFolder()
 {
-    static QString file;
-    return file;
+    static QString folder;
+    return folder;
 }
 
-// The INI file that holds the store, as an absolute path; empty for the Windows registry.
+// The store's INI file, as an absolute path; empty for the Windows registry.
 QString storeFile()
 {
-    if (!redirectedFile().isEmpty())
-        return QFileInfo(redirectedFile()).absoluteFilePath();
+    const QString fileName = kApplication + QStringLiteral("/Numorra.ini");
+    if (!redirectedFolder().isEmpty())
+        return QDir(redirectedFolder()).absoluteFilePath(fileName);
 #ifdef Q_OS_WIN
     return QString();
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, kApplication,
+                     QStringLiteral("Numorra"))
+        .fileName();
 #endif
 }
 
-std::unique_ptr<QSettings> openRegistry()
+// The file that earlier versions shared with other programs, beside the store's folder.
+QString olderFile(const QString& file)
 {
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + kApplication,
-        QSettings::NativeFormat);
+    QDir configFolder = QFileInfo(file).dir();
+    configFolder.cdUp();
+    return configFolder.filePath(kApplication + QStringLiteral(".ini"));
 }
 
-// Every key the section holds, as text.
-std::map<Key, QString> storedValues(QSettings& store)
+// A store file is used only when it is absent or a regular file (through a link or not):
+// reading a named pipe would wait for ever, and a folder, device or socket is not the
+// store's to replace.
+bool usableFile(const QString& path)
 {
-    std::map<Key, QString> values;
-    store.beginGroup(kSection);
-    for (int k = int(Key::Lower); k <= int(Key::SearchText); ++k) {
-        const Key key = Key(k);
-        const QVariant value = store.value(keyName(key));
-        if (!value.isValid())
-            continue;
-        // A hand-edited INI value with unquoted commas reads back as a list.
-        values[key] = value.typeId() == QMetaType::QStringList
-                          ? value.toStringList().join(QLatin1String(", "))
-                          : value.toString();
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+
+std::unique_ptr<QSettings> openStore(const QString& file)
+{
+    if (file.isEmpty())
+        return std::make_unique<QSettings>(kRegistryKey, QSettings::NativeFormat);
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+QString textOf(const QVariant& value)
+{
+    // A hand-edited INI value with unquoted commas reads back as a list.
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1String(", "))
+                                                    : value.toString();
+}
+
+QString sectionKey(Key key) { return kSection + QLatin1Char('/') + keyName(key); }
+
+// The key's stored text; nothing when it is absent or the file is not to be read.
+std::optional<QString> storedText(const QString& file, Key key)
+{
+    if (!file.isEmpty() && !usableFile(file))
+        return std::nullopt;
+    const QVariant value = openStore(file)->value(sectionKey(key));
+    return value.isValid() ? std::optional(textOf(value)) : std::nullopt;
+}
+
+// QSettings waits for its lock for as long as it takes; a lock that never comes free (a
+// folder in its place, a writer that hangs) would hold the writer for ever. So a write
+// first makes sure the lock comes free within a short wait.
+WriteResult lockComesFree(const QString& file)
+{
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return WriteResult::Failed;
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (lock.tryLock(kLockWaitMs))
+        return WriteResult::Written;
+    return lock.error() == QLockFile::LockFailedError ? WriteResult::LockTaken
+                                                      : WriteResult::Failed;
+}
+
+// Runs beside the window. QSettings merges the keys into what the store holds now, so
+// other writers' keys stay, and replaces the file whole.
+WriteResult storeValues(const QString& file, const std::map<Key, QString>& values)
+{
+    if (!file.isEmpty()) {
+        if (!usableFile(file))
+            return WriteResult::Failed;
+        if (const WriteResult lock = lockComesFree(file); lock != WriteResult::Written)
+            return lock;
     }
-    store.endGroup();
-    return values;
+    const std::unique_ptr<QSettings> store = openStore(file);
+    for (const auto& [key, text] : values)
+        store->setValue(sectionKey(key), text);
+    store->sync();
+    return store->status() == QSettings::NoError ? WriteResult::Written : WriteResult::Failed;
 }
 
 }  // namespace
 
-SettingsStore::SettingsStore()
+SettingsStore::SettingsStore() : file_(storeFile())
 {
-    const QString file = storeFile();
-    if (file.isEmpty()) {
-        registry_ = openRegistry();
-        values_ = storedValues(*registry_);
-    } else if (usableFile(file)) {
-        file_ = std::make_unique<IniFile>(file, kSection);
-        QSettings ini(file, QSettings::IniFormat);
-        values_ = storedValues(ini);
-    }
-    pause_.setSingleShot(true);
-    QObject::connect(&pause_, &QTimer::timeout, &pause_, [this] { writeWaiting(); });
+    writer_.setMaxThreadCount(1);
+    QObject::connect(&watcher_, &QFutureWatcherBase::finished, &watcher_,
+                     [this] { finishWrite(); });
+    takeOverOlderFile();
 }
 
 // The windows are going: a store that gives up now says nothing.
@@ -90,40 +142,113 @@ SettingsStore::~SettingsStore()
     writeWaiting();
 }
 
-QString SettingsStore::read(Key key) const
+// A first start after an earlier version stores the values that version kept in the file
+// it shared with other programs, which stays as it was.
+void SettingsStore::takeOverOlderFile()
 {
-    const auto value = values_.find(key);
-    return value != values_.end() ? value->second : defaultValue(key);
+    if (file_.isEmpty() || QFileInfo::exists(file_))
+        return;
+    const QString older = olderFile(file_);
+    if (!QFileInfo(older).isFile())
+        return;
+    const QSettings olderStore(older, QSettings::IniFormat);
+    for (int k = int(Key::Lower); k <= int(Key::SearchText); ++k) {
+        const QVariant value = olderStore.value(sectionKey(Key(k)));
+        if (value.isValid())
+            unstored_[Key(k)] = textOf(value);
+    }
+    if (!unstored_.empty())
+        startWrite();
+}
+
+QString SettingsStore::read(Key key)
+{
+    finishWrite();
+    for (const std::map<Key, QString>* values : {&unstored_, &inFlight_}) {
+        if (const auto value = values->find(key); value != values->end())
+            return value->second;
+    }
+    return storedText(file_, key).value_or(defaultValue(key));
 }
 
 void SettingsStore::write(Key key, const QString& text)
 {
-    values_[key] = text;
-    if (unwritable_ || (!registry_ && !file_))
-        return;
-    if (waiting_.empty())
-        firstWaiting_.start();
-    waiting_.insert(key);
-    const qint64 longest = kLongestWaitMs - firstWaiting_.elapsed();
-    pause_.start(int(std::clamp<qint64>(longest, 0, kPauseMs)));
+    unstored_[key] = text;
+    if (inFlight_.empty() && !unwritable_)
+        startWrite();
 }
 
-void SettingsStore::writeWaiting()
+void SettingsStore::startWrite()
 {
-    pause_.stop();
-    if (waiting_.empty() || unwritable_)
+    inFlight_ = std::exchange(unstored_, {});
+    const auto promise = std::make_shared<QPromise<WriteResult>>();
+    watcher_.setFuture(promise->future());
+    promise->start();
+    writer_.start([promise, file = file_, values = inFlight_] {
+        promise->addResult(storeValues(file, values));
+        promise->finish();
+    });
+}
+
+// After a write that landed, the next takes what was written meanwhile; a write that
+// failed keeps its values, under any newer ones, for the next change.
+void SettingsStore::finishWrite()
+{
+    if (inFlight_.empty() || !watcher_.future().isFinished())
         return;
-    switch (writeOut()) {
-        case WriteResult::Written:
-            waiting_.clear();
-            lockTakenTries_ = 0;
-            break;
-        case WriteResult::LockTaken:
-            countLockTaken();
-            break;
-        case WriteResult::Failed:
-            break;
+    const WriteResult result = watcher_.future().result();
+    if (result == WriteResult::Written) {
+        inFlight_.clear();
+        lockTakenTries_ = 0;
+        if (!unstored_.empty())
+            startWrite();
+        return;
     }
+    unstored_.merge(inFlight_);
+    inFlight_.clear();
+    if (result == WriteResult::LockTaken)
+        countLockTaken();
+}
+
+void SettingsStore::waitForWrites()
+{
+    while (!inFlight_.empty()) {
+        watcher_.future().waitForFinished();
+        finishWrite();
+    }
+}
+
+bool SettingsStore::writeWaiting()
+{
+    waitForWrites();
+    if (!unstored_.empty() && !unwritable_) {
+        startWrite();
+        waitForWrites();
+    }
+    return std::none_of(unstored_.begin(), unstored_.end(),
+                        [this](const auto& value) { return lost(value.first, value.second); });
+}
+
+// A value is lost when the next start would not show it.
+bool SettingsStore::lost(Key key, const QString& text) const
+{
+    return storedText(file_, key).value_or(defaultValue(key)) != text;
+}
+
+StoreTrouble SettingsStore::trouble() const
+{
+    if (file_.isEmpty())
+        return StoreTrouble::Registry;
+    const QString folder = QFileInfo(file_).absolutePath();
+    const bool full =
+        QDir().mkpath(folder) && QStorageInfo(folder).bytesAvailable() < kFullDiskBytes;
+    return full ? StoreTrouble::Disk : StoreTrouble::Folder;
+}
+
+QString SettingsStore::place() const
+{
+    return file_.isEmpty() ? kRegistryKey + QLatin1Char('\\') + kSection
+                           : QDir::toNativeSeparators(QFileInfo(file_).absolutePath());
 }
 
 // A lock that stays taken through several writes is not coming free: the store stops
@@ -137,33 +262,13 @@ void SettingsStore::countLockTaken()
         notice_();
 }
 
-SettingsStore::WriteResult SettingsStore::writeOut()
-{
-    if (registry_)
-        return writeToRegistry();
-    std::vector<IniEntry> entries;
-    for (const Key key : waiting_)
-        entries.push_back({keyName(key), values_[key]});
-    return file_->write(entries);
-}
-
-SettingsStore::WriteResult SettingsStore::writeToRegistry()
-{
-    registry_->beginGroup(kSection);
-    for (const Key key : waiting_)
-        registry_->setValue(keyName(key), values_[key]);
-    registry_->endGroup();
-    registry_->sync();
-    return registry_->status() == QSettings::NoError ? WriteResult::Written : WriteResult::Failed;
-}
-
 void SettingsStore::whenUnwritable(std::function<void()> notice) { notice_ = std::move(notice); }
 
-SettingsStore::Redirect::Redirect(const QString& iniFile) : previous_(redirectedFile())
+SettingsStore::Redirect::Redirect(const QString& configFolder) : previous_(redirectedFolder())
 {
-    redirectedFile() = iniFile;
+    redirectedFolder() = configFolder;
 }
 
-SettingsStore::Redirect::~Redirect() { redirectedFile() = previous_; }
+SettingsStore::Redirect::~Redirect() { redirectedFolder() = previous_; }
 
 }  // namespace settings

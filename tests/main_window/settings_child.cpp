@@ -1,7 +1,7 @@
-// A second program run for the settings tests: it starts the main window on a given store
-// and either edits every field and option ("edit") or prints what it restored ("show").
-// After "edit" it lets a second and a half pass, in which the store writes what changed,
-// then reports and waits, so the test can kill it hard.
+// A second program run for the settings tests: it starts the main window on a given
+// settings folder and either edits every field and option ("edit") or prints what it
+// restored ("show"). After "edit" it lets a quarter of a second pass, in which the store
+// writes what changed, then reports and waits, so the test can kill it hard.
 
 #include "CheckBox.h"
 #include "Form1.h"
@@ -30,7 +30,7 @@ void edit(Form1& form)
     form.Check4->click();
     form.Check5->click();
     QEventLoop pause;
-    QTimer::singleShot(1500, &pause, &QEventLoop::quit);
+    QTimer::singleShot(250, &pause, &QEventLoop::quit);
     pause.exec();
     std::puts("edited");
     std::fflush(stdout);

@@ -300,9 +300,12 @@ void TestForm2::searchTextIsRemembered()
     };
     QTRY_COMPARE(stored(QStringLiteral("Form2Text1")), QStringLiteral("3,"));
     QCOMPARE(stored(QStringLiteral("Lower")), QStringLiteral("1"));
+    // Another copy of the program then stores its own; the next opening reads the store.
+    QSettings(w.services.settingsFile(), QSettings::IniFormat)
+        .setValue(QStringLiteral("Numorra/Form2Text1"), QStringLiteral("77"));
     form->PushButton1->click();
     w.letCloseFinish();
-    QCOMPARE(w.open()->Text1->text(), QStringLiteral("3,"));
+    QCOMPARE(w.open()->Text1->text(), QStringLiteral("77"));
 }
 
 void TestForm2::searchTextSelectedOnFocus()

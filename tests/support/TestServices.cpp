@@ -95,13 +95,13 @@ static platform::Services doublesOf(TestServices& t, platform::EventPump* realPu
 }
 
 TestServices::TestServices(platform::EventPump* realPump, platform::RandomSource* realRandom)
-    : override_(doublesOf(*this, realPump, realRandom)), settingsRedirect_(settingsFile())
+    : override_(doublesOf(*this, realPump, realRandom)), settingsRedirect_(settingsFolder.path())
 {
 }
 
 QString TestServices::settingsFile() const
 {
-    return settingsFolder.filePath(QStringLiteral("settings.ini"));
+    return settingsFolder.filePath(QStringLiteral("Holvane/Numorra.ini"));
 }
 
 }  // namespace testing

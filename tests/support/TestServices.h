@@ -79,7 +79,7 @@ public:
 };
 
 // All the doubles, installed for the lifetime of the object, with a temporary program
-// folder and a settings store in a temporary file ("settings.ini" in settingsFolder).
+// folder and a settings store in a temporary configuration folder (settingsFolder).
 // A real pump or random source, when given, is installed in place of its double (the
 // benchmark runs the production ones).
 class TestServices {
