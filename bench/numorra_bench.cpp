@@ -262,8 +262,7 @@ double generateFloor(const forms::ResultsList& list)
     return seconds(timer);
 }
 
-// The searches measured: three terms, and one term alone, which a list of ten million
-// picks can still take (three terms might find more picks than a list may hold).
+// The searches measured: three terms, and one term alone.
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 const QStringList kOneSearchTerm = {QStringLiteral("5")};
 
@@ -464,7 +463,7 @@ void withSearchWindow(Form1& form, Use&& use)
 }
 
 // Whether the search ran to its end, which it says with "Done.". A search the program
-// refuses, because its finds might not fit in the list, says so in its place: that is
+// refuses, because its finds would not fit in the list, says so in its place: that is
 // said on the error output, in place of figures that would mean nothing.
 bool searchDone(const char* name, const BenchServices& services)
 {
