@@ -54,7 +54,7 @@ private:
     // Draws the number at one position.
     void drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
     void appendRow(const QString& pickText, const QString& sortText);
-    static void bubbleSort(Pick& pick);
+    static void sortNumbers(Pick& pick);
 
     MainWindowView& window_;
     GenerationParameters parameters_;

@@ -14,6 +14,9 @@
 #include <QtTest>
 
 #include <initializer_list>
+#include <numeric>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -50,7 +53,7 @@ struct Window {
             boxes[i++]->setChecked(tick);
     }
     // Scripts the random source so the next draws give these numbers of the range.
-    void draws(int lowest, int highest, std::initializer_list<int> numbers)
+    void draws(int lowest, int highest, const std::vector<int>& numbers)
     {
         const double span = double(highest) - lowest + 1;
         for (const int n : numbers)
@@ -71,6 +74,23 @@ struct Window {
         return form.generateCommand().lotto().parameters();
     }
 };
+
+// The in-pick sort as passes of a bubble sort, each a place shorter than the last, ending
+// after a pass without a swap.
+std::vector<int> bubbleSorted(std::vector<int> numbers)
+{
+    bool swapped = true;
+    for (std::size_t end = numbers.size(); swapped && end > 1; --end) {
+        swapped = false;
+        for (std::size_t k = 0; k + 1 < end; ++k) {
+            if (numbers[k + 1] < numbers[k]) {
+                std::swap(numbers[k], numbers[k + 1]);
+                swapped = true;
+            }
+        }
+    }
+    return numbers;
+}
 
 }  // namespace
 
@@ -96,6 +116,8 @@ private Q_SLOTS:
     void negativeRanges();
     void widestRangeDrawsBothEnds();
     void repeatsOnlyWithoutNoRepeatOption();
+    void sortGivesTheBubbleSortsPick_data();
+    void sortGivesTheBubbleSortsPick();
     void equalBoundsGiveThatNumber();
     void noRepeatSwitchedOnMidPickRedoesPick();
     void noRepeatSwitchedOnForTooSmallRangeEndsRun();
@@ -434,6 +456,36 @@ void TestGenerate::repeatsOnlyWithoutNoRepeatOption()
     w.draws(1, 3, {3, 3, 3, 1, 1, 2});
     w.start();
     QCOMPARE(w.rows().last(), QStringLiteral("3 1 2"));
+}
+
+void TestGenerate::sortGivesTheBubbleSortsPick_data()
+{
+    QTest::addColumn<bool>("repeats");
+    QTest::newRow("repeats") << true;
+    QTest::newRow("no repeats") << false;
+}
+
+// A pick of 300 random numbers from 1 to 300 is put in the order the bubble sort gives.
+void TestGenerate::sortGivesTheBubbleSortsPick()
+{
+    QFETCH(bool, repeats);
+    std::mt19937 random(repeats);
+    std::vector<int> numbers(300);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    if (repeats)
+        std::generate(numbers.begin(), numbers.end(),
+                      [&] { return std::uniform_int_distribution(1, 300)(random); });
+    else
+        std::shuffle(numbers.begin(), numbers.end(), random);
+    Window w;
+    w.fill({QStringLiteral("1"), QStringLiteral("300"), QStringLiteral("1"), QStringLiteral("300")});
+    w.options({true, false, false, false, false});
+    w.draws(1, 300, numbers);
+    w.start();
+    QStringList expected;
+    for (const int n : bubbleSorted(numbers))
+        expected << QString::number(n);
+    QCOMPARE(w.rows(), QStringList{expected.join(u' ')});
 }
 
 void TestGenerate::equalBoundsGiveThatNumber()
