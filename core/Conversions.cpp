@@ -3,6 +3,7 @@
 #include "RuntimeFailure.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -182,13 +183,28 @@ std::int32_t wholeNumber(const QString& text)
     return roundToInt32(*value);
 }
 
-QString plainDecimal(std::int32_t value) { return QString::number(value); }
+namespace {
 
-QString twoDigit(std::int32_t value)
+// Appends the value's sign when negative, then its digits, zero-padded to at least
+// `leastDigits`.
+void appendDigits(QString& text, std::int32_t value, int leastDigits)
 {
     const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);
-    const QString digits = QString::number(magnitude).rightJustified(2, u'0');
-    return value < 0 ? QLatin1Char('-') + digits : digits;
+    std::array<char, 10> digits{};  // 2,147,483,648 has ten
+    const auto count =
+        int(std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr
+            - digits.data());
+    if (value < 0)
+        text += u'-';
+    for (int padding = count; padding < leastDigits; ++padding)
+        text += u'0';
+    text += QLatin1String(digits.data(), count);
 }
+
+}  // namespace
+
+void appendPlainDecimal(QString& text, std::int32_t value) { appendDigits(text, value, 1); }
+
+void appendTwoDigit(QString& text, std::int32_t value) { appendDigits(text, value, 2); }
 
 }  // namespace core

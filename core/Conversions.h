@@ -28,10 +28,12 @@ std::int32_t roundToInt32(double value);
 // RuntimeFailure("Type mismatch") when the text is not a number.
 std::int32_t wholeNumber(const QString& text);
 
-// Plain decimal: 7 -> "7", -5 -> "-5".
-QString plainDecimal(std::int32_t value);
+// Appends the value in plain decimal: 7 -> "7", -5 -> "-5". Appending, rather than
+// returning a text, makes no text for each number of a pick of thousands.
+void appendPlainDecimal(QString& text, std::int32_t value);
 
-// The "00" pattern: at least two digits, zero-padded, sign in front: 7 -> "07", -5 -> "-05".
-QString twoDigit(std::int32_t value);
+// Appends the value in the "00" pattern: at least two digits, zero-padded, sign in front:
+// 7 -> "07", -5 -> "-05".
+void appendTwoDigit(QString& text, std::int32_t value);
 
 }  // namespace core

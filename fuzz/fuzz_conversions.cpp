@@ -51,9 +51,12 @@ void checkRounding(double value)
 
 void checkFormats(std::int32_t value)
 {
-    const QString digits = core::twoDigit(value);
+    QString digits;
+    core::appendTwoDigit(digits, value);
     FUZZ_CHECK(digits.toLongLong() == value && digits.size() >= (value < 0 ? 3 : 2));
-    FUZZ_CHECK(core::plainDecimal(value).toLongLong() == value);
+    QString plain;
+    core::appendPlainDecimal(plain, value);
+    FUZZ_CHECK(plain.toLongLong() == value);
 }
 
 // For a text of digits, signs, points and exponents only, strtod() reads the same number

@@ -31,8 +31,10 @@ PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separato
 {
     PickTexts texts{QStringLiteral(" "), QStringLiteral(" ")};
     for (const std::int32_t number : numbers) {
-        texts.pickText += core::plainDecimal(number) + separator;
-        texts.sortText += core::twoDigit(number) + separator;
+        core::appendPlainDecimal(texts.pickText, number);
+        texts.pickText += separator;
+        core::appendTwoDigit(texts.sortText, number);
+        texts.sortText += separator;
     }
     if (!trimSpaces(texts.pickText).isEmpty()) {
         texts.pickText = withPrefix(prefix, texts.pickText);

@@ -216,8 +216,12 @@ void TestConversions::formats()
     QFETCH(int, value);
     QFETCH(QString, plain);
     QFETCH(QString, twoDigit);
-    QCOMPARE(core::plainDecimal(value), plain);
-    QCOMPARE(core::twoDigit(value), twoDigit);
+    QString plainAppended = QStringLiteral("x");
+    QString twoDigitAppended = QStringLiteral("x");
+    core::appendPlainDecimal(plainAppended, value);
+    core::appendTwoDigit(twoDigitAppended, value);
+    QCOMPARE(plainAppended, u'x' + plain);
+    QCOMPARE(twoDigitAppended, u'x' + twoDigit);
 }
 
 QTEST_APPLESS_MAIN(TestConversions)
