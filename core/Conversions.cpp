@@ -3,7 +3,6 @@
 #include "RuntimeFailure.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -185,26 +184,23 @@ std::int32_t wholeNumber(const QString& text)
 
 namespace {
 
-// Appends the value's sign when negative, then its digits, zero-padded to at least
-// `leastDigits`.
-void appendDigits(QString& text, std::int32_t value, int leastDigits)
+// Writes the value's sign when negative, then its digits, with a zero before a single one
+// when `twoDigits`.
+char* writeDigits(char* out, std::int32_t value, bool twoDigits)
 {
     const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);
-    std::array<char, 10> digits{};  // 2,147,483,648 has ten
-    const auto count =
-        int(std::to_chars(digits.data(), digits.data() + digits.size(), magnitude).ptr
-            - digits.data());
     if (value < 0)
-        text += u'-';
-    for (int padding = count; padding < leastDigits; ++padding)
-        text += u'0';
-    text += QLatin1String(digits.data(), count);
+        *out++ = '-';
+    if (twoDigits && magnitude < 10)
+        *out++ = '0';
+    constexpr int kMostDigits = kMostDecimalChars - 1;  // the sign is written already
+    return std::to_chars(out, out + kMostDigits, magnitude).ptr;
 }
 
 }  // namespace
 
-void appendPlainDecimal(QString& text, std::int32_t value) { appendDigits(text, value, 1); }
+char* writePlainDecimal(char* out, std::int32_t value) { return writeDigits(out, value, false); }
 
-void appendTwoDigit(QString& text, std::int32_t value) { appendDigits(text, value, 2); }
+char* writeTwoDigit(char* out, std::int32_t value) { return writeDigits(out, value, true); }
 
 }  // namespace core
