@@ -3,13 +3,14 @@
 #include "ErrorTrap.h"
 #include "MainWindowView.h"
 #include "PickText.h"
+#include "PlacedNumbers.h"
 #include "ResultsList.h"
 #include "Services.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 namespace generation {
 
@@ -62,19 +63,15 @@ void Lotto::makePick(report::ErrorTrap& trap)
             throw core::RuntimeFailure(QStringLiteral("Subscript out of range"));
         pick.resize(std::size_t(parameters_.numbersPerPick));
     });
-    // The set's nodes come from a buffer on the stack while the pick is short (the usual
-    // handful of numbers), so a pick costs no allocation for them; a long pick goes on
-    // to the heap.
-    std::array<std::byte, 1024> placedMemory;
-    std::pmr::monotonic_buffer_resource placedPool(placedMemory.data(), placedMemory.size());
-    PlacedSet placed(&placedPool);  // line 104
+    std::optional<PlacedNumbers> placed;
+    trap(104, [&] { placed.emplace(parameters_.lowestNumber, span(), pick.size()); });
     trap(106, [] { platform::services().random->reseedFromClock(); });
     for (std::size_t position = 0; position < pick.size(); ++position)  // line 108
-        drawPosition(trap, pick, placed, position);
+        drawPosition(trap, pick, *placed, position);
     // A repeat can only be in the pick when the no-repeat option was switched on while it
     // was drawn: the pick is abandoned and a fresh call makes, adds and counts its own.
     if (trap.test(128, [&] { return window_.optionOn(kUniqueNumbers); })
-        && placed.size() < pick.size()) {
+        && placed->size() < pick.size()) {
         getNumbers();  // line 130
         return;        // line 132
     }
@@ -95,7 +92,7 @@ void Lotto::makePick(report::ErrorTrap& trap)
     trap(150, [&] { window_.repaintWindow(); });
 }
 
-void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
+void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& placed,
                          std::size_t position)
 {
     for (;;) {
@@ -107,9 +104,13 @@ void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
             trap(124, [&] { placed.insert(number); });
             return;
         }
-        if (!placed.contains(number)) {  // line 116
-            pick[position] = number;     // line 118
-            trap(120, [&] { placed.insert(number); });
+        // The test of line 116 and the addition of line 120 in one look-up: the set takes
+        // only a number the pick does not hold yet. A failure ends the pick, so that the
+        // number is added before it is stored does not show.
+        bool added = false;
+        trap(120, [&] { added = placed.insert(number); });
+        if (added) {
+            pick[position] = number;  // line 118
             return;
         }
         // Every number of the range is already in the pick: no redraw can succeed.
