@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -25,24 +26,23 @@ constexpr int kRowPadding = 4;
 const QString kToolTip = QStringLiteral(
     "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
 
-// The characters a long text is first cut to before it is measured.
-constexpr qsizetype kShortestCut = 64;
-
-// The start of `text` that reaches at least twice `width` pixels across, or the whole text
-// when no start does. A cell shows only the start of a text too wide for it, elided at its
-// right edge, and eliding that start gives the same text as eliding the whole; twice the
-// width keeps the cut far from the characters shown, whose shaping may depend on those
-// after them. The cut is found by doubling, so that it costs about as much as the shown
-// part, however long the text.
+// The start of `text` that reaches at least one and a half times `width` pixels across,
+// or the whole text when no start does. A cell shows only the start of a text too wide for
+// it, elided at its right edge, and eliding that start gives the same text as eliding the
+// whole; the half width more keeps the cut far from the characters shown, whose shaping
+// may depend on those after them. The first cut is as long as twice the width holds at
+// the font's average character width, doubled until it reaches that far, so that finding
+// it costs about as much as the shown part, however long the text.
 QString shownStart(const QString& text, const QFontMetrics& metrics, int width)
 {
-    for (qsizetype length = kShortestCut; length < text.size(); length *= 2) {
+    const qsizetype firstCut = 2 * qsizetype(width) / std::max(1, metrics.averageCharWidth()) + 1;
+    for (qsizetype length = firstCut; length < text.size(); length *= 2) {
         if (text.at(length - 1).isHighSurrogate())  // not inside a character
             ++length;
         // Measured as a text of its own: the text engine shapes the whole of the text it
         // is given, however little of it is measured.
         QString start = text.first(length);
-        if (metrics.horizontalAdvance(start) > 2 * width)
+        if (metrics.horizontalAdvance(start) > width + width / 2)
             return start;
     }
     return text;
