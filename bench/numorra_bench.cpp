@@ -3,12 +3,7 @@
 // operation beside a floor that makes the same output from the same list without the
 // window, so the ratio holds on a noisy machine, and beside a bandwidth floor: the time
 // the machine's memory takes to move the bytes the command must read and write.
-//
-//   numorra_bench           N = 100,000 and N = 1,000,000, then the largest advised run
-//   numorra_bench --quick   N = 10,000 only
-//   numorra_bench --large   N = 10,000,000 only
-//   numorra_bench --growth  each command's growth from N = 1,000,000 to N = 10,000,000,
-//                           timed in pairs on both lists at once
+// The modes are listed in kUsage, which --help prints.
 
 #include "CheckBox.h"
 #include "ClockRandom.h"
@@ -269,8 +264,7 @@ double generateFloor(const forms::ResultsList& list)
     return seconds(timer);
 }
 
-// The searches measured: three terms, and one term alone, which a list of ten million
-// picks can still take (three terms might find more picks than a list may hold).
+// The searches measured: three terms, and one term alone.
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 const QStringList kOneSearchTerm = {QStringLiteral("5")};
 
@@ -471,7 +465,7 @@ void withSearchWindow(Form1& form, Use&& use)
 }
 
 // Whether the search ran to its end, which it says with "Done.". A search the program
-// refuses, because its finds might not fit in the list, says so in its place: that is
+// refuses, because its finds would not fit in the list, says so in its place: that is
 // said on the error output, in place of figures that would mean nothing.
 bool searchDone(const char* name, const BenchServices& services)
 {
@@ -854,6 +848,14 @@ void measureKeystroke()
                 *std::max_element(times.begin(), times.end()));
 }
 
+// What each command line measures.
+constexpr const char* kUsage =
+    "numorra_bench           N = 100,000 and N = 1,000,000, then the largest advised run\n"
+    "numorra_bench --quick   N = 10,000 only\n"
+    "numorra_bench --large   N = 10,000,000 only\n"
+    "numorra_bench --growth  each command's growth from N = 1,000,000 to N = 10,000,000\n"
+    "numorra_bench --advised the largest run the field help advises only\n";
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -861,6 +863,14 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (application.arguments().contains(QStringLiteral("--help"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (application.arguments().contains(QStringLiteral("--advised"))) {
+        measureLargestAdvisedRun();
+        return 0;
+    }
     const double bandwidth = memoryBandwidth();
     std::printf("memory_bandwidth: %.3f GB/s\n", bandwidth / 1e9);
     if (application.arguments().contains(QStringLiteral("--large"))) {

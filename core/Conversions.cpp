@@ -182,13 +182,25 @@ std::int32_t wholeNumber(const QString& text)
     return roundToInt32(*value);
 }
 
-QString plainDecimal(std::int32_t value) { return QString::number(value); }
+namespace {
 
-QString twoDigit(std::int32_t value)
+// Writes the value's sign when negative, then its digits, with a zero before a single one
+// when `twoDigits`.
+char* writeDigits(char* out, std::int32_t value, bool twoDigits)
 {
     const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);
-    const QString digits = QString::number(magnitude).rightJustified(2, u'0');
-    return value < 0 ? QLatin1Char('-') + digits : digits;
+    if (value < 0)
+        *out++ = '-';
+    if (twoDigits && magnitude < 10)
+        *out++ = '0';
+    constexpr int kMostDigits = kMostDecimalChars - 1;  // the sign is written already
+    return std::to_chars(out, out + kMostDigits, magnitude).ptr;
 }
+
+}  // namespace
+
+char* writePlainDecimal(char* out, std::int32_t value) { return writeDigits(out, value, false); }
+
+char* writeTwoDigit(char* out, std::int32_t value) { return writeDigits(out, value, true); }
 
 }  // namespace core

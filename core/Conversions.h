@@ -28,10 +28,16 @@ std::int32_t roundToInt32(double value);
 // RuntimeFailure("Type mismatch") when the text is not a number.
 std::int32_t wholeNumber(const QString& text);
 
-// Plain decimal: 7 -> "7", -5 -> "-5".
-QString plainDecimal(std::int32_t value);
+// The most characters a value takes in either format below: a sign and ten digits.
+inline constexpr int kMostDecimalChars = 11;
 
-// The "00" pattern: at least two digits, zero-padded, sign in front: 7 -> "07", -5 -> "-05".
-QString twoDigit(std::int32_t value);
+// Writes the value in plain decimal, in ASCII, at `out` and returns the end of what it
+// wrote: 7 -> "7", -5 -> "-5". Writing bytes, rather than returning a text, makes no text
+// for each number of a pick of thousands.
+char* writePlainDecimal(char* out, std::int32_t value);
+
+// Writes the value in the "00" pattern, in ASCII, at `out` and returns the end of what it
+// wrote: at least two digits, zero-padded, sign in front: 7 -> "07", -5 -> "-05".
+char* writeTwoDigit(char* out, std::int32_t value);
 
 }  // namespace core

@@ -5,11 +5,14 @@
 #include "RuntimeFailure.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -23,12 +26,53 @@ constexpr int kRowPadding = 4;
 const QString kToolTip = QStringLiteral(
     "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
 
+// The start of `text` that reaches at least one and a half times `width` pixels across,
+// or the whole text when no start does. A cell shows only the start of a text too wide for
+// it, elided at its right edge, and eliding that start gives the same text as eliding the
+// whole; the half width more keeps the cut far from the characters shown, whose shaping
+// may depend on those after them. The first cut is as long as twice the width holds at
+// the font's average character width, doubled until it reaches that far, so that finding
+// it costs about as much as the shown part, however long the text.
+QString shownStart(const QString& text, const QFontMetrics& metrics, int width)
+{
+    const qsizetype firstCut = 2 * qsizetype(width) / std::max(1, metrics.averageCharWidth()) + 1;
+    for (qsizetype length = firstCut; length < text.size(); length *= 2) {
+        if (text.at(length - 1).isHighSurrogate())  // not inside a character
+            ++length;
+        // Measured as a text of its own: the text engine shapes the whole of the text it
+        // is given, however little of it is measured.
+        QString start = text.first(length);
+        if (metrics.horizontalAdvance(start) > width + width / 2)
+            return start;
+    }
+    return text;
+}
+
+// Draws each cell as the style does, from only the start of its text that the cell can
+// show: the style lays out the whole text it is given before eliding it, so the repaint
+// of rows of thousands of characters, shown a few dozen each, cost as many.
+class ShownStartDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        cell.text = shownStart(cell.text, cell.fontMetrics, cell.rect.width());
+        QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    }
+};
+
 }  // namespace
 
 ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     : QTableView(parent), model_(new results_list::ResultsModel(index, this))
 {
     setModel(model_);
+    setItemDelegate(new ShownStartDelegate(this));
     setToolTip(kToolTip);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

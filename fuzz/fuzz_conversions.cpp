@@ -51,9 +51,10 @@ void checkRounding(double value)
 
 void checkFormats(std::int32_t value)
 {
-    const QString digits = core::twoDigit(value);
-    FUZZ_CHECK(digits.toLongLong() == value && digits.size() >= (value < 0 ? 3 : 2));
-    FUZZ_CHECK(core::plainDecimal(value).toLongLong() == value);
+    char written[core::kMostDecimalChars];
+    const std::string digits(written, core::writeTwoDigit(written, value));
+    FUZZ_CHECK(std::stoll(digits) == value && digits.size() >= (value < 0 ? 3u : 2u));
+    FUZZ_CHECK(std::stoll(std::string(written, core::writePlainDecimal(written, value))) == value);
 }
 
 // For a text of digits, signs, points and exponents only, strtod() reads the same number

@@ -23,21 +23,17 @@ constexpr double kPickLimit = 32000;
 const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
 
-// What is wrong with the count per pick as typed, or nothing: a pick needs at least one
-// number (compared as the count will round), and a run no more than the list can hold,
-// its prefix included. A count too large for 32 bits is left to its conversion, which
-// reports it.
-QString numbersPerPickProblem(const MainWindowView& window)
+// Why the run the fields describe cannot be held once its range is read, or nothing: its
+// rows, prefix included, must fit in the list. The counts are taken as the run will round
+// them; a count per pick too large for 32 bits is left to its conversion, which reports it.
+QString typedRunProblem(const MainWindowView& window, const GenerationParameters& p)
 {
     const double count = std::nearbyint(*core::numericValue(window.fieldText(kNumbersPerPick)));
-    if (count < 1)
-        return QStringLiteral("Number Of Numbers - Number must be at least 1.");
     if (count > double(std::numeric_limits<std::int32_t>::max()))
         return QString();
     const double picks = std::nearbyint(*core::numericValue(window.fieldText(kPicks)));
-    return runSizeProblem({std::max<std::int64_t>(1, std::int64_t(picks)), std::int64_t(count),
-                           numberWidth(core::leadingValue(window.fieldText(kLowest)),
-                                       core::leadingValue(window.fieldText(kHighest))),
+    return runSizeProblem({std::int64_t(std::max(1.0, picks)), std::int64_t(count),
+                           numberWidth(p.lowestNumber, p.highestNumber),
                            window.fieldText(kPrefix).toUtf8().size()});
 }
 
@@ -79,11 +75,22 @@ void GenerateCommand::run()
         const RunStart start = prepareRun(trap);
         if (start == RunStart::Ready)
             makePicks(trap);
-        const int pointerLine = start == RunStart::RangeRefused ? 134 : 168;
-        trap(pointerLine,
+        trap(pointerLine(start),
              [&] { window_.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
     }
-    generationRunning_ = false;  // line 170
+    generationRunning_ = false;  // line 176
+}
+
+int GenerateCommand::pointerLine(RunStart start)
+{
+    switch (start) {
+    case RunStart::RangeRefused:
+        return 134;
+    case RunStart::SizeRefused:
+        return 140;
+    default:
+        return 174;
+    }
 }
 
 // Whether the range holds as many different numbers as a pick needs, both as typed and
@@ -116,18 +123,15 @@ bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
         trap.say(114, QStringLiteral("Number Of Numbers - Not a number"));
         return false;
     }
-    QString countProblem;
     if (trap.test(116, [&] {
-            countProblem = numbersPerPickProblem(window_);
-            return !countProblem.isEmpty();
-        })) {
-        trap.say(118, countProblem);
-        return false;
-    }
-    if (trap.test(120, [&] {
             return window_.optionOn(kUniqueNumbers) && !rangeHoldsUniquePick(perPick);
         })) {
-        trap.say(122, kTooFewUnique);
+        trap.say(118, kTooFewUnique);
+        return false;
+    }
+    // A pick needs at least one number, compared as the count will round.
+    if (trap.test(120, [&] { return std::nearbyint(*core::numericValue(perPick)) < 1; })) {
+        trap.say(122, QStringLiteral("Number Of Numbers - Number must be at least 1."));
         return false;
     }
     return true;
@@ -146,16 +150,24 @@ GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
         trap.say(132, invalidRangeMessage());
         return RunStart::RangeRefused;
     }
-    if (trap.test(136, [&] { return window_.optionOn(kSortPicks); })) {
-        trap(138, [&] { list.setSortKey(kSortTextKey); });
-        trap(140, [&] { list.sortWhileYielding(); });
-    } else {
-        trap(142, [&] { list.setSorted(false); });
+    QString sizeProblem;
+    if (trap.test(136, [&] {
+            sizeProblem = typedRunProblem(window_, p);
+            return !sizeProblem.isEmpty();
+        })) {
+        trap.say(138, sizeProblem);
+        return RunStart::SizeRefused;
+    }
+    if (trap.test(142, [&] { return window_.optionOn(kSortPicks); })) {
         trap(144, [&] { list.setSortKey(kSortTextKey); });
+        trap(146, [&] { list.sortWhileYielding(); });
+    } else {
+        trap(148, [&] { list.setSorted(false); });
+        trap(150, [&] { list.setSortKey(kSortTextKey); });
     }
     const bool read =
-        readField(trap, 146, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
-        && readField(trap, 148, p.numbersPerPick,
+        readField(trap, 152, p.picksWanted, *core::numericValue(window_.fieldText(kPicks)))
+        && readField(trap, 154, p.numbersPerPick,
                      core::leadingValue(window_.fieldText(kNumbersPerPick)));
     return read ? RunStart::Ready : RunStart::FieldFailed;
 }
@@ -168,25 +180,25 @@ void GenerateCommand::makePicks(report::ErrorTrap& trap)
     // growing them part-way through a long run would move them all while the window waits.
     window_.resultsList().reserveTextBytes(
         runTextBytes(runShape(lotto_.parameters(), window_.fieldText(kPrefix))));
-    trap(156, [&] { lotto_.startRun(); });
+    trap(162, [&] { lotto_.startRun(); });
     const GenerationParameters& p = lotto_.parameters();
     bool going = true;
     do {
         going = nextPick(trap);
-    } while (going && p.picksMade < p.picksWanted);  // line 164
+    } while (going && p.picksMade < p.picksWanted);  // line 170
     if (going) {
         window_.resultsList().layOutWhileYielding();
-        trap.say(166, QStringLiteral("Done."));
+        trap.say(172, QStringLiteral("Done."));
     }
 }
 
-// Lines 160 and 162; false when the pick failed. Running out of memory while the events
+// Lines 166 and 168; false when the pick failed. Running out of memory while the events
 // run (the list making room for new rows) ends the run as well.
 bool GenerateCommand::nextPick(report::ErrorTrap& trap)
 {
-    if (!trap(160, [] { platform::yieldEvents(); }))
+    if (!trap(166, [] { platform::yieldEvents(); }))
         return false;
-    lotto_.getNumbers();  // line 162
+    lotto_.getNumbers();  // line 168
     return !lotto_.runStopped();
 }
 

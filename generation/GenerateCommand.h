@@ -23,13 +23,17 @@ public:
     Lotto& lotto() { return lotto_; }
 
 private:
+    // How the steps after the hourglass went: ready to make the picks, ended by a field
+    // that failed to convert, or refused: a range whose lowest number is above its
+    // highest, or a run whose rows the list could not hold.
+    enum class RunStart { Ready, FieldFailed, RangeRefused, SizeRefused };
+    // The statement that puts the pointer back: a refusal's own, or the command's last
+    // but one.
+    static int pointerLine(RunStart start);
     // The checks made before the hourglass shows; false ends the command.
     bool fieldsValid(report::ErrorTrap& trap);
     bool rangeHoldsUniquePick(const QString& perPick) const;
-    // How the steps after the hourglass went: ready to make the picks, or ended by a field
-    // that failed to convert or by a range whose lowest number is above its highest.
-    enum class RunStart { Ready, FieldFailed, RangeRefused };
-    // Reads the range and the counts and orders the list.
+    // Reads the range, refuses a run too large to hold, orders the list and reads the counts.
     RunStart prepareRun(report::ErrorTrap& trap);
     void makePicks(report::ErrorTrap& trap);
     bool nextPick(report::ErrorTrap& trap);

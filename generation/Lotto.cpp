@@ -3,12 +3,14 @@
 #include "ErrorTrap.h"
 #include "MainWindowView.h"
 #include "PickText.h"
+#include "PlacedNumbers.h"
 #include "ResultsList.h"
 #include "Services.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 namespace generation {
 
@@ -61,24 +63,20 @@ void Lotto::makePick(report::ErrorTrap& trap)
             throw core::RuntimeFailure(QStringLiteral("Subscript out of range"));
         pick.resize(std::size_t(parameters_.numbersPerPick));
     });
-    // The set's nodes come from a buffer on the stack while the pick is short (the usual
-    // handful of numbers), so a pick costs no allocation for them; a long pick goes on
-    // to the heap.
-    std::array<std::byte, 1024> placedMemory;
-    std::pmr::monotonic_buffer_resource placedPool(placedMemory.data(), placedMemory.size());
-    PlacedSet placed(&placedPool);  // line 104
+    std::optional<PlacedNumbers> placed;
+    trap(104, [&] { placed.emplace(parameters_.lowestNumber, span(), pick.size()); });
     trap(106, [] { platform::services().random->reseedFromClock(); });
     for (std::size_t position = 0; position < pick.size(); ++position)  // line 108
-        drawPosition(trap, pick, placed, position);
+        drawPosition(trap, pick, *placed, position);
     // A repeat can only be in the pick when the no-repeat option was switched on while it
     // was drawn: the pick is abandoned and a fresh call makes, adds and counts its own.
     if (trap.test(128, [&] { return window_.optionOn(kUniqueNumbers); })
-        && placed.size() < pick.size()) {
+        && placed->size() < pick.size()) {
         getNumbers();  // line 130
         return;        // line 132
     }
     if (trap.test(134, [&] { return window_.optionOn(kNumericalOrder); }))
-        trap(136, [&] { bubbleSort(pick); });
+        trap(136, [&] { sortNumbers(pick); });
     PickTexts texts;
     trap(138, [&] {
         const QChar separator = window_.optionOn(kDashes) ? u'-' : u' ';
@@ -94,7 +92,7 @@ void Lotto::makePick(report::ErrorTrap& trap)
     trap(150, [&] { window_.repaintWindow(); });
 }
 
-void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
+void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& placed,
                          std::size_t position)
 {
     for (;;) {
@@ -106,9 +104,13 @@ void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed,
             trap(124, [&] { placed.insert(number); });
             return;
         }
-        if (!placed.contains(number)) {  // line 116
-            pick[position] = number;     // line 118
-            trap(120, [&] { placed.insert(number); });
+        // The test of line 116 and the addition of line 120 in one look-up: the set takes
+        // only a number the pick does not hold yet. A failure ends the pick, so that the
+        // number is added before it is stored does not show.
+        bool added = false;
+        trap(120, [&] { added = placed.insert(number); });
+        if (added) {
+            pick[position] = number;  // line 118
             return;
         }
         // Every number of the range is already in the pick: no redraw can succeed.
@@ -126,23 +128,14 @@ void Lotto::appendRow(const QString& pickText, const QString& sortText)
     window_.resultsList().append(pickText, sortText);
 }
 
-void Lotto::bubbleSort(Pick& pick)
+// The numbers are whole numbers: equal ones cannot be told apart, so any ascending sort
+// gives the pick that the passes of a bubble sort give, in time that grows as n log n
+// rather than n squared. The sort yields to the event queue once, before it starts, as a
+// sorting pass does.
+void Lotto::sortNumbers(Pick& pick)
 {
-    // Each pass bubbles the largest unsorted number to its place; equal numbers are never
-    // swapped, and the sort ends after the first pass without a swap.
-    std::size_t unsortedEnd = pick.size();
-    bool sorted = false;
-    do {
-        platform::yieldEvents();
-        sorted = true;
-        for (std::size_t k = 0; k + 1 < unsortedEnd; ++k) {
-            if (pick[k + 1] < pick[k]) {
-                std::swap(pick[k], pick[k + 1]);
-                sorted = false;
-            }
-        }
-        --unsortedEnd;
-    } while (!sorted);
+    platform::yieldEvents();
+    std::sort(pick.begin(), pick.end());
 }
 
 }  // namespace generation

@@ -3,8 +3,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <memory_resource>
-#include <unordered_set>
 #include <vector>
 
 namespace report {
@@ -14,6 +12,7 @@ class ErrorTrap;
 namespace generation {
 
 class MainWindowView;
+class PlacedNumbers;
 
 // The parameters the generate command sets before a run and the generator reads.
 struct GenerationParameters {
@@ -45,16 +44,16 @@ public:
 
 private:
     using Pick = std::vector<std::int32_t>;
-    using PlacedSet = std::pmr::unordered_set<std::int32_t>;
 
     // How many integers the range holds; 64-bit, so the widest range fits.
     std::int64_t span() const;
     std::int32_t draw() const;
     void makePick(report::ErrorTrap& trap);
     // Draws the number at one position.
-    void drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedSet& placed, std::size_t position);
+    void drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& placed,
+                      std::size_t position);
     void appendRow(const QString& pickText, const QString& sortText);
-    static void bubbleSort(Pick& pick);
+    static void sortNumbers(Pick& pick);
 
     MainWindowView& window_;
     GenerationParameters parameters_;

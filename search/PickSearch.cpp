@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <numeric>
 #include <utility>
 
 namespace search {
@@ -176,32 +175,46 @@ void listFinds(const results_list::ListSnapshot& rows, const Matches& matches,
     }
 }
 
-// How many finds rows `range` (numbered from 0) make.
+// How many finds rows `range` (numbered from 0) make, and the bytes of their item texts.
 template <class Matches>
-qsizetype findsIn(const results_list::ListSnapshot& rows, const Matches& matches,
+FindCount findsIn(const results_list::ListSnapshot& rows, const Matches& matches,
                   core::ItemRange range)
 {
-    qsizetype finds = 0;
-    for (qsizetype row = range.begin + 1; row <= range.end; ++row)
-        finds += matches[rows.slotOfRow(row)];
-    return finds;
+    FindCount count;
+    for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
+        const qsizetype slot = rows.slotOfRow(row);
+        const quint32 times = matches[slot];
+        count.finds += times;
+        count.textBytes += qint64(times) * rows.slotItemUtf8(slot).size();
+    }
+    return count;
 }
 
 // Every term is looked for in every slot; then, a stretch of rows per core, the rows are
-// walked in list order and listed as often as they matched, each stretch's finds after
+// walked in list order and their finds counted. Only if `accept` agrees to that count are
+// the rows walked again and listed as often as they matched, each stretch's finds after
 // the finds of those before it.
 template <class Matches>
-Finds findPicksCounting(const results_list::ListSnapshot& rows, const QStringList& terms)
+std::optional<Finds> findPicksCounting(const results_list::ListSnapshot& rows,
+                                       const QStringList& terms, const AcceptFinds& accept)
 {
     const Matches matches = countTerms<Matches>(rows, terms);
     const std::vector<core::ItemRange> ranges =
         core::rangesForCores(rows.rowCount(), core::kShortestStretch);
-    std::vector<qsizetype> firstFind(ranges.size() + 1, 0);
+    std::vector<FindCount> counts(ranges.size());
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        firstFind[std::size_t(part) + 1] = findsIn(rows, matches, ranges[part]);
+        counts[std::size_t(part)] = findsIn(rows, matches, ranges[part]);
     });
-    std::partial_sum(firstFind.begin(), firstFind.end(), firstFind.begin());
-    Finds found(std::size_t(firstFind.back()));
+    std::vector<qsizetype> firstFind(ranges.size() + 1, 0);
+    FindCount total;
+    for (std::size_t part = 0; part < counts.size(); ++part) {
+        total.finds += counts[part].finds;
+        total.textBytes += counts[part].textBytes;
+        firstFind[part + 1] = qsizetype(total.finds);
+    }
+    if (!accept(total))
+        return std::nullopt;
+    Finds found(std::size_t(total.finds));
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
         listFinds(rows, matches, ranges[part], found.data() + firstFind[std::size_t(part)],
                   found.data() + firstFind[std::size_t(part) + 1]);
@@ -215,13 +228,19 @@ QStringList searchTerms(const QString& searchText) { return searchText.split(QLa
 
 // The walk in list order reads the counts in scattered places; a bit per slot for one
 // term, or a byte, enough for the usual few, keeps them in the processor's cache.
-Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
+std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms,
+                               const AcceptFinds& accept)
 {
     if (terms.size() == 1)
-        return findPicksCounting<SlotMatches>(rows, terms);
+        return findPicksCounting<SlotMatches>(rows, terms, accept);
     if (terms.size() <= std::numeric_limits<quint8>::max())
-        return findPicksCounting<SlotCounts<quint8>>(rows, terms);
-    return findPicksCounting<SlotCounts<quint32>>(rows, terms);
+        return findPicksCounting<SlotCounts<quint8>>(rows, terms, accept);
+    return findPicksCounting<SlotCounts<quint32>>(rows, terms, accept);
+}
+
+Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
+{
+    return *findPicks(rows, terms, [](const FindCount&) { return true; });
 }
 
 }  // namespace search

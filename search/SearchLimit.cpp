@@ -1,28 +1,16 @@
 #include "SearchLimit.h"
 
-#include "ListSnapshot.h"
-
 #include <QLocale>
 
 namespace search {
 
-ListSize listSize(const results_list::ListSnapshot& list)
+qint64 resultBytes(const SearchSize& size)
 {
-    return {list.rowCount(), list.itemTextBytes()};
+    return (size.heldRows + size.found.finds) * kBytesPerResultRow + size.heldTextBytes
+           + size.found.textBytes;
 }
 
-qint64 mostFinds(const SearchSize& size) { return size.source.rows * size.terms; }
-
-qint64 mostResultBytes(const SearchSize& size)
-{
-    const qint64 rows = size.heldRows + mostFinds(size);
-    const double averageText =
-        size.source.rows > 0 ? double(size.source.textBytes) / double(size.source.rows) : 0;
-    return rows * kBytesPerResultRow + qint64(double(size.heldRows) * averageText)
-           + size.source.textBytes * size.terms;
-}
-
-bool findsFit(const SearchSize& size) { return mostResultBytes(size) <= kMostResultBytes; }
+bool findsFit(const SearchSize& size) { return resultBytes(size) <= kMostResultBytes; }
 
 QString tooManyFindsMessage(const SearchSize& size)
 {
@@ -31,7 +19,7 @@ QString tooManyFindsMessage(const SearchSize& size)
                              ? QStringLiteral(", which with the ") + english.toString(size.heldRows)
                                    + QStringLiteral(" picks the list already holds is")
                              : QStringLiteral(",");
-    return QStringLiteral("This search could find up to ") + english.toString(mostFinds(size))
+    return QStringLiteral("This search finds ") + english.toString(size.found.finds)
            + QStringLiteral(" picks") + held
            + QStringLiteral(
                " more than the list can hold. Please search for fewer numbers at a "

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "PickSearch.h"
+
 #include <QString>
 #include <QtGlobal>
 
-namespace results_list {
-class ListSnapshot;
-}  // namespace results_list
-
 namespace search {
 
-// The memory the search window's list may take: a search that could need more is refused
-// before it starts, since nothing can stop it once it runs.
+// The memory the search window's list may take: a search whose finds would need more is
+// refused before they are listed, since nothing can stop the search once it runs.
 constexpr qint64 kMostResultBytes = qint64(1) << 30;
 
 // What a result row costs besides its text while the search that finds it runs: its
@@ -20,33 +18,20 @@ constexpr qint64 kMostResultBytes = qint64(1) << 30;
 // holds texts of its own still copies, so the count stays on the safe side.
 constexpr qint64 kBytesPerResultRow = 56;
 
-// A list's rows and the bytes of their texts.
-struct ListSize {
-    qint64 rows = 0;
-    qint64 textBytes = 0;
-};
-
-ListSize listSize(const results_list::ListSnapshot& list);
-
-// What a search is about to work on: the rows its list holds already, the source list
-// and the number of terms.
+// What the search window's list would hold after a search: the rows it holds already,
+// with the bytes of their texts, and the search's finds.
 struct SearchSize {
     qint64 heldRows = 0;
-    ListSize source;
-    qint64 terms = 0;
+    qint64 heldTextBytes = 0;
+    FindCount found;
 };
 
-// The most rows a search can add: every source row once per term, as when every term is
-// empty.
-qint64 mostFinds(const SearchSize& size);
-
-// The most memory the results list can take once the search has run. The rows it holds
-// already were found in the same source, so their texts count at the source's average.
-qint64 mostResultBytes(const SearchSize& size);
+// The memory the results list would take once the search has run.
+qint64 resultBytes(const SearchSize& size);
 
 bool findsFit(const SearchSize& size);
 
-// The message that refuses a search whose finds might not fit.
+// The message that refuses a search whose finds would not fit, naming their count.
 QString tooManyFindsMessage(const SearchSize& size);
 
 }  // namespace search

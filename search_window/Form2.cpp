@@ -39,6 +39,18 @@ constexpr int kClientHeightTwips = 5865;
 const QString kEnterSearchText =
     QStringLiteral("Enter one number or multiple numbers to search for.");
 
+// Lines 104 to 116 but the appending: cuts the terms, tests every row against every term,
+// and lists the finds if they fit, with `size.found` set to what they come to.
+std::optional<search::Finds> findFitting(const results_list::ListSnapshot& rows,
+                                         const QString& searchText, search::SearchSize& size)
+{
+    return search::findPicks(rows, search::searchTerms(searchText),
+                             [&](const search::FindCount& found) {
+                                 size.found = found;
+                                 return search::findsFit(size);
+                             });
+}
+
 }  // namespace
 
 Form2::Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsStore& store)
@@ -187,47 +199,27 @@ void Form2::PushButton2_Click()
         trap.say(122, kEnterSearchText);
         return;
     }
-    // The terms are cut first to refuse, before the hourglass shows, a search whose finds
-    // might not fit. The list cannot change before the search, which does not yield, so
-    // one snapshot serves both. A snapshot that could not be taken, for want of memory,
-    // ends the command after its report, as a search that failed does: there is nothing to
-    // search, and no "Done.".
+    // The finds are counted first, and listed only when they fit beside the rows the list
+    // holds; a search whose finds would not fit is refused before the hourglass shows and
+    // before the list changes. A snapshot or finds that could not be made, for want of
+    // memory, end the command after the report, as a search that failed does: there is
+    // nothing to append, and no "Done.".
     std::optional<results_list::ListSnapshot> rows;
-    search::SearchSize size;
-    bool fits = false;
-    if (!trap(104, [&] { fits = findsFit(rows.emplace(picks_.snapshot()), size); }))
+    std::optional<search::Finds> finds;
+    search::SearchSize size{ListView1->rowCount(), ListView1->textBytes(), {}};
+    if (!trap(104, [&] {
+            finds = findFitting(rows.emplace(picks_.snapshot()), Text1->text(), size);
+        }))
         return;
-    if (!fits) {
+    if (!finds) {
         trap.say(104, search::tooManyFindsMessage(size));
         return;
     }
     const int pointerFound = mousePointer();
     trap(102, [this] { setMousePointer(forms::kHourglassPointer); });
-    if (trap(104, [&] { search(*rows); }))
+    if (trap(104, [&] { ListView1->appendItems(*rows, std::move(*finds)); }))
         trap.say(118, QStringLiteral("Done."));
     trap(120, [&] { setMousePointer(forms::pointerAfterCommand(pointerFound)); });
-}
-
-// Lines 104 to 116: cut the terms, test every row against every term, append the finds.
-void Form2::search(const results_list::ListSnapshot& rows)
-{
-    ListView1->appendItems(rows, search::findPicks(rows, search::searchTerms(Text1->text())));
-}
-
-// Whether the finds of the search could be held, with `size` set to what the search would
-// work on: a search that could outgrow the memory is refused before it starts, since
-// nothing can stop it once it runs. All the texts bound the item texts from above at no
-// cost, so they decide whenever they show the finds fit; the item texts are counted, in a
-// pass over the whole list, only when they do not.
-bool Form2::findsFit(const results_list::ListSnapshot& rows, search::SearchSize& size) const
-{
-    size = {ListView1->rowCount(),
-            {rows.rowCount(), rows.textBytes()},
-            search::searchTerms(Text1->text()).size()};
-    if (search::findsFit(size))
-        return true;
-    size.source = search::listSize(rows);
-    return search::findsFit(size);
 }
 
 void Form2::showMessage(const QString& procedure, const QString& message)

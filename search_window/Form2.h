@@ -21,9 +21,6 @@ namespace results_list {
 class ListSnapshot;
 }
 
-namespace search {
-struct SearchSize;
-}
 
 namespace settings {
 class SettingsStore;
@@ -75,8 +72,6 @@ private:
     void PushButton7_Click();
     void ListView1_KeyDown(int key);
     void removeSelectedRow();
-    void search(const results_list::ListSnapshot& rows);
-    bool findsFit(const results_list::ListSnapshot& rows, search::SearchSize& size) const;
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -216,8 +217,9 @@ void TestConversions::formats()
     QFETCH(int, value);
     QFETCH(QString, plain);
     QFETCH(QString, twoDigit);
-    QCOMPARE(core::plainDecimal(value), plain);
-    QCOMPARE(core::twoDigit(value), twoDigit);
+    std::array<char, core::kMostDecimalChars> written{};
+    QCOMPARE(QLatin1String(written.data(), core::writePlainDecimal(written.data(), value)), plain);
+    QCOMPARE(QLatin1String(written.data(), core::writeTwoDigit(written.data(), value)), twoDigit);
 }
 
 QTEST_APPLESS_MAIN(TestConversions)

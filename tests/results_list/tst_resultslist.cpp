@@ -8,6 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 #include <algorithm>
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void keysEmitAndStillNavigate_data();
     void keysEmitAndStillNavigate();
     void longRowIsShownCut();
+    void longRowsDrawAsTheWholeTextDoes();
 };
 
 void TestResultsList::columnsHaveHeadersAndTwipWidths()
@@ -639,6 +641,27 @@ void TestResultsList::longRowIsShownCut()
     showList(list);
     QCOMPARE(list.model().index(0, 0).data().toString(), QString(2730, u'\u20ac') + u'\u2026');
     QCOMPARE(list.itemText(1), text);
+}
+
+// A long row is drawn from only the start of its text that the cell can show, with the
+// same pixels as the whole text gives.
+void TestResultsList::longRowsDrawAsTheWholeTextDoes()
+{
+    ResultsList list;
+    addPicksColumns(list);
+    QStringList numbers;
+    for (int n = 1000; n < 1999; ++n)
+        numbers << QString::number(n);
+    for (const QString& text :
+         {numbers.join(u' '), QString(5000, u'i'), QString(3000, u'\u200b') + numbers.join(u'-'),
+          QStringLiteral("W\u0301 \U0001F600 \u05e9\u05dc\u05d5\u05dd ").repeated(500)})
+        list.append(text, QString());
+    showList(list);
+    list.setColumnWidth(0, 250);
+    list.selectRow(1);
+    const QImage drawn = list.viewport()->grab().toImage();
+    list.setItemDelegate(new QStyledItemDelegate(&list));
+    QCOMPARE(list.viewport()->grab().toImage(), drawn);
 }
 
 QTEST_MAIN(TestResultsList)

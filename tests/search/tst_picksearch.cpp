@@ -134,7 +134,14 @@ void TestPickSearch::search()
     // The finds appended as the search window appends them: onto an empty list, then onto
     // the same list again, then a find of other picks; the view sees every row.
     const results_list::ListSnapshot snapshot = snapshotOf(rows);
-    const search::Finds finds = search::findPicks(snapshot, search::searchTerms(text));
+    search::FindCount counted;
+    const search::Finds finds = *search::findPicks(snapshot, search::searchTerms(text),
+                                                   [&](const search::FindCount& count) {
+                                                       counted = count;
+                                                       return true;
+                                                   });
+    // The finds are counted, with their texts, before they are listed.
+    QCOMPARE(counted.textBytes, results.join(QString()).toUtf8().size());
     forms::ResultsList list(nullptr, results_list::DuplicateIndex::None);
     list.addColumn(QStringLiteral("Results"));
     list.appendItems(snapshot, finds);
@@ -181,27 +188,25 @@ void TestPickSearch::removedAndSortedRows()
 void TestPickSearch::findsMustFit_data()
 {
     QTest::addColumn<qint64>("heldRows");
-    QTest::addColumn<qint64>("sourceRows");
+    QTest::addColumn<qint64>("finds");
     QTest::addColumn<qint64>("textBytes");  // of each pick
-    QTest::addColumn<qint64>("terms");
     QTest::addColumn<bool>("fits");
-    QTest::newRow("a million picks, ten terms") << 0LL << 1000000LL << 17LL << 10LL << true;
-    QTest::newRow("3,001 terms over 32,000 picks") << 0LL << 32000LL << 17LL << 3001LL << false;
-    QTest::newRow("added to 14 million") << 14000000LL << 32000LL << 17LL << 2LL << true;
-    QTest::newRow("added past the limit") << 14000000LL << 32000LL << 17LL << 30LL << false;
-    QTest::newRow("two terms, long prefixes") << 0LL << 32000LL << 32784LL << 2LL << false;
+    QTest::newRow("ten million finds") << 0LL << 10000000LL << 17LL << true;
+    QTest::newRow("3,001 finds of each of 32,000 picks") << 0LL << 96032000LL << 17LL << false;
+    QTest::newRow("added to 14 million") << 14000000LL << 64000LL << 17LL << true;
+    QTest::newRow("added past the limit") << 14000000LL << 960000LL << 17LL << false;
+    QTest::newRow("64,000 finds, long prefixes") << 0LL << 64000LL << 32784LL << false;
 }
 
-// A search is refused when the results list, with all the search could add, could take
+// A search is refused when the results list, with the rows the search finds, would take
 // more memory than allowed.
 void TestPickSearch::findsMustFit()
 {
     QFETCH(qint64, heldRows);
-    QFETCH(qint64, sourceRows);
+    QFETCH(qint64, finds);
     QFETCH(qint64, textBytes);
-    QFETCH(qint64, terms);
     QFETCH(bool, fits);
-    const search::SearchSize size{heldRows, {sourceRows, sourceRows * textBytes}, terms};
+    const search::SearchSize size{heldRows, heldRows * textBytes, {finds, finds * textBytes}};
     QCOMPARE(search::findsFit(size), fits);
     // The refusal names the rows already held when they are part of what is too large.
     QCOMPARE(search::tooManyFindsMessage(size).contains(QStringLiteral("already holds")),

@@ -99,8 +99,8 @@ private Q_SLOTS:
     void search();
     void searchesAppend();
     void copyOfRepeatedFinds();
-    void emptySearchText_data();
-    void emptySearchText();
+    void searchRefusals_data();
+    void searchRefusals();
     void hourglassUntilDone();
     void searchTextIsRemembered();
     void searchTextSelectedOnFocus();
@@ -210,35 +210,44 @@ void TestForm2::copyOfRepeatedFinds()
     QCOMPARE(w.services.clipboard.text, QStringLiteral("5\r\n").repeated(200));
 }
 
-void TestForm2::emptySearchText_data()
+void TestForm2::searchRefusals_data()
 {
     QTest::addColumn<int>("picks");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("found");
     QTest::newRow("empty") << 3 << ""
-                           << "Enter one number or multiple numbers to search for.";
+                           << "Enter one number or multiple numbers to search for." << 0;
     // 32,768 empty terms over 600 picks.
-    QTest::newRow("finds could outgrow the list")
+    QTest::newRow("finds would outgrow the list")
         << 600 << QString(32767, QLatin1Char(','))
-        << "This search could find up to 19,660,800 picks, more than the list can hold. Please "
-           "search for fewer numbers at a time, or clear the list first.";
+        << "This search finds 19,660,800 picks, more than the list can hold. Please "
+           "search for fewer numbers at a time, or clear the list first."
+        << 0;
+    // 16,384 terms over 1,200 picks could find 19,660,800 rows; they find the 309 picks
+    // with a 5.
+    QTest::newRow("bounded by its finds, not by the most it could find")
+        << 1200 << QStringLiteral("x,").repeated(16383) + u'5' << kDone << 309;
 }
 
-// A search that is refused says why, and leaves the pointer and the lists as they are.
-void TestForm2::emptySearchText()
+// A search is refused only when there is nothing to search for or its finds would not
+// fit; a refused search says why, and leaves the pointer and the lists as they are.
+void TestForm2::searchRefusals()
 {
     QFETCH(int, picks);
     QFETCH(QString, text);
     QFETCH(QString, message);
+    QFETCH(int, found);
     QStringList rows;
     for (int i = 0; i < picks; ++i)
         rows << QString::number(i);
     Windows w(rows);
     Form2* form = w.open();
     form->setMousePointer(forms::kCustomPointer);
-    QVERIFY(w.search(text).isEmpty());
+    QCOMPARE(w.search(text).size(), found);
     QCOMPARE(w.services.messageBox.texts(), QStringList{message});
-    QCOMPARE(form->mousePointer(), int(forms::kCustomPointer));
+    if (found == 0)
+        QCOMPARE(form->mousePointer(), int(forms::kCustomPointer));
 }
 
 void TestForm2::outOfMemoryEndsTheSearch_data()
