@@ -1,12 +1,27 @@
 #include "ParallelWork.h"
 
 #include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <exception>
+#include <future>
 #include <memory>
 
 namespace core {
+
+namespace {
+
+// The pool of the work spread over the cores. Its own, not Qt's global pool, whose threads
+// may be the very callers waiting here (a job beside the window), so that the jobs waited
+// for always find a thread.
+QThreadPool& workers()
+{
+    static QThreadPool pool;
+    return pool;
+}
+
+}  // namespace
 
 std::vector<ItemRange> rangesForCores(qsizetype count, qsizetype shortest)
 {
@@ -20,27 +35,29 @@ std::vector<ItemRange> rangesForCores(qsizetype count, qsizetype shortest)
 
 void runTogether(qsizetype jobs, const std::function<void(qsizetype job)>& work)
 {
-    std::vector<std::exception_ptr> failures(std::size_t(std::max<qsizetype>(jobs, 0)));
-    const auto runJob = [&](qsizetype job) {
-        try {
-            work(job);
-        } catch (...) {
-            failures[std::size_t(job)] = std::current_exception();
-        }
-    };
-    std::vector<std::unique_ptr<QThread>> threads;
+    std::vector<std::future<void>> others;
     for (qsizetype job = 1; job < jobs; ++job) {
-        threads.emplace_back(QThread::create(runJob, job));
-        threads.back()->start();
+        auto task = std::make_shared<std::packaged_task<void()>>([&work, job] { work(job); });
+        others.push_back(task->get_future());
+        workers().start([task] { (*task)(); });
     }
-    if (jobs > 0)
-        runJob(0);
-    for (const auto& thread : threads)
-        thread->wait();
-    for (const std::exception_ptr& failure : failures) {
-        if (failure)
-            std::rethrow_exception(failure);
+    std::exception_ptr failure;
+    try {
+        if (jobs > 0)
+            work(0);
+    } catch (...) {
+        failure = std::current_exception();
     }
+    for (std::future<void>& other : others) {
+        try {
+            other.get();
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 }  // namespace core

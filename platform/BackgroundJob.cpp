@@ -3,40 +3,36 @@
 #include "Services.h"
 #include "TimeSlicedPump.h"
 
-#include <QDeadlineTimer>
+#include <QThreadPool>
 
+#include <chrono>
+#include <memory>
 #include <utility>
 
 namespace platform {
 
 BackgroundJob::~BackgroundJob()
 {
-    if (thread_)
-        thread_->wait();
+    if (done_.valid())
+        done_.wait();
 }
 
 void BackgroundJob::start(std::function<void()> job)
 {
     wait();
-    thread_.reset(QThread::create([this, job = std::move(job)] {
-        try {
-            job();
-        } catch (...) {
-            failure_ = std::current_exception();
-        }
-    }));
-    thread_->start();
+    auto task = std::make_shared<std::packaged_task<void()>>(std::move(job));
+    done_ = task->get_future();
+    QThreadPool::globalInstance()->start([task] { (*task)(); });
 }
 
 void BackgroundJob::wait()
 {
-    if (!thread_)
+    if (!done_.valid())
         return;
-    while (!thread_->wait(QDeadlineTimer(TimeSlicedPump::kSliceMs)))
+    const std::chrono::milliseconds slice(TimeSlicedPump::kSliceMs);
+    while (done_.wait_for(slice) != std::future_status::ready)
         yieldEvents();
-    thread_.reset();
-    if (failure_)
-        std::rethrow_exception(std::exchange(failure_, nullptr));
+    std::exchange(done_, {}).get();
 }
 
 }  // namespace platform

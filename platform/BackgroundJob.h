@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QThread>
-
-#include <exception>
 #include <functional>
-#include <memory>
+#include <future>
 #include <optional>
 
 namespace platform {
 
-// Runs one job at a time on a thread of its own, for work that may block for long (a
-// file going to a slow disk) and must not hold the window. The caller goes on with its
-// own work and waits for the job only when it needs it done; while it waits, the event
-// queue is yielded to every slice, so the window stays responsive and a close is seen.
+// Runs one job at a time on a thread of Qt's pool, for work that may block for long (a file
+// going to a slow disk) and must not hold the window. The caller goes on with its own work
+// and waits for the job only when it needs it done; while it waits, the event queue is
+// yielded to every slice, so the window stays responsive and a close is seen.
 class BackgroundJob {
 public:
     BackgroundJob() = default;
@@ -29,11 +26,10 @@ public:
     void wait();
 
 private:
-    std::unique_ptr<QThread> thread_;
-    std::exception_ptr failure_;
+    std::future<void> done_;
 };
 
-// What `work` gives, worked out on a thread of its own while the caller waits yielding.
+// What `work` gives, worked out beside the caller while the caller waits yielding.
 template <class Work>
 auto workedOutBeside(Work work) -> decltype(work())
 {

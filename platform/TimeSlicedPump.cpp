@@ -1,11 +1,41 @@
 #include "TimeSlicedPump.h"
 
 #include "ArrivedEvents.h"
-#include "CoarseClock.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#elif defined(Q_OS_LINUX)
+#include <time.h>
+#endif
 
 namespace platform {
+
+namespace {
+
+// Milliseconds on a monotonic clock that is only as fine as the system's timer tick (a few
+// milliseconds on Linux, 10 to 16 on Windows) and costs a few nanoseconds to read, where
+// QElapsedTimer's precise reading costs tens. The generator yields before every draw, tens
+// of millions of times in the largest run the field help advises; with the precise clock
+// that run took 0.7 s longer and missed its five seconds.
+qint64 coarseClockMs()
+{
+#if defined(Q_OS_WIN)
+    return qint64(GetTickCount64());
+#elif defined(Q_OS_LINUX)
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+#else
+    QElapsedTimer now;
+    now.start();
+    return now.msecsSinceReference();
+#endif
+}
+
+}  // namespace
 
 TimeSlicedPump::TimeSlicedPump() : lastPumpMs_(coarseClockMs()) {}
 

@@ -6,7 +6,7 @@ namespace platform {
 
 // Yields to the event queue by time, not per call: a tight loop that yields on every step
 // pumps events only once a slice has passed since the last pump, so the window stays
-// responsive while pumping costs a read of the coarse clock per call. That clock moves in
+// responsive while pumping costs a reading of a coarse clock per call. That clock moves in
 // ticks of up to 16 ms, so a slice may come out a tick shorter or longer: still far below
 // a pause anyone would notice.
 class TimeSlicedPump : public EventPump {

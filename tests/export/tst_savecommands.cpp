@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 
 #include <functional>
@@ -157,6 +158,9 @@ std::optional<bool> asUnprivilegedUser(const std::function<bool()>& check)
 {
     if (geteuid() != 0)
         return check();
+    // A forked child has the forking thread alone: the pool's threads must be gone before,
+    // so that the child's pool starts threads of its own.
+    QThreadPool::globalInstance()->waitForDone();
     const pid_t child = fork();
     if (child == 0) {
         const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
