@@ -478,7 +478,8 @@ void TestGenerate::sortGivesTheBubbleSortsPick()
     else
         std::shuffle(numbers.begin(), numbers.end(), random);
     Window w;
-    w.fill({QStringLiteral("1"), QStringLiteral("300"), QStringLiteral("1"), QStringLiteral("300")});
+    w.fill(
+        {QStringLiteral("1"), QStringLiteral("300"), QStringLiteral("1"), QStringLiteral("300")});
     w.options({true, false, false, false, false});
     w.draws(1, 300, numbers);
     w.start();
@@ -505,8 +506,9 @@ void TestGenerate::noRepeatSwitchedOnMidPickRedoesPick()
     w.fill({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("3")});
     w.options({false, false, false, false, false});
     w.draws(1, 3, {1, 1, 2, 3, 1, 2});
-    // Yield 1 comes before the pick, yields 2 to 4 before its three draws.
-    w.services.pump.at(4, [&] { w.form.Check4->setChecked(true); });
+    // Before the third draw, with a repeat already in the pick.
+    w.services.pump.when([&] { return w.services.random.draws == 2; },
+                         [&] { w.form.Check4->setChecked(true); });
     w.start();
     QCOMPARE(w.rows(), QStringList{QStringLiteral("3 1 2")});
     QCOMPARE(w.parameters().picksMade, 1);
@@ -518,7 +520,7 @@ void TestGenerate::noRepeatSwitchedOnForTooSmallRangeEndsRun()
     Window w;
     w.fill({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("3")});
     w.options({true, false, false, false, false});
-    w.services.pump.at(2, [&] { w.form.Check4->setChecked(true); });
+    w.services.pump.when([] { return true; }, [&] { w.form.Check4->setChecked(true); });
     w.start();
     QCOMPARE(w.messages().size(), 1);
     QVERIFY(w.messages().first().contains(
@@ -533,7 +535,7 @@ void TestGenerate::secondPressDuringRunIsIgnored()
 {
     Window w;
     w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("20"), QStringLiteral("6")});
-    w.services.pump.at(10, [&] { w.start(); });
+    w.services.pump.when([&] { return w.form.ListView1->rowCount() == 2; }, [&] { w.start(); });
     w.start();
     QCOMPARE(w.parameters().picksMade, 20);
     QCOMPARE(w.form.ListView1->rowCount(), 20);
@@ -546,7 +548,8 @@ void TestGenerate::closingDuringRunEndsAtOnce()
     w.form.show();
     w.fill(
         {QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1000"), QStringLiteral("6")});
-    w.services.pump.at(50, [&] { w.form.close(); });
+    w.services.pump.when([&] { return w.form.ListView1->rowCount() == 5; },
+                         [&] { w.form.close(); });
     w.start();
     QVERIFY(platform::programEnding());
     QVERIFY(w.messages().isEmpty());
@@ -559,7 +562,8 @@ void TestGenerate::hourglassDuringRun()
     Window w;
     w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("2"), QStringLiteral("6")});
     int pointer = -1;
-    w.services.pump.at(3, [&] { pointer = w.form.mousePointer(); });
+    w.services.pump.when([&] { return w.services.random.draws == 1; },
+                         [&] { pointer = w.form.mousePointer(); });
     w.start();
     QCOMPARE(pointer, int(forms::kHourglassPointer));
     QCOMPARE(w.form.mousePointer(), int(forms::kDefaultPointer));
@@ -576,7 +580,8 @@ void TestGenerate::longSortLetsEventsIn()
     w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("1"), QStringLiteral("6")});
     w.options({true, false, true, true, false});
     bool sortedAtFirstYield = true;
-    w.services.pump.at(1, [&] { sortedAtFirstYield = w.form.ListView1->sorted(); });
+    w.services.pump.when([] { return true; },
+                         [&] { sortedAtFirstYield = w.form.ListView1->sorted(); });
     w.start();
     QVERIFY(!sortedAtFirstYield);
     // The sorted rows' texts were laid out again in list order: the first row's come first.
@@ -598,14 +603,11 @@ void TestGenerate::failureEndsTheCommand_data()
     row("picks -1e10", {"1", "42", "-1e10", "6"}) << report.arg(152);
     row("per pick 3e9", {"1", "42", "20", "3e9"}) << report.arg(154);
     row("per pick 2147483648", {"1", "42", "20", "2147483648"}) << report.arg(154);
-    row("per pick of 100,000 digits", {"1", "42", "20", QString(100000, u'9')})
-        << report.arg(154);
+    row("per pick of 100,000 digits", {"1", "42", "20", QString(100000, u'9')}) << report.arg(154);
     row("per pick 2,000,000,000 in 20 picks", {"1", "42", "20", "2000000000"})
         << tooMany.arg("2,000,000");
-    row("per pick 2,000,000 in 1 pick", {"1", "42", "1", "2000000"})
-        << tooMany.arg("2,000,000");
-    row("per pick 100,000 in 31,999 picks", {"1", "42", "31999", "100000"})
-        << tooMany.arg("5,582");
+    row("per pick 2,000,000 in 1 pick", {"1", "42", "1", "2000000"}) << tooMany.arg("2,000,000");
+    row("per pick 100,000 in 31,999 picks", {"1", "42", "31999", "100000"}) << tooMany.arg("5,582");
 }
 
 void TestGenerate::runSize_data()
@@ -645,8 +647,8 @@ void TestGenerate::runSize()
 }
 
 // A failure that would repeat at every pick, or a run too large to hold, ends the command
-// after its one box, shown under the hourglass: no picks, no "Done.", the pointer and the flag idle again. The rows
-// of an earlier run stay, and no field runs on the value that run left behind.
+// after its one box, shown under the hourglass: no picks, no "Done.", the pointer and the flag idle
+// again. The rows of an earlier run stay, and no field runs on the value that run left behind.
 void TestGenerate::failureEndsTheCommand()
 {
     QFETCH(QStringList, fields);
@@ -677,9 +679,9 @@ void TestGenerate::outOfMemoryMidRunEndsIt()
     Window w;
     w.options({false, false, false, false, false});
     w.fill({QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("20"), QStringLiteral("6")});
-    // Each pick yields once before it and once before each of its six draws: yield 31 comes
-    // before the second draw of the fifth pick.
-    w.services.pump.at(31, [] { throw std::bad_alloc(); });
+    // Before the second draw of the fifth pick.
+    w.services.pump.when([&] { return w.services.random.draws == 4 * 6 + 1; },
+                         [] { throw std::bad_alloc(); });
     w.start();
     QCOMPARE(w.messages().size(), 1);
     QVERIFY(w.messages().first().startsWith(QStringLiteral(

@@ -141,9 +141,11 @@ void TestListEditing::clearRefusedWhileGenerating()
     w.form.Check2->setChecked(false);
     if (saveFirst) {
         w.services.saveDialog.names = {w.services.programFolder.filePath(QStringLiteral("a"))};
-        w.services.pump.at(10, [&] { w.form.PushButton6->click(); });
+        w.services.pump.when([&] { return w.form.ListView1->rowCount() == 2; },
+                             [&] { w.form.PushButton6->click(); });
     }
-    w.services.pump.at(20, [&] { w.form.PushButton9->click(); });
+    w.services.pump.when([&] { return w.form.ListView1->rowCount() == 4; },
+                         [&] { w.form.PushButton9->click(); });
     w.generate(QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("10"),
                QStringLiteral("6"));
     QCOMPARE(w.form.ListView1->rowCount(), 10);
@@ -277,7 +279,8 @@ void TestListEditing::helpUsesCurrentCaptions()
 void TestListEditing::helpWorksDuringRun()
 {
     Window w;
-    w.services.pump.at(5, [&] { w.form.PushButton5->click(); });
+    w.services.pump.when([&] { return w.form.ListView1->rowCount() == 6; },
+                         [&] { w.form.PushButton5->click(); });
     w.generate(QStringLiteral("1"), QStringLiteral("42"), QStringLiteral("3"), QStringLiteral("6"));
     QCOMPARE(
         w.services.messageBox.texts(),

@@ -138,10 +138,11 @@ void TestWindowExports::listStaysWhileMainWindowSaves()
         w.main.ListView1->append(QString::number(i), QString::number(i));
     w.main.ListView1->selectRow(0);
     w.services.saveDialog.names = {w.file};
-    w.services.pump.at(3, [&] {
-        w.main.PushButton9->click();
-        QTest::keyClick(w.main.ListView1, Qt::Key_Delete);
-    });
+    w.services.pump.when([&] { return w.main.mousePointer() == forms::kHourglassPointer; },
+                         [&] {
+                             w.main.PushButton9->click();
+                             QTest::keyClick(w.main.ListView1, Qt::Key_Delete);
+                         });
     w.main.PushButton6->click();
     QCOMPARE(w.main.ListView1->rowCount(), 3002);
     QCOMPARE(contentsOf(w.file).count("\r\n"), 3003);
@@ -156,7 +157,8 @@ void TestWindowExports::searchWindowStaysOpenWhileSaving()
     Windows w;
     Form2* form = w.searchWindowAboutToSaveManyRows();
     bool closed = true;
-    w.services.pump.at(3, [&] { closed = form->close(); });
+    w.services.pump.when([&] { return form->mousePointer() == forms::kHourglassPointer; },
+                         [&] { closed = form->close(); });
     form->PushButton4->click();
     QVERIFY(!closed);
     QVERIFY(form->isVisible());
@@ -172,11 +174,13 @@ void TestWindowExports::searchDuringSaveDoesNotLetTheWindowClose()
     Windows w;
     Form2* form = w.searchWindowAboutToSaveManyRows();
     bool closed = true;
-    w.services.pump.at(2, [&] { form->PushButton2->click(); });
-    w.services.pump.at(4, [&] {
-        QCOMPARE(form->mousePointer(), int(forms::kHourglassPointer));
-        closed = form->close();
-    });
+    w.services.pump.when([&] { return form->mousePointer() == forms::kHourglassPointer; },
+                         [&] { form->PushButton2->click(); });
+    w.services.pump.when([&] { return form->ListView1->rowCount() == 6000; },
+                         [&] {
+                             QCOMPARE(form->mousePointer(), int(forms::kHourglassPointer));
+                             closed = form->close();
+                         });
     form->PushButton4->click();
     QVERIFY(!closed);
     QCOMPARE(w.main.searchWindow(), form);
@@ -191,7 +195,8 @@ void TestWindowExports::closeDuringSaveEndsTheProgram()
 {
     Windows w;
     w.services.saveDialog.names = {w.file};
-    w.services.pump.at(1, [&] { QCoreApplication::postEvent(&w.main, new QCloseEvent); });
+    w.services.pump.when([&] { return w.main.mousePointer() == forms::kHourglassPointer; },
+                         [&] { QCoreApplication::postEvent(&w.main, new QCloseEvent); });
     w.main.PushButton6->click();
     QVERIFY(platform::programEnding());
     QVERIFY(!w.main.isVisible());

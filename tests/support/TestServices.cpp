@@ -64,15 +64,18 @@ bool MemoryClipboard::setText(const QString& newText)
 void ScriptedPump::yield()
 {
     ++count;
-    const auto action = actions.find(count);
-    if (action != actions.end())
-        action->second();
+    if (actions.empty() || !actions.front().first())
+        return;
+    const std::function<void()> action = std::move(actions.front().second);
+    actions.pop_front();
+    action();
 }
 
 void ScriptedPump::catchUp() { platform::runArrivedEventsDroppingInput(); }
 
 double ScriptedRandom::next()
 {
+    ++draws;
     if (!values.empty()) {
         const double value = values.front();
         values.pop_front();

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
+#include <utility>
 
 namespace testing {
 
@@ -55,20 +55,30 @@ public:
     int requests = 0;
 };
 
-// Counts yields and runs the action scripted for the Nth one (1-based), so a test can act
-// in the middle of a running command. Pending events are not pumped at a yield, only when
-// a box is about to show (catchUp, which drops queued input as the real pump does), as
-// the real pump would after a long busy stretch.
+// Counts yields and runs a scripted action at the first yield where its moment holds (a
+// row count reached, a draw taken), so a test can act in the middle of a running command.
+// Pending events are not pumped at a yield, only when a box is about to show (catchUp,
+// which drops queued input as the real pump does), as the real pump would after a long
+// busy stretch.
 class ScriptedPump : public platform::EventPump {
 public:
     void yield() override;
     void catchUp() override;
-    void at(std::int64_t n, std::function<void()> action) { actions[n] = std::move(action); }
+    // Actions run in the order given: each waits for the one before it.
+    void when(std::function<bool()> moment, std::function<void()> action)
+    {
+        actions.push_back({std::move(moment), std::move(action)});
+    }
+    void at(std::int64_t n, std::function<void()> action)
+    {
+        when([this, n] { return count == n; }, std::move(action));
+    }
     std::int64_t count = 0;
-    std::map<std::int64_t, std::function<void()>> actions;
+    std::deque<std::pair<std::function<bool()>, std::function<void()>>> actions;
 };
 
-// A reproducible random source: scripted values first, then a seeded sequence.
+// A reproducible random source: scripted values first, then a seeded sequence. Counts the
+// values drawn.
 class ScriptedRandom : public platform::RandomSource {
 public:
     void reseedFromClock() override { ++reseeds; }
@@ -76,6 +86,7 @@ public:
     std::deque<double> values;
     platform::ClockRandom sequence;
     int reseeds = 0;
+    std::int64_t draws = 0;
 };
 
 // All the doubles, installed for the lifetime of the object, with a temporary program
