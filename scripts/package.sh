@@ -9,7 +9,7 @@
 #          alone in build-package/ (needs dpkg-dev and file, installed when missing).
 # windows: build-package-win/Numorra-<version>-win64.zip and Numorra-<version>-win64.exe,
 #          cross-built with MinGW-w64 and the MinGW Qt in NUMORRA_QT_MINGW (default
-#          ../shared/qt6-mingw, beside the project folder; the README says how to make one).
+#          ../shared/qt6-mingw, beside the project folder; docs/BUILDING.md says how to make one).
 #          Left out, with a note, when that Qt is missing and windows was not asked for.
 # Prints the path of every package it made; the exit code is non-zero when one failed.
 set -euo pipefail
@@ -52,7 +52,7 @@ for kind in "${kinds[@]}"; do
         deb) make_deb ;;
         windows)
             if [[ ! -x "$qt_mingw/bin/qt-cmake" ]]; then
-                say "no MinGW Qt at $qt_mingw: set NUMORRA_QT_MINGW (the README says how to build one)"
+                say "no MinGW Qt at $qt_mingw: set NUMORRA_QT_MINGW (docs/BUILDING.md says how to build one)"
                 exit 2
             fi
             make_windows

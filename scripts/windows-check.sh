@@ -6,7 +6,7 @@
 # non-zero when the build, a test or a check of the drive failed.
 #
 #   NUMORRA_QT_MINGW    Qt for Windows built with MinGW (default: ../shared/qt6-mingw beside
-#                       this project; see the README for how to make one)
+#                       this project; see docs/BUILDING.md for how to make one)
 #   NUMORRA_WIN_BUILD   build folder (default: build-win); the Wine prefix lives inside it
 #
 # On Debian 12 it first installs the missing packages: the MinGW-w64 cross compilers, Wine,
@@ -109,7 +109,7 @@ drive_packages() {
 }
 
 if [[ ! -x "$qt_dir/bin/qt-cmake" ]]; then
-    say "no MinGW Qt at $qt_dir: set NUMORRA_QT_MINGW (the README says how to build one)"
+    say "no MinGW Qt at $qt_dir: set NUMORRA_QT_MINGW (docs/BUILDING.md says how to build one)"
     exit 2
 fi
 if command -v apt-get >/dev/null && command -v dpkg-query >/dev/null; then
