@@ -5,6 +5,7 @@
 #include "FrameStyle.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -35,6 +36,17 @@ QFont arialBold(double points)
 
 void paintWhite(QWidget& widget) { setBackgroundColour(widget, Qt::white); }
 
+// Message boxes and the save dialog are windows of their own, which take the application's
+// font rather than the window's. They get the window's family at the system font's size and
+// weight, so they do not fall to whatever face the system's font name resolves to (a
+// typewriter face where Liberation's are the only fonts).
+void shareFamilyWithDialogs(const QFont& windowFont)
+{
+    QFont font = QApplication::font();
+    font.setFamilies(windowFont.families());
+    QApplication::setFont(font);
+}
+
 }  // namespace
 
 QString existingFamily(const QStringList& families)
@@ -51,6 +63,7 @@ void prepareForm(QWidget& form, int widthTwips, int heightTwips)
     form.setFont(arialBold(kFontPoints));
     form.setFixedSize(pixels(widthTwips), pixels(heightTwips));
     paintWhite(form);
+    shareFamilyWithDialogs(form.font());
 }
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,

@@ -23,7 +23,8 @@ class CheckBox;
 // letters cut the captions.
 QString existingFamily(const QStringList& families);
 
-// Fixes a window's size and gives it the window font and the white design background.
+// Fixes a window's size and gives it the window font and the white design background;
+// message boxes and dialogs get the window font's family.
 void prepareForm(QWidget& form, int widthTwips, int heightTwips);
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,

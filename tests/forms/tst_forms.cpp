@@ -21,6 +21,7 @@ private Q_SLOTS:
     void frameCaptionSitsOnItsLineOverThePlainInside();
     void buttonFaceReachesIntoFrames();
     void missingFontFamilyFallsBackToOneThatExists();
+    void messageBoxesTakeTheWindowFamily();
 };
 
 void TestForms::frameCaptionSitsOnItsLineOverThePlainInside()
@@ -80,6 +81,15 @@ void TestForms::missingFontFamilyFallsBackToOneThatExists()
         *std::find_if(families.crbegin(), families.crend(),
                       [](const QString& f) { return QFontDatabase::hasFamily(f); });
     QCOMPARE(forms::existingFamily({missing, present}), present);
+}
+
+void TestForms::messageBoxesTakeTheWindowFamily()
+{
+    QWidget window;
+    forms::prepareForm(window, 3000, 2400);
+    // Message boxes take the application's font: the window's family, not its bold.
+    QCOMPARE(QApplication::font().families(), window.font().families());
+    QVERIFY(!QApplication::font().bold());
 }
 
 QTEST_MAIN(TestForms)
