@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -47,6 +50,35 @@ void shareFamilyWithDialogs(const QFont& windowFont)
     QApplication::setFont(font);
 }
 
+// The width a control's text needs: a check box's size hint (box, gap and text); for a push
+// button, which centres its text, the text and the style's margins around it, since its
+// size hint also holds it to a least width of the style's that the narrow "?" buttons do
+// without.
+int widthForText(const QAbstractButton& control)
+{
+    if (!qobject_cast<const QPushButton*>(&control))
+        return control.sizeHint().width();
+    const QStyle* style = control.style();
+    return control.fontMetrics().horizontalAdvance(control.text())
+           + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control)
+           + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &control);
+}
+
+// The widths are laid out for Arial's letters; a wider stand-in font would cut the captions.
+// So a check box or push button whose text needs more than its width is widened, as far as
+// its frame (or the window) has room right of it; its place stays where it was.
+void fitTextWidths(const QWidget& form)
+{
+    for (QAbstractButton* control : form.findChildren<QAbstractButton*>()) {
+        if (control->text().isEmpty())
+            continue;  // such as the list's corner button
+        const int room = control->parentWidget()->contentsRect().right() + 1 - control->x();
+        const int needed = std::min(widthForText(*control), room);
+        if (needed > control->width())
+            control->resize(needed, control->height());
+    }
+}
+
 }  // namespace
 
 QString existingFamily(const QStringList& families)
@@ -64,6 +96,7 @@ void prepareForm(QWidget& form, int widthTwips, int heightTwips)
     form.setFixedSize(pixels(widthTwips), pixels(heightTwips));
     paintWhite(form);
     shareFamilyWithDialogs(form.font());
+    fitTextWidths(form);
 }
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,
