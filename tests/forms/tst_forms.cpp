@@ -1,6 +1,7 @@
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "FormControls.h"
+#include "ResultsList.h"
 #include "Twips.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void buttonFaceReachesIntoFrames();
     void missingFontFamilyFallsBackToOneThatExists();
     void captionsWiderThanDesignedGetRoomWithinTheirFrame();
+    void listPaintsItsWhiteUnderItsFrame();
 };
 
 void TestForms::frameCaptionSitsOnItsLineOverThePlainInside()
@@ -102,6 +104,16 @@ void TestForms::captionsWiderThanDesignedGetRoomWithinTheirFrame()
     // Message boxes take the application's font: the window's family, not its bold.
     QCOMPARE(QApplication::font().families(), window.font().families());
     QVERIFY(!QApplication::font().bold());
+}
+
+// The viewport's edges, rounded out to whole pixels at a scale such as 125 %, covered the
+// frame's right and bottom line: the view paints the white, under its frame, instead.
+void TestForms::listPaintsItsWhiteUnderItsFrame()
+{
+    forms::ResultsList list;
+    list.resize(200, 100);
+    QVERIFY(!list.viewport()->autoFillBackground());
+    QCOMPARE(list.grab().toImage().pixelColor(100, 50), list.palette().color(QPalette::Base));
 }
 
 QTEST_MAIN(TestForms)
