@@ -19,7 +19,7 @@ asks_no_window() {
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]] \
     && ! asks_no_window "$@"; then
     echo "Numorra needs a graphical desktop: run ./run.sh from a desktop session, or without one use: xvfb-run ./run.sh" >&2
-    exit 2
+    exit 3  # as the program does without a display
 fi
 
 scripts/bootstrap.sh

@@ -3,9 +3,12 @@
 #include "AppTitle.h"
 
 #include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
 
 #include <cstdio>
-#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -57,39 +60,86 @@ void show(const QByteArray& text, FILE* stream)
 }
 #endif
 
-bool isAny(const char* argument, const char* longName, const char* shortName)
-{
-    return std::strcmp(argument, longName) == 0 || std::strcmp(argument, shortName) == 0;
-}
+// The command line as the program reads it before Qt has taken its own options out. Qt's
+// options and their values count as unknown options and arguments here and are left for
+// QApplication; "-platform" is read only to learn whether a platform is named. A word after
+// a single dash is one name, as in Qt's options, so that "-reverse" is not read as "-v".
+class ProgramOptions {
+public:
+    ProgramOptions(int argc, char* argv[])
+    {
+        parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser_.addOptions({help_, version_, platform_});
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        parser_.parse(arguments);
+    }
+
+    bool helpAsked() const { return parser_.isSet(help_); }
+    bool versionAsked() const { return parser_.isSet(version_); }
+    bool platformNamed() const { return parser_.isSet(platform_); }
+
+private:
+    const QCommandLineOption help_{{QStringLiteral("h"), QStringLiteral("help")}};
+    const QCommandLineOption version_{{QStringLiteral("v"), QStringLiteral("version")}};
+    const QCommandLineOption platform_{QStringLiteral("platform"), QString(),
+                                       QStringLiteral("name")};
+    QCommandLineParser parser_;
+};
 
 }  // namespace
 
 std::optional<int> answerInformationOptions(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (isAny(argv[i], "--help", "-h")) {
-            show(kHelp, stdout);
-            return 0;
-        }
-        if (isAny(argv[i], "--version", "-v")) {
-            show((report::productName() + QStringLiteral(" " NUMORRA_VERSION "\n")).toUtf8(),
-                 stdout);
-            return 0;
-        }
+    const ProgramOptions options(argc, argv);
+    if (options.helpAsked()) {
+        show(kHelp, stdout);
+        return 0;
+    }
+    if (options.versionAsked()) {
+        show((report::productName() + QStringLiteral(" " NUMORRA_VERSION "\n")).toUtf8(), stdout);
+        return 0;
     }
     return std::nullopt;
 }
 
-bool acceptsRemainingArguments(int argc, char* argv[])
+bool prepareDisplay(int argc, char* argv[])
 {
-    if (argc < 2)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (ProgramOptions(argc, argv).platformNamed()
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
-    const QByteArray argument(argv[1]);
+    qputenv("QT_QPA_PLATFORM", "minimal");
+    return false;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+bool acceptsRemainingArguments()
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2)
+        return true;
+    const QByteArray argument = arguments[1].toLocal8Bit();
     const char* kind = argument.startsWith('-') ? "unknown option" : "unexpected argument";
     show("numorra: " + QByteArray(kind) + " '" + argument
              + "'\nTry 'numorra --help' for the options.\n",
          stderr);
     return false;
+}
+
+int refuseWithoutDisplay()
+{
+    show("numorra: no display found; start it from a desktop session, or without one "
+         "under Xvfb: xvfb-run numorra\n",
+         stderr);
+    return kNoDisplay;
 }
 
 }  // namespace app

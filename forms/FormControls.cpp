@@ -5,12 +5,16 @@
 #include "FrameStyle.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace forms {
 
@@ -35,6 +39,46 @@ QFont arialBold(double points)
 
 void paintWhite(QWidget& widget) { setBackgroundColour(widget, Qt::white); }
 
+// Message boxes and the save dialog are windows of their own, which take the application's
+// font rather than the window's. They get the window's family at the system font's size and
+// weight, so they do not fall to whatever face the system's font name resolves to (a
+// typewriter face where Liberation's are the only fonts).
+void shareFamilyWithDialogs(const QFont& windowFont)
+{
+    QFont font = QApplication::font();
+    font.setFamilies(windowFont.families());
+    QApplication::setFont(font);
+}
+
+// The width a control's text needs: a check box's size hint (box, gap and text); for a push
+// button, which centres its text, the text and the style's margins around it, since its
+// size hint also holds it to a least width of the style's that the narrow "?" buttons do
+// without.
+int widthForText(const QAbstractButton& control)
+{
+    if (!qobject_cast<const QPushButton*>(&control))
+        return control.sizeHint().width();
+    const QStyle* style = control.style();
+    return control.fontMetrics().horizontalAdvance(control.text())
+           + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control)
+           + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &control);
+}
+
+// The widths are laid out for Arial's letters; a wider stand-in font would cut the captions.
+// So a check box or push button whose text needs more than its width is widened, as far as
+// its frame (or the window) has room right of it; its place stays where it was.
+void fitTextWidths(const QWidget& form)
+{
+    for (QAbstractButton* control : form.findChildren<QAbstractButton*>()) {
+        if (control->text().isEmpty())
+            continue;  // such as the list's corner button
+        const int room = control->parentWidget()->contentsRect().right() + 1 - control->x();
+        const int needed = std::min(widthForText(*control), room);
+        if (needed > control->width())
+            control->resize(needed, control->height());
+    }
+}
+
 }  // namespace
 
 QString existingFamily(const QStringList& families)
@@ -51,6 +95,8 @@ void prepareForm(QWidget& form, int widthTwips, int heightTwips)
     form.setFont(arialBold(kFontPoints));
     form.setFixedSize(pixels(widthTwips), pixels(heightTwips));
     paintWhite(form);
+    shareFamilyWithDialogs(form.font());
+    fitTextWidths(form);
 }
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,

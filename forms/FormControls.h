@@ -23,7 +23,10 @@ class CheckBox;
 // letters cut the captions.
 QString existingFamily(const QStringList& families);
 
-// Fixes a window's size and gives it the window font and the white design background.
+// Fixes a window's size and gives it the window font and the white design background;
+// message boxes and dialogs get the window font's family. Called once the window's
+// controls are made: a caption that needs more than its control's width in the font found
+// widens the control, as far as its frame has room.
 void prepareForm(QWidget& form, int widthTwips, int heightTwips);
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,

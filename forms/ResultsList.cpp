@@ -83,6 +83,8 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     // Tab moves the focus on to the next control, as in any list box.
     setTabKeyNavigation(false);
 
+    paintWhiteUnderFrame();
+
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fitRowHeightToFont();
@@ -93,6 +95,16 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
 }
 
 ResultsList::~ResultsList() = default;
+
+// The list's white is painted by the view, under its frame, and not by the viewport over
+// it: the viewport sits inside the frame's line, but at a scale such as 125 % its edges,
+// rounded out to whole pixels, covered the frame's right and bottom line.
+void ResultsList::paintWhiteUnderFrame()
+{
+    viewport()->setAutoFillBackground(false);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
 
 // All rows share one fixed height, so the view never measures a row: laying out a
 // million rows is then a multiplication.

@@ -94,6 +94,7 @@ protected:
                                                          const QEvent* event) const override;
 
 private:
+    void paintWhiteUnderFrame();
     void fitRowHeightToFont();
     void checkRow(int row) const;
     // Checks the 1-based row position, then merges the rows still waiting to be shown, so

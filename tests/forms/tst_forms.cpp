@@ -1,6 +1,8 @@
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "FormControls.h"
+#include "ResultsList.h"
+#include "Twips.h"
 
 #include <algorithm>
 
@@ -21,6 +23,8 @@ private Q_SLOTS:
     void frameCaptionSitsOnItsLineOverThePlainInside();
     void buttonFaceReachesIntoFrames();
     void missingFontFamilyFallsBackToOneThatExists();
+    void captionsWiderThanDesignedGetRoomWithinTheirFrame();
+    void listPaintsItsWhiteUnderItsFrame();
 };
 
 void TestForms::frameCaptionSitsOnItsLineOverThePlainInside()
@@ -80,6 +84,36 @@ void TestForms::missingFontFamilyFallsBackToOneThatExists()
         *std::find_if(families.crbegin(), families.crend(),
                       [](const QString& f) { return QFontDatabase::hasFamily(f); });
     QCOMPARE(forms::existingFamily({missing, present}), present);
+}
+
+void TestForms::captionsWiderThanDesignedGetRoomWithinTheirFrame()
+{
+    QWidget window;
+    QGroupBox* frame = forms::makeFrame(&window, QStringLiteral("Options"), 120, 120, 2760, 1800);
+    const forms::CheckBox* longer =
+        forms::makeCheckBox(frame, QStringLiteral("Longer than its box"), 240, 300, 300, 255);
+    const forms::CheckBox* endless =
+        forms::makeCheckBox(frame, QString(200, QLatin1Char('W')), 240, 650, 300, 255);
+    const QPushButton* question =
+        forms::makePushButton(frame, QStringLiteral("?"), 2000, 1000, 480, 345);
+    forms::prepareForm(window, 3000, 2400);
+    QCOMPARE(longer->geometry(), QRect(forms::twipRect(240, 300, 0, 255).topLeft(),
+                                       QSize(longer->sizeHint().width(), forms::pixels(255))));
+    QCOMPARE(endless->geometry().right(), frame->contentsRect().right());
+    QCOMPARE(question->width(), forms::pixels(480));
+    // Message boxes take the application's font: the window's family, not its bold.
+    QCOMPARE(QApplication::font().families(), window.font().families());
+    QVERIFY(!QApplication::font().bold());
+}
+
+// The viewport's edges, rounded out to whole pixels at a scale such as 125 %, covered the
+// frame's right and bottom line: the view paints the white, under its frame, instead.
+void TestForms::listPaintsItsWhiteUnderItsFrame()
+{
+    forms::ResultsList list;
+    list.resize(200, 100);
+    QVERIFY(!list.viewport()->autoFillBackground());
+    QCOMPARE(list.grab().toImage().pixelColor(100, 50), list.palette().color(QPalette::Base));
 }
 
 QTEST_MAIN(TestForms)
