@@ -1,9 +1,9 @@
 #include "ListSnapshot.h"
 
 #include "AsciiText.h"
+#include "ParallelWork.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <utility>
 
@@ -30,18 +30,37 @@ qint64 ListSnapshot::itemTextBytes() const
     return bytes;
 }
 
-qsizetype ListSnapshot::readableFrom(QByteArrayView text) const
+// Every slot's value first, then each row's from its slot's.
+std::vector<quint32> ListSnapshot::itemValues(
+    const std::function<quint32(QByteArrayView)>& itemValue) const
 {
-    const QByteArrayView packed = packedSlotTexts();
-    const auto start = reinterpret_cast<quintptr>(text.data());
-    const auto packedStart = reinterpret_cast<quintptr>(packed.data());
-    const quintptr packedEnd = packedStart + quintptr(packed.size());
-    return start >= packedStart && start <= packedEnd ? qsizetype(packedEnd - start) : 0;
+    std::vector<quint32> values(static_cast<std::size_t>(slotCount()));
+    const std::vector<core::ItemRange> slots =
+        core::rangesForCores(slotCount(), core::kShortestStretch);
+    core::runTogether(qsizetype(slots.size()), [&](qsizetype part) {
+        for (qsizetype slot = slots[part].begin; slot < slots[part].end; ++slot)
+            values[std::size_t(slot)] = itemValue(rows_.itemText(RowId(slot)));
+    });
+    if (order_.empty()) {
+        values.resize(std::size_t(rowCount()));
+        return values;
+    }
+    std::vector<quint32> ofRows(static_cast<std::size_t>(rowCount()));
+    std::transform(order_.begin(), order_.end(), ofRows.begin(),
+                   [&](RowId id) { return values[id]; });
+    return ofRows;
+}
+
+RowIds ListSnapshot::idsOfRows(RowIds rows) const
+{
+    for (RowId& row : rows)
+        row = idOfRow(qsizetype(row));
+    return rows;
 }
 
 ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int columns) const
 {
-    if (order_.empty() && rows_.idCount() == rowCount())
+    if (storedInListOrder())
         return *this;
     // Rows in slot order whose storage also holds removed rows' slots after them: the
     // first rowCount() slots are gathered.

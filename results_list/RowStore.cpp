@@ -1,7 +1,6 @@
 #include "RowStore.h"
 
 #include "AsciiText.h"
-#include "BlockCopy.h"
 #include "ParallelWork.h"
 
 #include <algorithm>
@@ -158,8 +157,7 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
 // One tight pass whose steps do not wait on each other, with the rows a few steps ahead
 // asked for early, so the scattered reads of a sorted list overlap instead of waiting for
 // each in turn. The rows cannot take more room than all the store's texts, so that is made
-// room for first, with a block more: a short row is copied as a fixed block
-// (core::copyText), and the next row's copy overwrites the excess.
+// room for first.
 RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
                             const std::function<void()>& pause) const
 {
@@ -168,7 +166,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
     constexpr std::size_t kAhead = 16;
     RowStore out;
     out.records_.resize(qsizetype(ids.size()));
-    out.bytes_.resize(textBytes_ + core::kCopyBlock);
+    out.bytes_.resize(textBytes_);
     char* const to = out.bytes_.data();
     Record* const records = out.records_.data();
     qint64 offset = 0;
@@ -182,8 +180,7 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
         const Record from = recordOf(ids[i]);
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;
-        core::copyText(to + offset, bytes_.constData() + from.offset(), length,
-                       bytes_.size() - from.offset());
+        std::copy_n(bytes_.constData() + from.offset(), length, to + offset);
         records[i] = Record(offset, from.itemLength(), subItemLength);
         offset += length;
     }

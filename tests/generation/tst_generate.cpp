@@ -580,7 +580,8 @@ void TestGenerate::longSortLetsEventsIn()
     w.start();
     QVERIFY(!sortedAtFirstYield);
     // The sorted rows' texts were laid out again in list order: the first row's come first.
-    QCOMPARE(w.form.ListView1->snapshot().slotOfRow(1), 0);
+    const results_list::ListSnapshot rows = w.form.ListView1->snapshot();
+    QVERIFY(rows.cellUtf8(1, 1).data() < rows.cellUtf8(2, 1).data());
 }
 
 void TestGenerate::failureEndsTheCommand_data()

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace core {
+namespace results_list {
 
 // Asks for the memory at the address to be brought into the cache ahead of its use, so
 // that a loop over scattered rows overlaps its reads; where the compiler offers no way,
@@ -17,4 +17,4 @@ inline void prefetch(const void* address)
 #endif
 }
 
-}  // namespace core
+}  // namespace results_list
