@@ -115,6 +115,10 @@ private:
         quint32 subItemLength_ = 0;
     };
 
+public:
+    static constexpr qint64 kRecordBytes = sizeof(Record);
+
+private:
     // The index of the id's record in records_: the id itself, or in a store of another's
     // rows the holder's id.
     qsizetype recordIndex(RowId id) const { return holderIds_ ? (*holderIds_)[id] : id; }

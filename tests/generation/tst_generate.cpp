@@ -1,9 +1,9 @@
 #include "CheckBox.h"
-#include "ExportLimit.h"
 #include "Form1.h"
 #include "MousePointer.h"
 #include "ProgramEnd.h"
 #include "ResultsList.h"
+#include "RowCost.h"
 #include "RunLimit.h"
 #include "TestServices.h"
 #include "WindowDriving.h"
@@ -642,7 +642,7 @@ void TestGenerate::runSize()
     QCOMPARE(generation::runSizeProblem(shape), problem);
     // A run that is made can be copied and saved: both need at most its rows' bytes.
     if (problem.isEmpty())
-        QVERIFY(generation::runBytes(shape) <= exporting::kMostExportBytes);
+        QVERIFY(generation::runBytes(shape) <= results_list::kMostListBytes);
 }
 
 // A failure that would repeat at every pick, or a run too large to hold, ends the command
