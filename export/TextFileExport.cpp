@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <ranges>
 
 namespace exporting {
 
@@ -62,16 +63,10 @@ private:
     // The first row after `row` whose value is above `value`, or one past the last row.
     static qsizetype firstRowAbove(int value, qsizetype row, qsizetype rows)
     {
-        qsizetype low = row + 1;
-        qsizetype high = rows + 1;
-        while (low < high) {
-            const qsizetype middle = low + (high - low) / 2;
-            if (valueAt(middle, rows) > value)
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        return low;
+        const auto later = std::views::iota(row + 1, rows + 1);
+        const auto above = std::ranges::partition_point(
+            later, [&](qsizetype r) { return valueAt(r, rows) <= value; });
+        return row + 1 + (above - later.begin());
     }
 
     void set(int value, const QString& text)

@@ -2,7 +2,6 @@
 
 #include "BackgroundRelease.h"
 #include "FoldedOrder.h"
-#include "Prefetch.h"
 #include "Utf8Buffer.h"
 
 #include <algorithm>
@@ -199,8 +198,7 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
                                - sortedBatch.begin();
         after.append(createIndex(index.row() + int(newBefore), index.column()));
     }
-    order_.insertSortedRun(sortedBatch, less,
-                           [this](RowId id) { prefetch(textOf(id, sortColumn_).data()); });
+    order_.insertSortedRun(sortedBatch, less);
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
 }
