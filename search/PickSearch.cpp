@@ -4,12 +4,11 @@
 #include "ListSnapshot.h"
 #include "ParallelWork.h"
 
+#include <QByteArrayMatcher>
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <functional>
-#include <string>
-#include <string_view>
 
 namespace search {
 
@@ -30,7 +29,8 @@ public:
           utf8_(term.toUtf8()),
           ascii_(core::isAscii(utf8_)),
           letters_(std::any_of(utf8_.begin(), utf8_.end(), core::isAsciiLetter)),
-          small_(utf8_.toLower().toStdString())
+          small_(utf8_.toLower()),
+          matcher_(small_)
     {
     }
 
@@ -49,19 +49,25 @@ public:
     }
 
 private:
-    // The standard library's search, which finds the term's first byte with memchr: the
-    // rows are short and so are the terms, where a skip table gains nothing.
+    // A short term: std::search, which looks for the first byte and compares the rest
+    // there, inline: rows are short, where a call or a skip table per row costs more than
+    // the search. A long one: Boyer-Moore, whose time grows with the text alone, where
+    // comparing at every place of the first byte may grow with text times term.
     bool holds(QByteArrayView text) const
     {
-        return std::string_view(text.data(), std::size_t(text.size())).find(small_)
-               != std::string_view::npos;
+        constexpr qsizetype kLongTerm = 16;
+        if (small_.size() > kLongTerm)
+            return matcher_.indexIn(text) >= 0;
+        return std::search(text.begin(), text.end(), small_.begin(), small_.end()) != text.end()
+               || small_.isEmpty();
     }
 
     QString text_;
     QByteArray utf8_;
     bool ascii_;
     bool letters_;
-    std::string small_;  // the term's bytes, capitals made small
+    QByteArray small_;  // the term's bytes, capitals made small
+    QByteArrayMatcher matcher_;
 };
 
 // The terms, and how each row's item text is tested for all of them.
