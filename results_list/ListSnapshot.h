@@ -92,15 +92,14 @@ private:
     // before the snapshot was taken hold texts that no row shows.
     qsizetype slotCount() const { return rows_.idCount(); }
     // Called at each row of a pass in list order that ends at row `last`: asks for the
-    // record of the row kAhead rows on and for the item text of the row half as far on
-    // (whose record the call kAhead / 2 rows before asked for).
+    // record of the row kRowsAhead rows on and for the item text of the row half as far on
+    // (whose record the call kRowsAhead / 2 rows before asked for).
     void prefetchAhead(qsizetype row, qsizetype last) const
     {
-        constexpr qsizetype kAhead = 16;
-        if (row + kAhead <= last)
-            rows_.prefetchRecord(idOfRow(row + kAhead));
-        if (row + kAhead / 2 <= last)
-            rows_.prefetchItemText(idOfRow(row + kAhead / 2));
+        if (row + kRowsAhead <= last)
+            rows_.prefetchRecord(idOfRow(row + kRowsAhead));
+        if (row + kRowsAhead / 2 <= last)
+            rows_.prefetchItemText(idOfRow(row + kRowsAhead / 2));
     }
     // An empty order stands for the slots in the order they lie.
     RowId idOfRow(qsizetype row) const

@@ -58,9 +58,6 @@ public:
     }
     // Asks for the start of the id's item text, best once its record is in the cache.
     void prefetchItemText(RowId id) const { prefetch(itemText(id).data()); }
-    // Every text as it lies in memory: ids in order, each id's item text then its sort text
-    // (or, for a store that shares another's texts, that store's).
-    QByteArrayView packedTexts() const { return bytes_; }
     // The bytes of every id's texts, released ones included, counted once per id: a bound
     // on the texts of any set of its rows.
     qint64 textBytes() const { return textBytes_; }
