@@ -1,7 +1,6 @@
 #include "ListSnapshot.h"
 
 #include "AsciiText.h"
-#include "ParallelWork.h"
 
 #include <algorithm>
 #include <numeric>
@@ -30,24 +29,15 @@ qint64 ListSnapshot::itemTextBytes() const
     return bytes;
 }
 
-// Every slot's value first, then each row's from its slot's.
-std::vector<quint32> ListSnapshot::itemValues(
-    const std::function<quint32(QByteArrayView)>& itemValue) const
+std::vector<quint32> ListSnapshot::valuesOfRows(std::vector<quint32> ofSlots) const
 {
-    std::vector<quint32> values(static_cast<std::size_t>(slotCount()));
-    const std::vector<core::ItemRange> slots =
-        core::rangesForCores(slotCount(), core::kShortestStretch);
-    core::runTogether(qsizetype(slots.size()), [&](qsizetype part) {
-        for (qsizetype slot = slots[part].begin; slot < slots[part].end; ++slot)
-            values[std::size_t(slot)] = itemValue(rows_.itemText(RowId(slot)));
-    });
     if (order_.empty()) {
-        values.resize(std::size_t(rowCount()));
-        return values;
+        ofSlots.resize(std::size_t(rowCount()));
+        return ofSlots;
     }
     std::vector<quint32> ofRows(static_cast<std::size_t>(rowCount()));
     std::transform(order_.begin(), order_.end(), ofRows.begin(),
-                   [&](RowId id) { return values[id]; });
+                   [&](RowId id) { return ofSlots[id]; });
     return ofRows;
 }
 
