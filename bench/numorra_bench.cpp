@@ -551,7 +551,7 @@ void measureLongTermSearch()
 // its texts' lengths). Timed: a string of that length, then for each row in list order
 // its item text decoded from UTF-8 into the string, and CR LF. A sorted list's texts are
 // read where they lie, scattered about the storage, as the command must read them too,
-// each asked for a few rows ahead (the snapshot's prefetchAhead) so that the reads
+// in the snapshot's pass over its rows, which reads a few rows ahead so that the reads
 // overlap. Not included: the clipboard and the message box.
 double copyFloor(const results_list::ListSnapshot& list, QString& text)
 {
@@ -563,12 +563,11 @@ double copyFloor(const results_list::ListSnapshot& list, QString& text)
     timer.start();
     text = QString(length, Qt::Uninitialized);
     QChar* out = text.data();
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        list.prefetchAhead(r);
+    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
         out = utf8.appendToBuffer(out, list.cellUtf8(r, 1));
         *out++ = u'\r';
         *out++ = u'\n';
-    }
+    });
     return seconds(timer);
 }
 
@@ -593,11 +592,10 @@ std::vector<qsizetype> byteWidths(const results_list::ListSnapshot& list)
     std::vector<qsizetype> widths;
     for (int c = 1; c <= list.columnCount(); ++c)
         widths.push_back(list.columnHeader(c).size());
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        list.prefetchAhead(r);
+    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
         for (int c = 1; c <= list.columnCount(); ++c)
             widths[c - 1] = std::max(widths[c - 1], list.cellUtf8(r, c).size());
-    }
+    });
     return widths;
 }
 
@@ -623,19 +621,18 @@ QByteArray tabbedFile(const results_list::ListSnapshot& list, const std::vector<
     for (int c = 1; c <= list.columnCount(); ++c)
         out = writeCell(out, list.columnHeader(c).toUtf8(), widths[c - 1]);
     out = std::copy_n("\r\n", 2, out);
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        list.prefetchAhead(r);
+    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
         for (int c = 1; c <= list.columnCount(); ++c)
             out = writeCell(out, list.cellUtf8(r, c), widths[c - 1]);
         out = std::copy_n("\r\n", 2, out);
-    }
+    });
     return file;
 }
 
 // The save floor. Timed, from the snapshot: the columns' widths, the whole file built in
 // one buffer in list order, and the buffer written through a QSaveFile, which syncs it to
 // the disk and puts it in the target's place. Both passes over the rows read the texts
-// where they lie, each row asked for a few rows ahead (the snapshot's prefetchAhead). Not
+// where they lie, in the snapshot's pass over its rows, which reads a few rows ahead. Not
 // included: the file dialog, the progress bar and the hourglass.
 double saveFloor(const results_list::ListSnapshot& list, const QString& path, QByteArray& bytes)
 {

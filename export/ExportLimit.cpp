@@ -2,6 +2,7 @@
 
 #include "ListSnapshot.h"
 #include "ResultsList.h"
+#include "RowCost.h"
 
 namespace exporting {
 
@@ -16,8 +17,8 @@ qint64 copyBytes(qint64 rows, qint64 itemTextBytes) { return 2 * (itemTextBytes 
 // in a pass over a snapshot of the rows, only when that bound is too high.
 bool copyFits(const forms::ResultsList& list)
 {
-    return copyBytes(list.rowCount(), list.textBytes()) <= kMostExportBytes
-           || copyBytes(list.rowCount(), list.snapshot().itemTextBytes()) <= kMostExportBytes;
+    return copyBytes(list.rowCount(), list.textBytes()) <= results_list::kMostListBytes
+           || copyBytes(list.rowCount(), list.snapshot().itemTextBytes()) <= results_list::kMostListBytes;
 }
 
 QString tooLargeToCopyMessage()

@@ -1,6 +1,5 @@
 #include "TextFileExport.h"
 
-#include "BlockCopy.h"
 #include "ColumnWidths.h"
 #include "ListSnapshot.h"
 #include "ProgressBar.h"
@@ -12,8 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numeric>
+#include <ranges>
 
 namespace exporting {
 
@@ -64,16 +63,10 @@ private:
     // The first row after `row` whose value is above `value`, or one past the last row.
     static qsizetype firstRowAbove(int value, qsizetype row, qsizetype rows)
     {
-        qsizetype low = row + 1;
-        qsizetype high = rows + 1;
-        while (low < high) {
-            const qsizetype middle = low + (high - low) / 2;
-            if (valueAt(middle, rows) > value)
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        return low;
+        const auto later = std::views::iota(row + 1, rows + 1);
+        const auto above = std::ranges::partition_point(
+            later, [&](qsizetype r) { return valueAt(r, rows) <= value; });
+        return row + 1 + (above - later.begin());
     }
 
     void set(int value, const QString& text)
@@ -123,31 +116,20 @@ qsizetype lineFrame(const std::vector<qsizetype>& widths)
            + 2;
 }
 
-// Spaces are written as a short text is copied: a whole block where they fit in one.
-char* putSpaces(char* out, qsizetype count)
-{
-    if (count <= 0)
-        return out;
-    if (count > core::kCopyBlock)
-        return std::fill_n(out, count, ' ');
-    std::memset(out, ' ', core::kCopyBlock);
-    return out + count;
-}
-
 // A row's line, written into the file's buffer in one go: each cell padded with spaces to
 // its column's width and followed by a tab (a longer text is written whole), then CR LF.
 void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsizetype row,
               const std::vector<qsizetype>& widths, qsizetype frame)
 {
     const int columns = list.columnCount();
-    qsizetype bytes = frame + core::kCopyBlock;
+    qsizetype bytes = frame;
     for (int c = 1; c <= columns; ++c)
         bytes += list.cellUtf8(row, c).size();
     char* out = file.room(bytes);
     for (int c = 1; c <= columns; ++c) {
         const QByteArrayView text = list.cellUtf8(row, c);
-        out = core::copyText(out, text.data(), text.size(), list.readableFrom(text));
-        out = putSpaces(out, widths[c - 1] - list.cellLength(row, c));
+        out = std::copy(text.begin(), text.end(), out);
+        out = std::fill_n(out, std::max<qsizetype>(0, widths[c - 1] - list.cellLength(row, c)), ' ');
         *out++ = '\t';
     }
     *out++ = '\r';
@@ -183,13 +165,12 @@ void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QStrin
     progress.show(20);
     const qsizetype frame = lineFrame(widths);
     const qsizetype rows = list.rowCount();
-    for (qsizetype r = 1; r <= rows; ++r) {
+    list.forEachRow(1, rows, [&](qsizetype r) {
         yieldBeforeRow(r);
-        list.prefetchAhead(r);
         if (list.checked(r))
             writeRow(file, list, r, widths, frame);
         progress.rowWritten(r, rows);
-    }
+    });
     progress.done();
     file.commit();
     progress.idle();
@@ -197,13 +178,12 @@ void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QStrin
 
 void writeItemTexts(TextFileWriter& file, const results_list::ListSnapshot& list)
 {
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
+    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
         yieldBeforeRow(r);
-        list.prefetchAhead(r);
         const QByteArrayView text = list.cellUtf8(r, 1);
         char* const out = std::copy(text.begin(), text.end(), file.room(text.size() + 2));
         file.wrote(std::copy_n("\r\n", 2, out));
-    }
+    });
     file.waitForWrites();
 }
 

@@ -167,9 +167,9 @@ void ResultsList::append(const QString& itemText, const QString& subItem1)
     model_->appendRow(itemText, subItem1);
 }
 
-void ResultsList::appendItems(const results_list::ListSnapshot& holder, results_list::RowIds slots)
+void ResultsList::appendItems(const results_list::ListSnapshot& holder, results_list::RowIds rows)
 {
-    model_->appendItems(holder.storage(), std::move(slots));
+    model_->appendItems(holder, std::move(rows));
 }
 
 void ResultsList::removeAt(int row)

@@ -38,9 +38,9 @@ public:
     // of appends never has to move the rows already held.
     void reserveTextBytes(qint64 bytes) { model_->reserveTextBytes(bytes); }
     // Appends rows of item texts only, as append() does one by one: the item texts of the
-    // snapshot's storage slots `slots`, in that order, shared with the snapshot rather than
-    // copied where the list can.
-    void appendItems(const results_list::ListSnapshot& holder, results_list::RowIds slots);
+    // snapshot's rows numbered `rows` (from 1), in that order, shared with the snapshot
+    // rather than copied where the list can.
+    void appendItems(const results_list::ListSnapshot& holder, results_list::RowIds rows);
     // Later rows move up one place.
     void removeAt(int row);
     // All rows go; the columns stay.

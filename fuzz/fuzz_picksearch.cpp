@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const search::Finds found = search::findPicks(rows, terms);
     const std::vector<QByteArray> expected = plainSearch(rows, terms);
     FUZZ_CHECK(std::equal(found.begin(), found.end(), expected.begin(), expected.end(),
-                          [&](quint32 slot, const QByteArray& b) {
-                              return rows.slotItemUtf8(slot) == QByteArrayView(b);
+                          [&](quint32 row, const QByteArray& b) {
+                              return rows.cellUtf8(row, 1) == QByteArrayView(b);
                           }));
     return 0;
 }

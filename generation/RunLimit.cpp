@@ -1,5 +1,7 @@
 #include "RunLimit.h"
 
+#include "RowCost.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -9,6 +11,11 @@
 namespace generation {
 
 namespace {
+
+// The rows of one run may take as much memory as a list may hold, each costing what a
+// list's row costs (results_list/RowCost.h).
+constexpr std::int64_t kRunMemoryLimit = results_list::kMostListBytes;
+constexpr std::int64_t kRowOverheadBytes = results_list::kListRowBytes;
 
 QString withThousands(std::int64_t value)
 {

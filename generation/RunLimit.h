@@ -10,16 +10,6 @@ namespace generation {
 // about 180 bytes a number at its peak.
 inline constexpr std::int64_t kPickNumberLimit = 2'000'000;
 
-// The most memory the rows of one run may take in the list. Every row stays in the list,
-// so a run that could not be held is refused before it starts rather than left to
-// exhaust the machine's memory.
-inline constexpr std::int64_t kRunMemoryLimit = std::int64_t(1) << 30;
-
-// What a row costs in the list besides its two texts: its record, its place in the
-// duplicate index, in the order and in the view (about 40 bytes measured), with room
-// for the growth of the packed texts.
-inline constexpr std::int64_t kRowOverheadBytes = 64;
-
 // The shape of a run as its fields give it.
 struct RunShape {
     std::int64_t picks = 1;           // at least 1: a run makes at least one pick

@@ -3,7 +3,6 @@
 #include "AsciiText.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <utility>
 
@@ -30,18 +29,28 @@ qint64 ListSnapshot::itemTextBytes() const
     return bytes;
 }
 
-qsizetype ListSnapshot::readableFrom(QByteArrayView text) const
+std::vector<quint32> ListSnapshot::valuesOfRows(std::vector<quint32> ofSlots) const
 {
-    const QByteArrayView packed = packedSlotTexts();
-    const auto start = reinterpret_cast<quintptr>(text.data());
-    const auto packedStart = reinterpret_cast<quintptr>(packed.data());
-    const quintptr packedEnd = packedStart + quintptr(packed.size());
-    return start >= packedStart && start <= packedEnd ? qsizetype(packedEnd - start) : 0;
+    if (order_.empty()) {
+        ofSlots.resize(std::size_t(rowCount()));
+        return ofSlots;
+    }
+    std::vector<quint32> ofRows(static_cast<std::size_t>(rowCount()));
+    std::transform(order_.begin(), order_.end(), ofRows.begin(),
+                   [&](RowId id) { return ofSlots[id]; });
+    return ofRows;
+}
+
+RowIds ListSnapshot::idsOfRows(RowIds rows) const
+{
+    for (RowId& row : rows)
+        row = idOfRow(qsizetype(row));
+    return rows;
 }
 
 ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int columns) const
 {
-    if (order_.empty() && rows_.idCount() == rowCount())
+    if (storedInListOrder())
         return *this;
     // Rows in slot order whose storage also holds removed rows' slots after them: the
     // first rowCount() slots are gathered.

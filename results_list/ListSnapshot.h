@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ParallelWork.h"
 #include "RowId.h"
 #include "RowStore.h"
 
@@ -45,42 +46,44 @@ public:
     // empty), in a pass that reads the slots in storage order when every slot holds a row;
     // `pause` runs before every 256th row.
     qsizetype longestCell(int column, const std::function<void()>& pause) const;
-    // Storage slots hold the rows' texts in the order they lie in memory, so a pass over
-    // the slots reads the packed texts from start to end, where a pass in list order may
-    // jump about (a sorted list). Slots of rows removed before the snapshot was taken
-    // hold texts that no row shows.
-    qsizetype slotCount() const { return rows_.idCount(); }
-    QByteArrayView slotItemUtf8(qsizetype slot) const { return rows_.itemText(RowId(slot)); }
-    qsizetype slotOfRow(qsizetype row) const { return qsizetype(idOfRow(row)); }
-    // For a pass in list order that reads the item texts where they lie, called at each
-    // row: asks for the record of the row kAhead rows on and for the item text of the row
-    // half as far on (whose record the call kAhead / 2 rows before asked for), so that the
-    // scattered reads of a sorted list overlap instead of waiting for each in turn.
-    void prefetchAhead(qsizetype row) const
+    // Calls visit(row) for rows `first` to `last` in list order. A sorted list's texts lie
+    // scattered about memory; the pass asks for the texts of rows a few steps ahead, so that
+    // their reads overlap instead of waiting for each in turn.
+    template <class Visit>
+    void forEachRow(qsizetype first, qsizetype last, const Visit& visit) const
     {
-        constexpr qsizetype kAhead = 16;
-        if (row + kAhead <= rowCount())
-            rows_.prefetchRecord(idOfRow(row + kAhead));
-        if (row + kAhead / 2 <= rowCount())
-            rows_.prefetchItemText(idOfRow(row + kAhead / 2));
+        for (qsizetype row = first; row <= last; ++row) {
+            prefetchAhead(row, last);
+            visit(row);
+        }
     }
-    // How many bytes may be read from the start of one of its texts: the rest of the
-    // packed texts the text lies in (none for a cell without a text of its own), so that
-    // a short text can be read a step or a block at a time.
-    qsizetype readableFrom(QByteArrayView text) const;
-    // The slots' texts as they lie in memory: slots in order, each one's item text then
-    // its sort text, so one pass can search them all.
-    QByteArrayView packedSlotTexts() const { return rows_.packedTexts(); }
-    // The bytes of all the slots' texts, each slot counted once: a bound on the texts of
-    // any of its rows, at no cost.
+    // itemValue(text) of every row's item text, row r's at r - 1. The texts are read in the
+    // order they lie in memory, a stretch per core, where list order would jump about a
+    // sorted list's storage; itemValue is called from several threads at once. A template,
+    // so that the call per row is inlined.
+    template <class ItemValue>
+    std::vector<quint32> itemValues(const ItemValue& itemValue) const
+    {
+        std::vector<quint32> values(static_cast<std::size_t>(slotCount()));
+        const std::vector<core::ItemRange> slots =
+            core::rangesForCores(slotCount(), core::kShortestStretch);
+        core::runTogether(qsizetype(slots.size()), [&](qsizetype part) {
+            for (qsizetype slot = slots[part].begin; slot < slots[part].end; ++slot)
+                values[std::size_t(slot)] = itemValue(rows_.itemText(RowId(slot)));
+        });
+        return valuesOfRows(std::move(values));
+    }
+    // Whether the rows' texts lie in memory in list order, with no others among them (a
+    // list only ever appended to, or laid out again).
+    bool storedInListOrder() const { return order_.empty() && rows_.idCount() == rowCount(); }
+    // The bytes of all the texts in its storage, removed rows' included: a bound on the
+    // texts of any of its rows, at no cost.
     qint64 textBytes() const { return rows_.textBytes(); }
     // Whether every text is ASCII: each cell's length is then its size in bytes.
     bool allAscii() const { return rows_.allAscii(); }
-    // The bytes of the rows' item texts, counted in a pass over the rows (in storage order
-    // when every slot holds a row, as longestCell() reads them).
+    // The bytes of the rows' item texts, counted in a pass over the rows (in the order they
+    // lie in memory when that meets every row, as longestCell() reads them).
     qint64 itemTextBytes() const;
-    // The storage behind the snapshot, whose texts a list may share.
-    const RowStore& storage() const { return rows_; }
 
     // The same rows with the texts of their first `columns` columns laid out in list order
     // (the other cells read empty), so that a pass over the rows reads memory from start
@@ -93,6 +96,26 @@ public:
     bool checked(qsizetype /*row*/) const { return true; }
 
 private:
+    // A results list appends rows of a snapshot by sharing its storage.
+    friend class ResultsModel;
+
+    // Each row's value from its slot's.
+    std::vector<quint32> valuesOfRows(std::vector<quint32> ofSlots) const;
+    // The storage ids of rows given by number (from 1), in place.
+    RowIds idsOfRows(RowIds rows) const;
+    // Storage slots hold the texts in the order they lie in memory. Slots of rows removed
+    // before the snapshot was taken hold texts that no row shows.
+    qsizetype slotCount() const { return rows_.idCount(); }
+    // Called at each row of a pass in list order that ends at row `last`: asks for the
+    // record of the row kRowsAhead rows on and for the item text of the row half as far on
+    // (whose record the call kRowsAhead / 2 rows before asked for).
+    void prefetchAhead(qsizetype row, qsizetype last) const
+    {
+        if (row + kRowsAhead <= last)
+            rows_.prefetchRecord(idOfRow(row + kRowsAhead));
+        if (row + kRowsAhead / 2 <= last)
+            rows_.prefetchItemText(idOfRow(row + kRowsAhead / 2));
+    }
     // An empty order stands for the slots in the order they lie.
     RowId idOfRow(qsizetype row) const
     {

@@ -2,7 +2,6 @@
 
 #include "BackgroundRelease.h"
 #include "FoldedOrder.h"
-#include "Prefetch.h"
 #include "Utf8Buffer.h"
 
 #include <algorithm>
@@ -81,16 +80,16 @@ QString ResultsModel::columnHeader(int column) const { return headers_.value(col
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
     const RowId id =
-        store_.add(core::Utf8Buffer(itemText).view(), core::Utf8Buffer(subItemText).view());
+        store_.add(Utf8Buffer(itemText).view(), Utf8Buffer(subItemText).view());
     if (index_)
         index_->insert(id);
     pending_.push_back(id);
     scheduleMerge();
 }
 
-void ResultsModel::appendItems(const RowStore& holder, RowIds ids)
+void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
 {
-    const RowId first = store_.addItemsOf(holder, std::move(ids));
+    const RowId first = store_.addItemsOf(holder.rows_, holder.idsOfRows(std::move(rows)));
     const RowId end = RowId(store_.idCount());
     if (first == end)
         return;
@@ -199,8 +198,7 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
                                - sortedBatch.begin();
         after.append(createIndex(index.row() + int(newBefore), index.column()));
     }
-    order_.insertSortedRun(sortedBatch, less,
-                           [this](RowId id) { core::prefetch(textOf(id, sortColumn_).data()); });
+    order_.insertSortedRun(sortedBatch, less);
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
 }
@@ -390,7 +388,7 @@ void ResultsModel::setSortedAs(const std::vector<RowId>& ids)
 bool ResultsModel::containsItemText(const QString& text) const
 {
     Q_ASSERT(index_);
-    return index_ && index_->contains(core::Utf8Buffer(text).view());
+    return index_ && index_->contains(Utf8Buffer(text).view());
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const

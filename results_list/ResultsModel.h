@@ -41,9 +41,9 @@ public:
     void appendRow(const QString& itemText, const QString& subItemText);
     // Room for `bytes` more of row texts, made once (RowStore::reserveTextBytes()).
     void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
-    // Appends rows of item texts only, in one go: those of the holder's rows `ids`, shared
-    // rather than copied where the list can (RowStore::addItemsOf()).
-    void appendItems(const RowStore& holder, RowIds ids);
+    // Appends rows of item texts only, in one go: those of the holder's rows numbered
+    // `rows` (from 1), shared rather than copied where the list can (RowStore::addItemsOf()).
+    void appendItems(const ListSnapshot& holder, RowIds rows);
     qsizetype totalRowCount() const;
     // The bytes of every text the list holds or held since it was last compacted: a bound
     // on its rows' texts, at no cost (RowStore::textBytes()).

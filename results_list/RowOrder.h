@@ -51,10 +51,9 @@ public:
     // each at its upper bound, keeping the order sorted. The ids go through the blocks in
     // one pass, and each block is rebuilt once with all the ids it takes, so a batch costs
     // a search within its block per id rather than a search of the whole order and a move
-    // of a block's ids. `ask(id)` asks for a row's key to be brought into the cache ahead of
-    // comparing it.
-    template <class Less, class Ask>
-    void insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask ask);
+    // of a block's ids.
+    template <class Less>
+    void insertSortedRun(std::span<const RowId> sortedIds, Less less);
 
 private:
     using Block = std::vector<RowId>;
@@ -70,11 +69,8 @@ private:
     Location locateUpperBound(RowId probe, Less less) const;
     template <class Less>
     qsizetype blockTaking(RowId id, qsizetype from, Less less) const;
-    template <class Less, class Ask>
-    void mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less, Ask ask);
-    template <class Less, class Ask>
-    static std::vector<qsizetype> upperBoundsIn(const Block& rows, std::span<const RowId> sortedIds,
-                                                Less less, Ask ask);
+    template <class Less>
+    void mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less);
     Location locate(qsizetype position) const;
     qsizetype startOf(qsizetype block) const;
     void updateStarts() const;
@@ -143,8 +139,8 @@ qsizetype RowOrder::upperBound(RowId probe, Less less) const
     return inPlace_ + (blocks_.empty() ? 0 : startOf(location.block) + location.offset);
 }
 
-template <class Less, class Ask>
-void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask ask)
+template <class Less>
+void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less)
 {
     if (sortedIds.empty())
         return;
@@ -165,7 +161,7 @@ void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less, Ask 
                               : std::partition_point(next, sortedIds.end(),
                                                      [&](RowId id) { return less(id, back); });
         const auto blocksBefore = qsizetype(blocks_.size());
-        mergeIntoBlock(block, {next, end}, less, ask);
+        mergeIntoBlock(block, {next, end}, less);
         size_ += end - next;
         splitIfOversized(block);
         next = end;
@@ -184,61 +180,23 @@ qsizetype RowOrder::blockTaking(RowId id, qsizetype from, Less less) const
     return block - blocks_.begin();
 }
 
-template <class Less, class Ask>
-void RowOrder::mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less, Ask ask)
+// Each id goes after the rows that do not sort after it; the ids are sorted, so each
+// search starts where the one before ended.
+template <class Less>
+void RowOrder::mergeIntoBlock(qsizetype block, std::span<const RowId> sortedIds, Less less)
 {
     Block& rows = blocks_[block];
-    const std::vector<qsizetype> bounds = upperBoundsIn(rows, sortedIds, less, ask);
     Block merged;
     merged.reserve(rows.size() + sortedIds.size());
-    qsizetype from = 0;
-    for (size_t i = 0; i < sortedIds.size(); ++i) {
-        merged.insert(merged.end(), rows.begin() + from, rows.begin() + bounds[i]);
-        merged.push_back(sortedIds[i]);
-        from = bounds[i];
+    auto from = rows.cbegin();
+    for (const RowId id : sortedIds) {
+        const auto bound = std::upper_bound(from, rows.cend(), id, less);
+        merged.insert(merged.end(), from, bound);
+        merged.push_back(id);
+        from = bound;
     }
-    merged.insert(merged.end(), rows.begin() + from, rows.end());
+    merged.insert(merged.end(), from, rows.cend());
     rows = std::move(merged);
-}
-
-// Where each id goes in the rows: after those that do not sort after it. The binary
-// searches step together, and the rows that their next steps compare are all asked for
-// before any is compared, so the cache misses of reading them overlap instead of following
-// one another.
-template <class Less, class Ask>
-std::vector<qsizetype> RowOrder::upperBoundsIn(const Block& rows, std::span<const RowId> sortedIds,
-                                               Less less, Ask ask)
-{
-    struct Search {
-        qsizetype first;
-        qsizetype count;
-    };
-    std::vector<Search> searches(sortedIds.size(), Search{0, qsizetype(rows.size())});
-    for (bool searching = true; searching;) {
-        for (const Search& search : searches) {
-            if (search.count > 0)
-                ask(rows[search.first + search.count / 2]);
-        }
-        searching = false;
-        for (size_t i = 0; i < searches.size(); ++i) {
-            Search& search = searches[i];
-            if (search.count == 0)
-                continue;
-            const qsizetype half = search.count / 2;
-            if (less(sortedIds[i], rows[search.first + half])) {
-                search.count = half;
-            } else {
-                search.first += half + 1;
-                search.count -= half + 1;
-            }
-            searching = searching || search.count > 0;
-        }
-    }
-    std::vector<qsizetype> bounds;
-    bounds.reserve(searches.size());
-    for (const Search& search : searches)
-        bounds.push_back(search.first);
-    return bounds;
 }
 
 }  // namespace results_list

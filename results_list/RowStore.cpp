@@ -1,7 +1,6 @@
 #include "RowStore.h"
 
 #include "AsciiText.h"
-#include "BlockCopy.h"
 #include "ParallelWork.h"
 
 #include <algorithm>
@@ -16,9 +15,9 @@ namespace {
 // Below this many released rows a compaction saves too little to be worth a pass.
 constexpr qsizetype kMinGarbageRows = 1024;
 
-// A holder's records are read in the order of the ids given, which may jump about (a sorted
-// list's rows); each is asked for this many rows ahead.
-constexpr std::size_t kRecordsAhead = 16;
+// Ids given in an order that may jump about the records (a sorted list's rows) are read a
+// few ahead (Prefetch.h).
+constexpr auto kIdsAhead = std::size_t(kRowsAhead);
 
 }  // namespace
 
@@ -130,8 +129,8 @@ qint64 RowStore::itemBytesOf(const RowIds& ids) const
         const core::ItemRange stretch = ranges[std::size_t(part)];
         qint64 bytes = 0;
         for (auto i = std::size_t(stretch.begin); i < std::size_t(stretch.end); ++i) {
-            if (i + kRecordsAhead < ids.size())
-                prefetchRecord(ids[i + kRecordsAhead]);
+            if (i + kIdsAhead < ids.size())
+                prefetchRecord(ids[i + kIdsAhead]);
             bytes += recordOf(ids[i]).itemLength();
         }
         itemBytes[std::size_t(part)] = bytes;
@@ -146,8 +145,8 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
     bytes_.resize(offset + qsizetype(holder.itemBytesOf(ids)));
     char* const out = bytes_.data();
     for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (i + kRecordsAhead < ids.size())
-            holder.prefetchItemText(ids[i + kRecordsAhead]);
+        if (i + kIdsAhead < ids.size())
+            holder.prefetchItemText(ids[i + kIdsAhead]);
         const QByteArrayView text = holder.itemText(ids[i]);
         std::copy_n(text.data(), text.size(), out + offset);
         addRecord(Record(offset, text.size(), 0));
@@ -158,32 +157,28 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
 // One tight pass whose steps do not wait on each other, with the rows a few steps ahead
 // asked for early, so the scattered reads of a sorted list overlap instead of waiting for
 // each in turn. The rows cannot take more room than all the store's texts, so that is made
-// room for first, with a block more: a short row is copied as a fixed block
-// (core::copyText), and the next row's copy overwrites the excess.
+// room for first.
 RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
                             const std::function<void()>& pause) const
 {
     constexpr std::size_t kRowsBetweenPauses = 1 << 15;
-    // Records are asked for this many rows ahead, texts half as many.
-    constexpr std::size_t kAhead = 16;
     RowStore out;
     out.records_.resize(qsizetype(ids.size()));
-    out.bytes_.resize(textBytes_ + core::kCopyBlock);
+    out.bytes_.resize(textBytes_);
     char* const to = out.bytes_.data();
     Record* const records = out.records_.data();
     qint64 offset = 0;
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i % kRowsBetweenPauses == 0)
             pause();
-        if (i + kAhead < ids.size())
-            prefetchRecord(ids[i + kAhead]);
-        if (i + kAhead / 2 < ids.size())
-            prefetchItemText(ids[i + kAhead / 2]);
+        if (i + kIdsAhead < ids.size())
+            prefetchRecord(ids[i + kIdsAhead]);
+        if (i + kIdsAhead / 2 < ids.size())
+            prefetchItemText(ids[i + kIdsAhead / 2]);
         const Record from = recordOf(ids[i]);
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;
-        core::copyText(to + offset, bytes_.constData() + from.offset(), length,
-                       bytes_.size() - from.offset());
+        std::copy_n(bytes_.constData() + from.offset(), length, to + offset);
         records[i] = Record(offset, from.itemLength(), subItemLength);
         offset += length;
     }

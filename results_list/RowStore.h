@@ -2,7 +2,6 @@
 
 #include "Prefetch.h"
 #include "RowId.h"
-#include "UninitializedVector.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -14,8 +13,8 @@
 
 namespace results_list {
 
-// Ids made to be handed over whole, in a buffer that is not zeroed when made.
-using RowIds = core::UninitializedVector<RowId>;
+// Ids handed over whole.
+using RowIds = std::vector<RowId>;
 
 // The texts of all rows, packed: one UTF-8 byte buffer holds each row's item text followed
 // by its sort text, and a 12-byte record per row says where they lie. A million rows
@@ -54,14 +53,11 @@ public:
     void prefetchRecord(RowId id) const
     {
         const auto* record = reinterpret_cast<const char*>(&records_[recordIndex(id)]);
-        core::prefetch(record);
-        core::prefetch(record + sizeof(Record) - 1);
+        prefetch(record);
+        prefetch(record + sizeof(Record) - 1);
     }
     // Asks for the start of the id's item text, best once its record is in the cache.
-    void prefetchItemText(RowId id) const { core::prefetch(itemText(id).data()); }
-    // Every text as it lies in memory: ids in order, each id's item text then its sort text
-    // (or, for a store that shares another's texts, that store's).
-    QByteArrayView packedTexts() const { return bytes_; }
+    void prefetchItemText(RowId id) const { prefetch(itemText(id).data()); }
     // The bytes of every id's texts, released ones included, counted once per id: a bound
     // on the texts of any set of its rows.
     qint64 textBytes() const { return textBytes_; }
@@ -116,6 +112,10 @@ private:
         quint32 subItemLength_ = 0;
     };
 
+public:
+    static constexpr qint64 kRecordBytes = sizeof(Record);
+
+private:
     // The index of the id's record in records_: the id itself, or in a store of another's
     // rows the holder's id.
     qsizetype recordIndex(RowId id) const { return holderIds_ ? (*holderIds_)[id] : id; }

@@ -3,239 +3,149 @@
 #include "AsciiText.h"
 #include "ListSnapshot.h"
 #include "ParallelWork.h"
-#include "TextFinder.h"
+
+#include <QByteArrayMatcher>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <functional>
-#include <limits>
-#include <utility>
 
 namespace search {
 
 namespace {
 
-// The slots' item texts, as they lie in the snapshot's packed texts (every slot's item
-// text and sort text, slot after slot), so that a test may read a little past a short
-// text's end in one step.
-class SlotTexts {
-public:
-    explicit SlotTexts(const results_list::ListSnapshot& rows)
-        : rows_(rows), packed_(rows.packedSlotTexts())
-    {
-    }
-
-    // The first texts, enough to tell which bytes are common.
-    QByteArrayView sample() const
-    {
-        return packed_.first(std::min<qsizetype>(packed_.size(), 1 << 16));
-    }
-    qsizetype count() const { return rows_.slotCount(); }
-    QByteArrayView itemOf(qsizetype slot) const { return rows_.slotItemUtf8(slot); }
-    qsizetype readableFrom(QByteArrayView text) const { return rows_.readableFrom(text); }
-
-private:
-    const results_list::ListSnapshot& rows_;
-    QByteArrayView packed_;
-};
-
-// One term, ready to be looked for in the rows' UTF-8 texts. How it is compared depends on
-// what it holds:
+// One term, ready to be looked for in the rows' UTF-8 item texts. How it is compared
+// depends on what it holds:
 // - no letters at all (digits, spaces, dashes: nearly every term): case does not matter,
 //   so the bytes are looked for as they are;
-// - ASCII letters: compared byte by byte with the letters folded, in rows that are ASCII;
+// - ASCII letters: its bytes, small, in the row's bytes with capitals made small, in rows
+//   that are ASCII;
 // - anything else, or a row with other characters: Qt's case-insensitive comparison on
 //   the decoded row.
 class Term {
 public:
-    // The sample, a piece of the texts to be searched, guides how the term is looked for.
-    Term(const QString& term, QByteArrayView sample)
+    explicit Term(const QString& term)
         : text_(term),
           utf8_(term.toUtf8()),
           ascii_(core::isAscii(utf8_)),
           letters_(std::any_of(utf8_.begin(), utf8_.end(), core::isAsciiLetter)),
-          finder_(utf8_, letters_, sample)
+          small_(utf8_.toLower()),
+          matcher_(small_)
     {
     }
 
-    // Whether the row's text must be known to be ASCII before this term is looked for.
-    bool needsAsciiRows() const { return ascii_ && letters_; }
+    // Whether the term is looked for in the row's bytes with capitals made small.
+    bool needsFoldedRows() const { return ascii_ && letters_; }
 
-    // Whether the row's item text holds the term; `readable` bytes may be read from the
-    // row's start, and asciiRow tells whether the row holds ASCII only.
-    bool occursIn(QByteArrayView row, qsizetype readable, bool asciiRow) const
+    // Whether the row's item text holds the term; `folded` is the row with capitals made
+    // small when needsFoldedRows() and the row is ASCII, else empty.
+    bool occursIn(QByteArrayView row, QByteArrayView folded, bool asciiRow) const
     {
-        if (ascii_ && (asciiRow || !letters_))
-            return finder_.occursIn(row, readable);
+        if (ascii_ && !letters_)
+            return holds(row);
+        if (ascii_ && asciiRow)
+            return holds(folded);
         return QString::fromUtf8(row).contains(text_, Qt::CaseInsensitive);
     }
 
 private:
+    // A short term: std::search, which looks for the first byte and compares the rest
+    // there, inline: rows are short, where a call or a skip table per row costs more than
+    // the search. A long one: Boyer-Moore, whose time grows with the text alone, where
+    // comparing at every place of the first byte may grow with text times term.
+    bool holds(QByteArrayView text) const
+    {
+        constexpr qsizetype kLongTerm = 16;
+        if (small_.size() > kLongTerm)
+            return matcher_.indexIn(text) >= 0;
+        return std::search(text.begin(), text.end(), small_.begin(), small_.end()) != text.end()
+               || small_.isEmpty();
+    }
+
     QString text_;
     QByteArray utf8_;
     bool ascii_;
     bool letters_;
-    TextFinder finder_;
+    QByteArray small_;  // the term's bytes, capitals made small
+    QByteArrayMatcher matcher_;
 };
 
-// How many terms each slot's item text contains, as a Count a slot, wide enough for the
-// number of terms.
-template <class Count>
-class SlotCounts {
+// The terms, and how each row's item text is tested for all of them.
+class Terms {
 public:
-    explicit SlotCounts(qsizetype slots) : counts_(std::size_t(slots), 0) {}
-    void record(qsizetype slot, quint32 count) { counts_[std::size_t(slot)] = Count(count); }
-    quint32 operator[](qsizetype slot) const { return counts_[std::size_t(slot)]; }
-
-private:
-    std::vector<Count> counts_;
-};
-
-// Whether each slot's item text contains the one term, as a bit a slot: an eighth of the
-// memory of a count a slot, which over millions of rows is megabytes the search need not
-// take. Slots are recorded by at most one thread per 64 (slotRangesForCores()).
-class SlotMatches {
-public:
-    explicit SlotMatches(qsizetype slots) : words_((std::size_t(slots) + 63) / 64, 0) {}
-    void record(qsizetype slot, quint32 count)
+    explicit Terms(const QStringList& texts)
     {
-        words_[std::size_t(slot) / 64] |= quint64(count != 0) << (std::size_t(slot) % 64);
+        terms_.reserve(std::size_t(texts.size()));
+        for (const QString& text : texts)
+            terms_.emplace_back(text);
+        foldRows_ = std::any_of(terms_.begin(), terms_.end(), std::mem_fn(&Term::needsFoldedRows));
     }
-    quint32 operator[](qsizetype slot) const
+
+    // How many of the terms the row holds. `asciiList`: every row is known to be ASCII.
+    quint32 countIn(QByteArrayView row, bool asciiList) const
     {
-        return quint32(words_[std::size_t(slot) / 64] >> (std::size_t(slot) % 64)) & 1;
-    }
-
-private:
-    std::vector<quint64> words_;
-};
-
-// The slots cut into a stretch per core, each starting at a multiple of 64 slots, so that
-// no two stretches share a word of SlotMatches.
-std::vector<core::ItemRange> slotRangesForCores(qsizetype slots)
-{
-    constexpr qsizetype kSlotsPerWord = 64;
-    std::vector<core::ItemRange> ranges = core::rangesForCores(
-        (slots + kSlotsPerWord - 1) / kSlotsPerWord, core::kShortestStretch / kSlotsPerWord);
-    for (core::ItemRange& range : ranges) {
-        range.begin *= kSlotsPerWord;
-        range.end = std::min(range.end * kSlotsPerWord, slots);
-    }
-    return ranges;
-}
-
-// How many of the terms each slot's item text contains, as Matches (SlotCounts or
-// SlotMatches): one pass over the slots in the order they lie in memory, each text tested
-// for every term while it is at hand, a stretch of slots per core.
-template <class Matches>
-Matches countTerms(const results_list::ListSnapshot& rows, const QStringList& texts)
-{
-    const SlotTexts slots(rows);
-    std::vector<Term> terms;
-    terms.reserve(std::size_t(texts.size()));
-    for (const QString& text : texts)
-        terms.emplace_back(text, slots.sample());
-    // Rows need their own test only when some term has letters and some row is not ASCII,
-    // which the list's texts usually rule out at once.
-    const bool rowsMayBeNonAscii =
-        std::any_of(terms.begin(), terms.end(), std::mem_fn(&Term::needsAsciiRows))
-        && !rows.allAscii();
-    Matches counts(slots.count());
-    const std::vector<core::ItemRange> ranges = slotRangesForCores(slots.count());
-    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        for (qsizetype slot = ranges[part].begin; slot < ranges[part].end; ++slot) {
-            const QByteArrayView row = slots.itemOf(slot);
-            const qsizetype readable = slots.readableFrom(row);
-            const bool asciiRow = !rowsMayBeNonAscii || core::isAscii(row);
-            quint32 count = 0;
-            for (const Term& term : terms)
-                count += term.occursIn(row, readable, asciiRow);
-            counts.record(slot, count);
+        const bool asciiRow = asciiList || core::isAscii(row);
+        QVarLengthArray<char, 256> folded;
+        if (foldRows_ && asciiRow) {
+            folded.resize(row.size());
+            std::transform(row.begin(), row.end(), folded.begin(), core::foldAscii);
         }
-    });
-    return counts;
-}
-
-// The finds of rows `range` (numbered from 0) in list order, written from `out` to `end`:
-// each row's slot as often as it matched. Whether a row matched is as good as random, so
-// its slot is written before that is known, and kept by moving on past it only if it
-// matched; a slot not kept is written over by the next find. The place at `end` belongs
-// to the next stretch, being written by another thread, and is never written.
-template <class Matches>
-void listFinds(const results_list::ListSnapshot& rows, const Matches& matches,
-               core::ItemRange range, quint32* out, const quint32* end)
-{
-    for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
-        const auto slot = quint32(rows.slotOfRow(row));
-        const quint32 times = matches[slot];
-        if (out != end)
-            *out = slot;
-        for (quint32 more = 1; more < times; ++more)
-            out[more] = slot;
-        out += times;
+        quint32 count = 0;
+        for (const Term& term : terms_)
+            count += term.occursIn(row, QByteArrayView(folded.data(), folded.size()), asciiRow);
+        return count;
     }
-}
 
-// How many finds rows `range` (numbered from 0) make, and the bytes of their item texts.
-template <class Matches>
-FindCount findsIn(const results_list::ListSnapshot& rows, const Matches& matches,
-                  core::ItemRange range)
-{
-    FindCount count;
-    for (qsizetype row = range.begin + 1; row <= range.end; ++row) {
-        const qsizetype slot = rows.slotOfRow(row);
-        const quint32 times = matches[slot];
-        count.finds += times;
-        count.textBytes += qint64(times) * rows.slotItemUtf8(slot).size();
-    }
-    return count;
-}
+private:
+    std::vector<Term> terms_;
+    bool foldRows_ = false;
+};
 
-// Every term is looked for in every slot; then, a stretch of rows per core, the rows are
-// walked in list order and their finds counted. Only if `accept` agrees to that count are
-// the rows walked again and listed as often as they matched, each stretch's finds after
-// the finds of those before it.
-template <class Matches>
-std::optional<Finds> findPicksCounting(const results_list::ListSnapshot& rows,
-                                       const QStringList& terms, const AcceptFinds& accept)
+// What the finds come to, from how many terms each row holds (row r's at r - 1): a stretch
+// of rows per core, since the lengths of a sorted list's rows lie scattered.
+FindCount countFinds(const results_list::ListSnapshot& rows, const std::vector<quint32>& matches)
 {
-    const Matches matches = countTerms<Matches>(rows, terms);
     const std::vector<core::ItemRange> ranges =
         core::rangesForCores(rows.rowCount(), core::kShortestStretch);
     std::vector<FindCount> counts(ranges.size());
     core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        counts[std::size_t(part)] = findsIn(rows, matches, ranges[part]);
+        FindCount& count = counts[std::size_t(part)];
+        rows.forEachRow(ranges[part].begin + 1, ranges[part].end, [&](qsizetype row) {
+            const quint32 times = matches[std::size_t(row - 1)];
+            count.finds += times;
+            if (times > 0)
+                count.textBytes += qint64(times) * rows.cellUtf8(row, 1).size();
+        });
     });
-    std::vector<qsizetype> firstFind(ranges.size() + 1, 0);
     FindCount total;
-    for (std::size_t part = 0; part < counts.size(); ++part) {
-        total.finds += counts[part].finds;
-        total.textBytes += counts[part].textBytes;
-        firstFind[part + 1] = qsizetype(total.finds);
+    for (const FindCount& count : counts) {
+        total.finds += count.finds;
+        total.textBytes += count.textBytes;
     }
-    if (!accept(total))
-        return std::nullopt;
-    Finds found(std::size_t(total.finds));
-    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        listFinds(rows, matches, ranges[part], found.data() + firstFind[std::size_t(part)],
-                  found.data() + firstFind[std::size_t(part) + 1]);
-    });
-    return found;
+    return total;
 }
 
 }  // namespace
 
 QStringList searchTerms(const QString& searchText) { return searchText.split(QLatin1Char(',')); }
 
-// The walk in list order reads the counts in scattered places; a bit per slot for one
-// term, or a byte, enough for the usual few, keeps them in the processor's cache.
-std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms,
+// Every row is tested for every term while its text is at hand, and the finds counted;
+// only if `accept` agrees to that count are the rows listed, in list order, as often as
+// they matched.
+std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QStringList& texts,
                                const AcceptFinds& accept)
 {
-    if (terms.size() == 1)
-        return findPicksCounting<SlotMatches>(rows, terms, accept);
-    if (terms.size() <= std::numeric_limits<quint8>::max())
-        return findPicksCounting<SlotCounts<quint8>>(rows, terms, accept);
-    return findPicksCounting<SlotCounts<quint32>>(rows, terms, accept);
+    const Terms terms(texts);
+    const std::vector<quint32> matches = rows.itemValues(
+        [&](QByteArrayView text) { return terms.countIn(text, rows.allAscii()); });
+    const FindCount total = countFinds(rows, matches);
+    if (!accept(total))
+        return std::nullopt;
+    Finds found(std::size_t(total.finds));
+    quint32* out = found.data();
+    for (std::size_t i = 0; i < matches.size(); ++i)
+        out = std::fill_n(out, matches[i], quint32(i + 1));
+    return found;
 }
 
 Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "UninitializedVector.h"
-
 #include <QStringList>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace results_list {
 class ListSnapshot;
@@ -17,9 +16,8 @@ namespace search {
 // are kept ("3, 7" gives "3" and " 7"; "3," gives "3" and "").
 QStringList searchTerms(const QString& searchText);
 
-// Storage slots of a snapshot's rows (ListSnapshot::slotItemUtf8()), in a buffer that is not
-// zeroed when made: the search writes every place of it.
-using Finds = core::UninitializedVector<quint32>;
+// Rows of a snapshot, numbered from 1.
+using Finds = std::vector<quint32>;
 
 // What a search finds, counted before the finds are listed: how many there are, and the
 // bytes of their item texts, each find's counted.
@@ -31,7 +29,7 @@ struct FindCount {
 // Told what a search's finds come to once they are counted; true lets them be listed.
 using AcceptFinds = std::function<bool(const FindCount&)>;
 
-// The rows whose item text contains a term, case-insensitively, as their slots: each row
+// The rows whose item text contains a term, case-insensitively: each row
 // once per term it contains, rows in list order. An empty term occurs in every text. The
 // finds are counted first, and listed only when `accept` agrees to their count (nothing
 // otherwise), so a caller can refuse finds it could not hold before room is made for them.

@@ -1,16 +1,18 @@
 #include "SearchLimit.h"
 
+#include "RowCost.h"
+
 #include <QLocale>
 
 namespace search {
 
 qint64 resultBytes(const SearchSize& size)
 {
-    return (size.heldRows + size.found.finds) * kBytesPerResultRow + size.heldTextBytes
+    return (size.heldRows + size.found.finds) * results_list::kResultRowBytes + size.heldTextBytes
            + size.found.textBytes;
 }
 
-bool findsFit(const SearchSize& size) { return resultBytes(size) <= kMostResultBytes; }
+bool findsFit(const SearchSize& size) { return resultBytes(size) <= results_list::kMostListBytes; }
 
 QString tooManyFindsMessage(const SearchSize& size)
 {

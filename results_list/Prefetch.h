@@ -1,6 +1,12 @@
 #pragma once
 
-namespace core {
+#include <QtGlobal>
+
+namespace results_list {
+
+// How many rows ahead a pass over scattered rows asks for a row's record; it asks for the
+// row's text half as far ahead, once the record is in the cache.
+inline constexpr qsizetype kRowsAhead = 16;
 
 // Asks for the memory at the address to be brought into the cache ahead of its use, so
 // that a loop over scattered rows overlaps its reads; where the compiler offers no way,
@@ -17,4 +23,4 @@ inline void prefetch(const void* address)
 #endif
 }
 
-}  // namespace core
+}  // namespace results_list

@@ -4,7 +4,7 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
-namespace core {
+namespace results_list {
 
 // A text's UTF-8 bytes, kept inside the object while they are few, so converting a short
 // text allocates nothing, where QString::toUtf8() makes a new byte array each time. ASCII
@@ -19,4 +19,4 @@ private:
     QVarLengthArray<char, 64> bytes_;
 };
 
-}  // namespace core
+}  // namespace results_list

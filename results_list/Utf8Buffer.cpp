@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace core {
+namespace results_list {
 
 // Every character is narrowed, and whether one was not ASCII is told only at the end: a
 // loop without an early exit, which the compiler does many characters at a time.
@@ -27,4 +27,4 @@ Utf8Buffer::Utf8Buffer(QStringView text) : bytes_(text.size())
     }
 }
 
-}  // namespace core
+}  // namespace results_list
