@@ -29,18 +29,6 @@ qint64 ListSnapshot::itemTextBytes() const
     return bytes;
 }
 
-std::vector<quint32> ListSnapshot::valuesOfRows(std::vector<quint32> ofSlots) const
-{
-    if (order_.empty()) {
-        ofSlots.resize(std::size_t(rowCount()));
-        return ofSlots;
-    }
-    std::vector<quint32> ofRows(static_cast<std::size_t>(rowCount()));
-    std::transform(order_.begin(), order_.end(), ofRows.begin(),
-                   [&](RowId id) { return ofSlots[id]; });
-    return ofRows;
-}
-
 RowIds ListSnapshot::idsOfRows(RowIds rows) const
 {
     for (RowId& row : rows)

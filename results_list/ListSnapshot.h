@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -62,9 +63,10 @@ public:
     // sorted list's storage; itemValue is called from several threads at once. A template,
     // so that the call per row is inlined.
     template <class ItemValue>
-    std::vector<quint32> itemValues(const ItemValue& itemValue) const
+    auto itemValues(const ItemValue& itemValue) const
     {
-        std::vector<quint32> values(static_cast<std::size_t>(slotCount()));
+        using Value = decltype(itemValue(QByteArrayView()));
+        std::vector<Value> values(static_cast<std::size_t>(slotCount()));
         const std::vector<core::ItemRange> slots =
             core::rangesForCores(slotCount(), core::kShortestStretch);
         core::runTogether(qsizetype(slots.size()), [&](qsizetype part) {
@@ -100,7 +102,18 @@ private:
     friend class ResultsModel;
 
     // Each row's value from its slot's.
-    std::vector<quint32> valuesOfRows(std::vector<quint32> ofSlots) const;
+    template <class Value>
+    std::vector<Value> valuesOfRows(std::vector<Value> ofSlots) const
+    {
+        if (order_.empty()) {
+            ofSlots.resize(std::size_t(rowCount()));
+            return ofSlots;
+        }
+        std::vector<Value> ofRows(static_cast<std::size_t>(rowCount()));
+        std::transform(order_.begin(), order_.end(), ofRows.begin(),
+                       [&](RowId id) { return ofSlots[id]; });
+        return ofRows;
+    }
     // The storage ids of rows given by number (from 1), in place.
     RowIds idsOfRows(RowIds rows) const;
     // Storage slots hold the texts in the order they lie in memory. Slots of rows removed

@@ -2,7 +2,6 @@
 
 #include "AsciiText.h"
 #include "ListSnapshot.h"
-#include "ParallelWork.h"
 
 #include <QByteArrayMatcher>
 #include <QVarLengthArray>
@@ -101,26 +100,19 @@ private:
     bool foldRows_ = false;
 };
 
-// What the finds come to, from how many terms each row holds (row r's at r - 1): a stretch
-// of rows per core, since the lengths of a sorted list's rows lie scattered.
-FindCount countFinds(const results_list::ListSnapshot& rows, const std::vector<quint32>& matches)
+// How many of the terms a row's item text holds, and the text's size, taken while the text
+// is at hand: the sizes of a sorted list's rows lie scattered in memory.
+struct RowMatch {
+    quint32 terms = 0;
+    quint32 textBytes = 0;
+};
+
+FindCount countFinds(const std::vector<RowMatch>& matches)
 {
-    const std::vector<core::ItemRange> ranges =
-        core::rangesForCores(rows.rowCount(), core::kShortestStretch);
-    std::vector<FindCount> counts(ranges.size());
-    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        FindCount& count = counts[std::size_t(part)];
-        rows.forEachRow(ranges[part].begin + 1, ranges[part].end, [&](qsizetype row) {
-            const quint32 times = matches[std::size_t(row - 1)];
-            count.finds += times;
-            if (times > 0)
-                count.textBytes += qint64(times) * rows.cellUtf8(row, 1).size();
-        });
-    });
     FindCount total;
-    for (const FindCount& count : counts) {
-        total.finds += count.finds;
-        total.textBytes += count.textBytes;
+    for (const RowMatch& match : matches) {
+        total.finds += match.terms;
+        total.textBytes += qint64(match.terms) * match.textBytes;
     }
     return total;
 }
@@ -136,15 +128,16 @@ std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QSt
                                const AcceptFinds& accept)
 {
     const Terms terms(texts);
-    const std::vector<quint32> matches = rows.itemValues(
-        [&](QByteArrayView text) { return terms.countIn(text, rows.allAscii()); });
-    const FindCount total = countFinds(rows, matches);
+    const std::vector<RowMatch> matches = rows.itemValues([&](QByteArrayView text) {
+        return RowMatch{terms.countIn(text, rows.allAscii()), quint32(text.size())};
+    });
+    const FindCount total = countFinds(matches);
     if (!accept(total))
         return std::nullopt;
     Finds found(std::size_t(total.finds));
     quint32* out = found.data();
     for (std::size_t i = 0; i < matches.size(); ++i)
-        out = std::fill_n(out, matches[i], quint32(i + 1));
+        out = std::fill_n(out, matches[i].terms, quint32(i + 1));
     return found;
 }
 
