@@ -119,15 +119,10 @@ private:
     // Storage slots hold the texts in the order they lie in memory. Slots of rows removed
     // before the snapshot was taken hold texts that no row shows.
     qsizetype slotCount() const { return rows_.idCount(); }
-    // Called at each row of a pass in list order that ends at row `last`: asks for the
-    // record of the row kRowsAhead rows on and for the item text of the row half as far on
-    // (whose record the call kRowsAhead / 2 rows before asked for).
+    // Called at each row of a pass in list order that ends at row `last`.
     void prefetchAhead(qsizetype row, qsizetype last) const
     {
-        if (row + kRowsAhead <= last)
-            rows_.prefetchRecord(idOfRow(row + kRowsAhead));
-        if (row + kRowsAhead / 2 <= last)
-            rows_.prefetchItemText(idOfRow(row + kRowsAhead / 2));
+        rows_.readAhead(row, last + 1, [this](qsizetype at) { return idOfRow(at); });
     }
     // An empty order stands for the slots in the order they lie.
     RowId idOfRow(qsizetype row) const

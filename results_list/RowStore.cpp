@@ -171,10 +171,8 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i % kRowsBetweenPauses == 0)
             pause();
-        if (i + kIdsAhead < ids.size())
-            prefetchRecord(ids[i + kIdsAhead]);
-        if (i + kIdsAhead / 2 < ids.size())
-            prefetchItemText(ids[i + kIdsAhead / 2]);
+        readAhead(qsizetype(i), qsizetype(ids.size()),
+                  [&](qsizetype at) { return ids[std::size_t(at)]; });
         const Record from = recordOf(ids[i]);
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;

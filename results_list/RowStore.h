@@ -58,6 +58,18 @@ public:
     }
     // Asks for the start of the id's item text, best once its record is in the cache.
     void prefetchItemText(RowId id) const { prefetch(itemText(id).data()); }
+    // Called at each position of a pass over scattered rows that ends before `end`, where
+    // idAt(i) is the id at position i: asks for the record kRowsAhead positions on and for
+    // the item text half as far on, whose record the call kRowsAhead / 2 positions before
+    // asked for.
+    template <class IdAt>
+    void readAhead(qsizetype position, qsizetype end, const IdAt& idAt) const
+    {
+        if (position + kRowsAhead < end)
+            prefetchRecord(idAt(position + kRowsAhead));
+        if (position + kRowsAhead / 2 < end)
+            prefetchItemText(idAt(position + kRowsAhead / 2));
+    }
     // The bytes of every id's texts, released ones included, counted once per id: a bound
     // on the texts of any set of its rows.
     qint64 textBytes() const { return textBytes_; }

@@ -149,13 +149,11 @@ void SettingsStore::takeOverOlderFile()
     if (file_.isEmpty() || QFileInfo::exists(file_))
         return;
     const QString older = olderFile(file_);
-    if (!QFileInfo(older).isFile())
+    if (!QFileInfo::exists(older))
         return;
-    const QSettings olderStore(older, QSettings::IniFormat);
     for (int k = int(Key::Lower); k <= int(Key::SearchText); ++k) {
-        const QVariant value = olderStore.value(sectionKey(Key(k)));
-        if (value.isValid())
-            unstored_[Key(k)] = textOf(value);
+        if (const std::optional<QString> text = storedText(older, Key(k)))
+            unstored_[Key(k)] = *text;
     }
     if (!unstored_.empty())
         startWrite();
