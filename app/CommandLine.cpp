@@ -136,9 +136,10 @@ bool acceptsRemainingArguments()
 
 int refuseWithoutDisplay()
 {
-    show("numorra: no display found; start it from a desktop session, or without one "
-         "under Xvfb: xvfb-run numorra\n",
-         stderr);
+    show(
+        "numorra: no display found; start it from a desktop session, or without one "
+        "under Xvfb: xvfb-run numorra\n",
+        stderr);
     return kNoDisplay;
 }
 

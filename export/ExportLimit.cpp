@@ -18,7 +18,8 @@ qint64 copyBytes(qint64 rows, qint64 itemTextBytes) { return 2 * (itemTextBytes 
 bool copyFits(const forms::ResultsList& list)
 {
     return copyBytes(list.rowCount(), list.textBytes()) <= results_list::kMostListBytes
-           || copyBytes(list.rowCount(), list.snapshot().itemTextBytes()) <= results_list::kMostListBytes;
+           || copyBytes(list.rowCount(), list.snapshot().itemTextBytes())
+                  <= results_list::kMostListBytes;
 }
 
 QString tooLargeToCopyMessage()

@@ -129,7 +129,8 @@ void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsiz
     for (int c = 1; c <= columns; ++c) {
         const QByteArrayView text = list.cellUtf8(row, c);
         out = std::copy(text.begin(), text.end(), out);
-        out = std::fill_n(out, std::max<qsizetype>(0, widths[c - 1] - list.cellLength(row, c)), ' ');
+        out =
+            std::fill_n(out, std::max<qsizetype>(0, widths[c - 1] - list.cellLength(row, c)), ' ');
         *out++ = '\t';
     }
     *out++ = '\r';

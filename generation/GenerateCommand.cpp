@@ -84,12 +84,12 @@ void GenerateCommand::run()
 int GenerateCommand::pointerLine(RunStart start)
 {
     switch (start) {
-    case RunStart::RangeRefused:
-        return 134;
-    case RunStart::SizeRefused:
-        return 140;
-    default:
-        return 174;
+        case RunStart::RangeRefused:
+            return 134;
+        case RunStart::SizeRefused:
+            return 140;
+        default:
+            return 174;
     }
 }
 

@@ -44,7 +44,8 @@ private:
 public:
     static constexpr qint64 kSlotBytes = sizeof(Slot);
 
-private:    static constexpr size_t kNotFound = ~size_t(0);
+private:
+    static constexpr size_t kNotFound = ~size_t(0);
 
     static quint32 hashOf(QByteArrayView text);
     size_t homeOf(quint32 hash) const { return hash & mask_; }

@@ -79,8 +79,7 @@ QString ResultsModel::columnHeader(int column) const { return headers_.value(col
 
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
-    const RowId id =
-        store_.add(Utf8Buffer(itemText).view(), Utf8Buffer(subItemText).view());
+    const RowId id = store_.add(Utf8Buffer(itemText).view(), Utf8Buffer(subItemText).view());
     if (index_)
         index_->insert(id);
     pending_.push_back(id);

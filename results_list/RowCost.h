@@ -22,8 +22,8 @@ inline constexpr qint64 kViewBytesPerRow = 32;
 
 // A row of the main list besides its two texts: its record, its id in the order, two
 // slots of the duplicate index (which doubles when seven tenths full) and the view's share.
-inline constexpr qint64 kListRowBytes = RowStore::kRecordBytes + qint64(sizeof(RowId))
-                                        + 2 * PickIndex::kSlotBytes + kViewBytesPerRow;
+inline constexpr qint64 kListRowBytes =
+    RowStore::kRecordBytes + qint64(sizeof(RowId)) + 2 * PickIndex::kSlotBytes + kViewBytesPerRow;
 
 // A row of the search window's list besides its item text: a record of its own (a list
 // that holds texts of its own copies the finds), the main list's id of the row, its id in

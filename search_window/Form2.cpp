@@ -207,9 +207,8 @@ void Form2::PushButton2_Click()
     std::optional<results_list::ListSnapshot> rows;
     std::optional<search::Finds> finds;
     search::SearchSize size{ListView1->rowCount(), ListView1->textBytes(), {}};
-    if (!trap(104, [&] {
-            finds = findFitting(rows.emplace(picks_.snapshot()), Text1->text(), size);
-        }))
+    if (!trap(104,
+              [&] { finds = findFitting(rows.emplace(picks_.snapshot()), Text1->text(), size); }))
         return;
     if (!finds) {
         trap.say(104, search::tooManyFindsMessage(size));

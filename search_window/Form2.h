@@ -21,7 +21,6 @@ namespace results_list {
 class ListSnapshot;
 }
 
-
 namespace settings {
 class SettingsStore;
 }
