@@ -159,10 +159,13 @@ std::optional<bool> asUnprivilegedUser(const std::function<bool()>& check)
     if (geteuid() != 0)
         return check();
     // A forked child has the forking thread alone: the pool's threads must be gone before,
-    // so that the child's pool starts threads of its own.
+    // so that the child's pool starts threads of its own. Those threads must not use GLib's
+    // event loop, whose allocator may hold a lock that another thread of the parent had
+    // taken at the fork, and which nothing in the child ever releases.
     QThreadPool::globalInstance()->waitForDone();
     const pid_t child = fork();
     if (child == 0) {
+        qputenv("QT_NO_GLIB", "1");
         const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
         _exit(!dropped ? 2 : check() ? 0 : 1);
     }
