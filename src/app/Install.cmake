@@ -50,7 +50,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/numorra.1.gz DESTINATION ${CMAKE_INSTA
 # Debian package keeps them. The history's first entry must name this version.
 file(STRINGS changelog.in NUMORRA_LATEST_CHANGE LIMIT_COUNT 1)
 if(NOT NUMORRA_LATEST_CHANGE MATCHES "^numorra \\(${PROJECT_VERSION}\\) ")
-    message(FATAL_ERROR "app/changelog.in does not start with version ${PROJECT_VERSION}")
+    message(FATAL_ERROR "src/app/changelog.in does not start with version ${PROJECT_VERSION}")
 endif()
 set(NUMORRA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/numorra)
 configure_file(copyright.in copyright @ONLY)
