@@ -7,7 +7,7 @@
 #include "ExportWindow.h"
 #include "FileExists.h"
 #include "ListSnapshot.h"
-#include "MousePointer.h"
+#include "BusyPointer.h"
 #include "ResultsList.h"
 #include "Services.h"
 #include "TextFileExport.h"
@@ -73,10 +73,9 @@ bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
     const QString name = askFileToWrite(trap);
     if (name.isEmpty())
         return false;
-    const int pointerFound = window.mousePointer();
-    trap(122, [&] { window.setMousePointer(forms::kHourglassPointer); });
+    forms::BusyPointer busy(trap, window, 122);
     const bool saved = write(trap, name);
-    trap(pointerLine, [&] { window.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
+    busy.putBack(pointerLine);
     return saved;
 }
 

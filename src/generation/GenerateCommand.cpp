@@ -4,7 +4,7 @@
 #include "Conversions.h"
 #include "ErrorTrap.h"
 #include "MainWindowView.h"
-#include "MousePointer.h"
+#include "BusyPointer.h"
 #include "ResultsList.h"
 #include "RunLimit.h"
 #include "Services.h"
@@ -70,13 +70,11 @@ void GenerateCommand::run()
     generationRunning_ = true;  // line 102
     report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"));
     if (fieldsValid(trap)) {
-        const int pointerFound = window_.mousePointer();
-        trap(124, [&] { window_.setMousePointer(forms::kHourglassPointer); });
+        forms::BusyPointer busy(trap, window_, 124);
         const RunStart start = prepareRun(trap);
         if (start == RunStart::Ready)
             makePicks(trap);
-        trap(pointerLine(start),
-             [&] { window_.setMousePointer(forms::pointerAfterCommand(pointerFound)); });
+        busy.putBack(pointerLine(start));
     }
     generationRunning_ = false;  // line 176
 }

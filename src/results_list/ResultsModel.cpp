@@ -5,24 +5,12 @@
 #include "Utf8Buffer.h"
 
 #include <algorithm>
-#include <array>
 #include <unordered_map>
 #include <utility>
 
 namespace results_list {
 
 namespace {
-
-// Merges of pending rows are spaced at least one screen frame apart, and further when a
-// merge is slow, so merging never takes more than a fifth of the time.
-constexpr qint64 kMinMergeIntervalMs = 16;
-constexpr qint64 kMergeCostFactor = 4;
-
-// Shorter lists sit in the cache whatever their order. A longer one is laid out again once
-// a quarter of its rows stand out of place, so the pass that does it (every row's texts
-// copied, the index made anew) is paid once per quarter of the list merged out of place.
-constexpr qsizetype kMinRowsToLayOut = qsizetype(1) << 18;
-constexpr qsizetype kOutOfPlaceShare = 4;
 
 // Where each of a few wanted ids stands in a full order, found in one pass.
 std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
@@ -62,9 +50,6 @@ ResultsModel::ResultsModel(DuplicateIndex index, QObject* parent) : QAbstractTab
 {
     if (index == DuplicateIndex::Kept)
         index_.emplace(store_);
-    mergeTimer_.setSingleShot(true);
-    connect(&mergeTimer_, &QTimer::timeout, this, &ResultsModel::mergePending);
-    clock_.start();
 }
 
 void ResultsModel::addColumn(const QString& header)
@@ -83,7 +68,7 @@ void ResultsModel::appendRow(const QString& itemText, const QString& subItemText
     if (index_)
         index_->insert(id);
     pending_.push_back(id);
-    scheduleMerge();
+    merges_.request();
 }
 
 void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
@@ -105,7 +90,7 @@ void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
     pending_.reserve(pending_.size() + std::size_t(end - first));
     for (RowId id = first; id < end; ++id)
         pending_.push_back(id);
-    scheduleMerge();
+    merges_.request();
 }
 
 // Onto an empty list, the batch is announced as a reset: views then make their rows'
@@ -135,28 +120,21 @@ ListSnapshot ResultsModel::snapshot()
 
 qsizetype ResultsModel::totalRowCount() const { return order_.size() + qsizetype(pending_.size()); }
 
-void ResultsModel::scheduleMerge()
+void ResultsModel::mergePending()
 {
-    if (mergeTimer_.isActive())
-        return;
-    const qint64 dueInMs = std::max<qint64>(0, nextMergeDueMs_ - clock_.elapsed());
-    mergeTimer_.start(int(dueInMs));
+    if (!pending_.empty())
+        merges_.mergeNow();
 }
 
-void ResultsModel::mergePending()
+void ResultsModel::mergeBatch()
 {
     if (pending_.empty())
         return;
-    mergeTimer_.stop();
-    QElapsedTimer cost;
-    cost.start();
     std::vector<RowId> batch = std::exchange(pending_, {});
     if (sorted_)
         insertSortedBatch(std::move(batch));
     else
         insertBatchAt(order_.size(), batch);
-    nextMergeDueMs_ =
-        clock_.elapsed() + std::max(kMinMergeIntervalMs, kMergeCostFactor * cost.elapsed());
 }
 
 void ResultsModel::insertBatchAt(qsizetype position, const std::vector<RowId>& batch)
@@ -224,64 +202,20 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-// Sorts on the first 24 folded bytes of each key held beside the id, so most comparisons
-// never reach the text buffer: a pick's sort text of six two-digit numbers has 17 bytes,
-// and a list of millions of them holds many that share their first sixteen. Equal heads
-// compare the whole keys, and equal keys keep their display order.
 std::vector<RowId> ResultsModel::sortedIds() const
 {
-    constexpr int kHeadWords = 3;
-    struct Keyed {
-        std::array<quint64, kHeadWords> head;
-        quint32 position;
-        RowId id;
-    };
-    std::vector<Keyed> rows;
-    rows.reserve(order_.size());
-    order_.forEach([&](RowId id) {
-        const QByteArrayView key = textOf(id, sortColumn_);
-        Keyed row{{}, quint32(rows.size()), id};
-        for (int word = 0; word < kHeadWords; ++word)
-            row.head[std::size_t(word)] = foldedHead(key, 8 * word);
-        rows.push_back(row);
-    });
-    std::sort(rows.begin(), rows.end(), [this](const Keyed& a, const Keyed& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        const int order = compareFolded(textOf(a.id, sortColumn_), textOf(b.id, sortColumn_));
-        return order != 0 ? order < 0 : a.position < b.position;
-    });
-    std::vector<RowId> ids;
-    ids.reserve(rows.size());
-    for (const Keyed& row : rows)
-        ids.push_back(row.id);
-    return ids;
+    return sortedByFoldedKey(order_, [this](RowId id) { return textOf(id, sortColumn_); });
 }
 
 // Pending rows of a sorted list count as out of place without being merged: merging them
 // here would hold the window for a long batch that the merge timer spreads out.
 bool ResultsModel::worthLayingOut() const
 {
-    const qsizetype rows = totalRowCount();
-    const qsizetype outOfPlace = rowsOutOfPlace_ + (sorted_ ? qsizetype(pending_.size()) : 0);
-    return rows >= kMinRowsToLayOut && outOfPlace * kOutOfPlaceShare >= rows;
+    return results_list::worthLayingOut(
+        totalRowCount(), rowsOutOfPlace_ + (sorted_ ? qsizetype(pending_.size()) : 0));
 }
 
-// The new store's ids are the rows' positions, so its texts lie in list order.
-ResultsModel::Layout ResultsModel::laidOutInListOrder() const
-{
-    Layout layout;
-    layout.store = store_.gathered(order_.toVector(), true, [] {});
-    if (index_) {
-        layout.index.emplace(layout.store);
-        layout.index->rebuild(RowId(order_.size()));
-    }
-    return layout;
-}
-
-// The order keeps its blocks and numbers them where they lie: the window's thread allocates
-// nothing and writes each id once.
-void ResultsModel::takeLayout(Layout layout)
+void ResultsModel::takeLayout(ListLayout layout)
 {
     Q_ASSERT(pending_.empty() && layout.store.idCount() == order_.size());
     store_ = std::move(layout.store);
@@ -345,7 +279,7 @@ void ResultsModel::compactIfMostlyGarbage()
 // another thread: the list is empty at once.
 void ResultsModel::clearRows()
 {
-    mergeTimer_.stop();
+    merges_.cancel();
     beginResetModel();
     core::releaseInBackground(std::exchange(pending_, {}), std::exchange(order_, {}),
                               std::exchange(store_, {}));

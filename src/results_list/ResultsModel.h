@@ -1,14 +1,14 @@
 #pragma once
 
+#include "ListLayout.h"
 #include "ListSnapshot.h"
+#include "MergeSchedule.h"
 #include "PickIndex.h"
 #include "RowOrder.h"
 #include "RowStore.h"
 
 #include <QAbstractTableModel>
-#include <QElapsedTimer>
 #include <QStringList>
-#include <QTimer>
 
 #include <optional>
 #include <vector>
@@ -24,12 +24,10 @@ enum class DuplicateIndex { Kept, None };
 // are counted from 0 here.
 //
 // Appended rows enter the store and the index at once but wait in a pending list before
-// they join the display order. The pending rows are merged in batches: when the event
-// loop next runs and the last merge is long enough ago (16 ms, or four times what the last
-// merge cost), or at once when the program reads a position (mergePending()). Each batch
-// is one model notification, so a run that adds tens of thousands of rows costs the view
-// a few dozen layouts instead of one per row. The model's rowCount() counts merged rows
-// only, as the view must; totalRowCount() includes the pending ones.
+// they join the display order, in batches of one model notification each: when the
+// MergeSchedule says, or at once when the program reads a position (mergePending()). The
+// model's rowCount() counts merged rows only, as the view must; totalRowCount() includes
+// the pending ones.
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -70,20 +68,13 @@ public:
     std::vector<RowId> sortedIds() const;
     void setSortedAs(const std::vector<RowId>& ids);
 
-    // The rows' texts laid out again in list order, for a pass in list order over a sorted
-    // list to read memory from start to end instead of jumping about it: a long list's
-    // cache misses, not its bytes, are what such a pass costs. In three steps, for a
-    // caller that lays out on another thread while the list cannot change: whether enough
-    // rows stand away from their storage order to be worth it, the new layout (a const
-    // pass, once pending rows are merged), then the layout put in. Rows, texts and positions stay
-    // as they are; only where the texts lie changes.
-    struct Layout {
-        RowStore store;
-        std::optional<PickIndex> index;
-    };
+    // The rows' texts laid out again in list order (ListLayout), in three steps, for a
+    // caller that lays out on another thread while the list cannot change: whether it is
+    // worth it, the new layout (a const pass, once pending rows are merged), then the
+    // layout put in.
     bool worthLayingOut() const;
-    Layout laidOutInListOrder() const;
-    void takeLayout(Layout layout);
+    ListLayout laidOutInListOrder() const { return laidOutInOrder(store_, order_, bool(index_)); }
+    void takeLayout(ListLayout layout);
 
     // Every row, pending ones merged first, as the list stands now.
     ListSnapshot snapshot();
@@ -107,7 +98,7 @@ private:
         return [this](RowId a, RowId b) { return keyLess(a, b); };
     }
 
-    void scheduleMerge();
+    void mergeBatch();
     void appendRangeAtOnce(RowId first, qsizetype count);
     void insertBatchAt(qsizetype position, const std::vector<RowId>& batch);
     void insertSortedBatch(std::vector<RowId> batch);
@@ -126,9 +117,7 @@ private:
     // texts were last laid out in list order; an upper bound on the rows out of place.
     qsizetype rowsOutOfPlace_ = 0;
 
-    QTimer mergeTimer_;
-    QElapsedTimer clock_;
-    qint64 nextMergeDueMs_ = 0;
+    MergeSchedule merges_{[this] { mergeBatch(); }};
 };
 
 }  // namespace results_list

@@ -9,7 +9,7 @@
 #include "FileExists.h"
 #include "FormControls.h"
 #include "Handlers.h"
-#include "MousePointer.h"
+#include "BusyPointer.h"
 #include "PickSearch.h"
 #include "ProgramEnd.h"
 #include "ResultsList.h"
@@ -214,11 +214,10 @@ void Form2::PushButton2_Click()
         trap.say(104, search::tooManyFindsMessage(size));
         return;
     }
-    const int pointerFound = mousePointer();
-    trap(102, [this] { setMousePointer(forms::kHourglassPointer); });
+    forms::BusyPointer busy(trap, *this, 102);
     if (trap(104, [&] { ListView1->appendItems(*rows, std::move(*finds)); }))
         trap.say(118, QStringLiteral("Done."));
-    trap(120, [&] { setMousePointer(forms::pointerAfterCommand(pointerFound)); });
+    busy.putBack(120);
 }
 
 void Form2::showMessage(const QString& procedure, const QString& message)
