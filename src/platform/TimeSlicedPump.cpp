@@ -18,8 +18,8 @@ namespace {
 // Milliseconds on a monotonic clock that is only as fine as the system's timer tick (a few
 // milliseconds on Linux, 10 to 16 on Windows) and costs a few nanoseconds to read, where
 // QElapsedTimer's precise reading costs tens. The generator yields before every draw, tens
-// of millions of times in the largest run the field help advises; with the precise clock
-// that run took 0.7 s longer and missed its five seconds.
+// of millions of times in the largest run the field help advises, which misses its time
+// goal with the precise clock (docs/PERFORMANCE.md).
 qint64 coarseClockMs()
 {
 #if defined(Q_OS_WIN)
