@@ -3,16 +3,19 @@
 // operation beside a floor that makes the same output from the same list without the
 // window, so the ratio holds on a noisy machine, and beside a bandwidth floor: the time
 // the machine's memory takes to move the bytes the command must read and write.
+// This file drives the window: it fills the lists, runs each command and prints its
+// figures beside its floors (Floors.h), taken with the measures of Measures.h.
 // The modes are listed in kUsage, which --help prints.
 
 #include "CheckBox.h"
 #include "ClockRandom.h"
+#include "Floors.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "Measures.h"
 #include "PickText.h"
 #include "ResultsList.h"
 #include "TestServices.h"
-#include "TimeSlicedPump.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,71 +24,20 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSet>
-#include <QStringDecoder>
 #include <QThread>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-#include <cstring>
 #include <string>
-#include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace {
 
-constexpr int kPicksPerRun = 31999;
+using namespace bench;
+
 // The list's picks are 6 numbers from 1 to 49: 13,983,816 distinct picks, room for lists of
 // ten million rows. The generate command keeps its own range.
 constexpr int kListHighest = 49;
-constexpr int kGenerateHighest = 42;
-
-void print(const char* name, qint64 rows, double value, const char* unit)
-{
-    std::printf("%s_%lld: %.3f %s\n", name, static_cast<long long>(rows), value, unit);
-    std::fflush(stdout);
-}
-
-double seconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e9; }
-
-// The real time-sliced pump, noting the longest stretch without a pump while metering.
-class MeteredPump : public platform::TimeSlicedPump {
-public:
-    void start()
-    {
-        longestMs_ = 0;
-        sinceLast_.start();
-    }
-    double stop()
-    {
-        note();
-        return longestMs_;
-    }
-
-protected:
-    void pump(Input input) override
-    {
-        note();
-        TimeSlicedPump::pump(input);
-        sinceLast_.restart();
-    }
-
-private:
-    void note()
-    {
-        if (sinceLast_.isValid())
-            longestMs_ = std::max(longestMs_, double(sinceLast_.nsecsElapsed()) / 1e6);
-    }
-    QElapsedTimer sinceLast_;
-    double longestMs_ = 0;
-};
 
 // The production pump and random source, with the test doubles answering message boxes
 // and dialogs.
@@ -110,21 +62,6 @@ private:
     platform::ClockRandom random_;
     testing::TestServices doubles_{&pump, &random_};
 };
-
-// One pick of 6 numbers from 1 to `highest`, numbers ascending, as the generator writes it.
-generation::PickTexts randomPick(platform::ClockRandom& random, int highest,
-                                 const QString& prefix = QString())
-{
-    std::vector<std::int32_t> numbers;
-    std::unordered_set<std::int32_t> placed;
-    while (numbers.size() < 6) {
-        const auto n = std::int32_t(1 + random.next() * highest);
-        if (placed.insert(n).second)
-            numbers.push_back(n);
-    }
-    std::sort(numbers.begin(), numbers.end());
-    return generation::makePickTexts(numbers, u' ', prefix);
-}
 
 // Fills the list with distinct picks, unsorted, so that every row is stored where the list
 // shows it.
@@ -153,32 +90,6 @@ void sortList(forms::ResultsList& list, qint64 rows)
     print("sort", rows, seconds(timer), "s");
 }
 
-// Hands the memory the process has freed back to the system where the C library allows.
-// The allocator keeps freed memory for reuse, and glibc keeps small freed blocks apart
-// until a large block is freed, when it merges them all: after millions of small blocks
-// freed, that merge would fall in the time of whatever command frees a large block next.
-// Memory that a cleared list releases on another thread is waited for first.
-void releaseFreedMemory()
-{
-    QThreadPool::globalInstance()->waitForDone();
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
-
-// The memory the process holds, once the memory it has freed is handed back: the resident
-// size would otherwise count what a command freed, or not count what it reused, and the
-// memory figures would depend on what ran before.
-qint64 residentBytes()
-{
-    releaseFreedMemory();
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() * 4096 : 0;
-}
-
 void setUpGeneration(Form1& form)
 {
     form.Text1->setText(QStringLiteral("1"));
@@ -189,195 +100,9 @@ void setUpGeneration(Form1& form)
         option->setChecked(true);
 }
 
-// The machine's memory bandwidth in bytes per second: the best of three copies of 256 MB
-// from one buffer into another, counting the bytes read and the bytes written. Both
-// buffers are written before the timing, so that no copy pays for a page's first touch.
-double memoryBandwidth()
-{
-    constexpr std::size_t kBytes = std::size_t(256) << 20;
-    std::vector<char> source(kBytes, 1);
-    std::vector<char> target(kBytes, 0);
-    // Copied through a pointer the compiler cannot see through, so no copy is left out.
-    char* volatile into = target.data();
-    double best = 0;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        std::memcpy(into, source.data(), kBytes);
-        const double elapsed = seconds(timer);
-        best = i == 0 ? elapsed : std::min(best, elapsed);
-    }
-    return 2 * double(kBytes) / best;
-}
-
-// What a floor measured: its time, and the bytes the command must read and write, which
-// the memory moves in no less than bytes / bandwidth.
-struct Floor {
-    double seconds;
-    qint64 bytes;
-};
-
-void printFloors(const std::string& name, qint64 rows, const Floor& floor, double bandwidth)
-{
-    print((name + "_floor").c_str(), rows, floor.seconds, "s");
-    print((name + "_bandwidth_floor").c_str(), rows, double(floor.bytes) / bandwidth, "s");
-}
-
-// A floor is worth its name only when it makes the command's output.
-void checkSameOutput(bool same, const std::string& name)
-{
-    if (!same)
-        std::fprintf(stderr, "%s: the floor's output differs from the command's\n", name.c_str());
-}
-
-// The bytes of the UTF-8 texts of a column, over all rows.
-qint64 columnBytes(const results_list::ListSnapshot& list, int column)
-{
-    qint64 bytes = 0;
-    for (qsizetype r = 1; r <= list.rowCount(); ++r)
-        bytes += list.cellUtf8(r, column).size();
-    return bytes;
-}
-
-// The same picks made by the pick-text code into a vector with a hash set, no window. As
-// the command checks every pick against the whole list, the set starts with the list's
-// picks (filled before the timing starts).
-double generateFloor(const forms::ResultsList& list)
-{
-    const results_list::ListSnapshot listed = list.snapshot();
-    QSet<QString> index;
-    index.reserve(listed.rowCount() + kPicksPerRun);
-    for (qsizetype r = 1; r <= listed.rowCount(); ++r)
-        index.insert(listed.cell(r, 1));
-    platform::ClockRandom random;
-    QElapsedTimer timer;
-    timer.start();
-    std::vector<QString> rows;
-    for (int i = 0; i < kPicksPerRun; ++i) {
-        random.reseedFromClock();
-        const generation::PickTexts pick = randomPick(random, kGenerateHighest);
-        if (!index.contains(pick.pickText)) {
-            index.insert(pick.pickText);
-            rows.push_back(pick.pickText);
-        }
-    }
-    return seconds(timer);
-}
-
 // The searches measured: three terms, and one term alone.
 const QStringList kSearchTerms = {QStringLiteral("5"), QStringLiteral("1 2"), QStringLiteral("4-")};
 const QStringList kOneSearchTerm = {QStringLiteral("5")};
-
-// The item texts of the list in list order, each followed by '\n', in one buffer, and
-// where each row's text starts (a last entry marks the end).
-struct PackedTexts {
-    std::string bytes;
-    std::vector<std::size_t> starts;
-};
-
-PackedTexts packItemTexts(const results_list::ListSnapshot& list)
-{
-    PackedTexts packed;
-    packed.bytes.reserve(std::size_t(list.itemTextBytes() + list.rowCount()));
-    packed.starts.reserve(std::size_t(list.rowCount()) + 1);
-    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
-        packed.starts.push_back(packed.bytes.size());
-        const QByteArrayView text = list.cellUtf8(r, 1);
-        packed.bytes.append(text.data(), std::size_t(text.size()));
-        packed.bytes.push_back('\n');
-    }
-    packed.starts.push_back(packed.bytes.size());
-    return packed;
-}
-
-// The first place of the term in [from, end), or end.
-const char* findTerm(const char* from, const char* end, std::string_view term)
-{
-#if defined(__GLIBC__)
-    const void* found = memmem(from, std::size_t(end - from), term.data(), term.size());
-    return found ? static_cast<const char*>(found) : end;
-#else
-    return std::search(from, end, term.begin(), term.end());
-#endif
-}
-
-// The rows (numbered from 1, ascending) whose text holds the term: one pass over the
-// buffer, each find mapped to its row, the pass going on at the next row's start.
-std::vector<qsizetype> rowsHolding(const PackedTexts& texts, std::string_view term)
-{
-    std::vector<qsizetype> rows;
-    const char* const begin = texts.bytes.data();
-    const char* const end = begin + texts.bytes.size();
-    for (const char* at = findTerm(begin, end, term); at != end;) {
-        // The first start beyond the find is the next row's, at the index of the find's row:
-        // finds come in order, so the walk starts at the last find's row.
-        auto next = texts.starts.begin() + (rows.empty() ? 0 : rows.back());
-        while (*next <= std::size_t(at - begin))
-            ++next;
-        rows.push_back(qsizetype(next - texts.starts.begin()));
-        at = findTerm(begin + *next, end, term);
-    }
-    return rows;
-}
-
-// The terms' rows in the command's order: rows in list order, a row once per term it
-// holds, its terms in order.
-std::vector<qsizetype> mergeFinds(const std::vector<std::vector<qsizetype>>& perTerm)
-{
-    std::size_t total = 0;
-    for (const std::vector<qsizetype>& rows : perTerm)
-        total += rows.size();
-    std::vector<qsizetype> merged;
-    merged.reserve(total);
-    std::vector<std::size_t> next(perTerm.size(), 0);
-    while (merged.size() < total) {
-        std::size_t first = perTerm.size();
-        for (std::size_t t = 0; t < perTerm.size(); ++t) {
-            if (next[t] < perTerm[t].size()
-                && (first == perTerm.size() || perTerm[t][next[t]] < perTerm[first][next[first]]))
-                first = t;
-        }
-        merged.push_back(perTerm[first][next[first]++]);
-    }
-    return merged;
-}
-
-// The search floor. Before the timing, as a list kept for searching could hold them: the
-// item texts in list order packed into one buffer with their rows' starts, and the terms
-// as bytes (they hold no letters, so comparing bytes is comparing without case). Timed:
-// for each term one memmem pass over the buffer, each find mapped to its row by walking
-// the starts on from the last find's row (where a binary search per find would miss the
-// cache on its way through the starts), then the terms' rows merged into the command's
-// order. Not included: cutting the search text into terms, the search window and its
-// results list.
-double searchFloor(const results_list::ListSnapshot& list, const QStringList& searchTerms,
-                   std::vector<qsizetype>& finds)
-{
-    const PackedTexts texts = packItemTexts(list);
-    std::vector<std::string> terms;
-    for (const QString& term : searchTerms)
-        terms.push_back(term.toStdString());
-    QElapsedTimer timer;
-    timer.start();
-    std::vector<std::vector<qsizetype>> perTerm;
-    for (const std::string& term : terms)
-        perTerm.push_back(rowsHolding(texts, term));
-    finds = mergeFinds(perTerm);
-    return seconds(timer);
-}
-
-// Whether the search window's results are the item texts of the floor's rows, in order.
-bool sameFinds(const std::vector<qsizetype>& finds, const results_list::ListSnapshot& listed,
-               const results_list::ListSnapshot& results)
-{
-    if (results.rowCount() != qsizetype(finds.size()))
-        return false;
-    for (std::size_t i = 0; i < finds.size(); ++i) {
-        if (results.cellUtf8(qsizetype(i) + 1, 1) != listed.cellUtf8(finds[i], 1))
-            return false;
-    }
-    return true;
-}
 
 // The search's floors, checked against its results. The bytes it must move: the item
 // texts read, and one view (a pointer and a length, 16 bytes) written per find.
@@ -390,67 +115,6 @@ void printSearchFloors(const std::string& name, const QStringList& terms, const 
     checkSameOutput(sameFinds(finds, listed, search.ListView1->snapshot()), name);
     const qint64 written = qint64(sizeof(QByteArrayView)) * qint64(finds.size());
     printFloors(name, rows, {elapsed, columnBytes(listed, 1) + written}, bandwidth);
-}
-
-// The item texts of the list, in list order.
-std::vector<std::string> itemTexts(const forms::ResultsList& list)
-{
-    std::vector<std::string> texts;
-    texts.reserve(std::size_t(list.rowCount()));
-    const results_list::ListSnapshot rows = list.snapshot();
-    for (qsizetype r = 1; r <= rows.rowCount(); ++r)
-        texts.emplace_back(rows.cellUtf8(r, 1).toByteArray().toStdString());
-    return texts;
-}
-
-// What one command took: its time in seconds, and the longest stretch without an event
-// pump while it ran, in milliseconds.
-struct CommandTime {
-    double seconds;
-    double gapMs;
-};
-
-// Runs one command: a button's click and the events it leaves behind.
-CommandTime runCommand(MeteredPump& pump, QPushButton* button)
-{
-    QElapsedTimer timer;
-    timer.start();
-    pump.start();
-    button->click();
-    // Once the command returns, the event loop runs again: what it does next is no stretch
-    // without a pump, though it counts in the command's time.
-    const double gap = pump.stop();
-    QCoreApplication::processEvents();
-    return {seconds(timer), gap};
-}
-
-// Times one command and the longest stretch without an event pump while it ran.
-void timeCommand(const char* name, qint64 rows, MeteredPump& pump, QPushButton* button,
-                 double scale = 1, const char* unit = "s")
-{
-    const CommandTime time = runCommand(pump, button);
-    print(name, rows, time.seconds * scale, unit);
-    print((std::string(name) + "_pump_gap").c_str(), rows, time.gapMs, "ms");
-}
-
-// The most memory the process has held since the last resetPeakBytes(), in bytes.
-qint64 peakBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    }
-    return 0;
-}
-
-void resetPeakBytes()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
 }
 
 // Runs `use` on the search window, opened with "Search Picks" and closed afterwards.
@@ -494,20 +158,6 @@ void measureSearchMemory(Form1& form, qint64 rows, const BenchServices& services
     });
 }
 
-// Reading the same texts once from start to end, as any search must (memchr for a byte
-// none of them holds).
-double readFloor(const forms::ResultsList& list)
-{
-    const std::vector<std::string> texts = itemTexts(list);
-    QElapsedTimer timer;
-    timer.start();
-    std::size_t held = 0;
-    for (const std::string& text : texts)
-        held += std::memchr(text.data(), '\x7f', text.size()) != nullptr;
-    const double elapsed = seconds(timer);
-    return held == 0 ? elapsed : -1;
-}
-
 // "Search Picks", then "Search" for the text, then "Close"; `printFloors` prints the floors
 // beside it, given the search window with its results.
 template <typename PrintFloors>
@@ -547,30 +197,6 @@ void measureLongTermSearch()
                   });
 }
 
-// The copy floor. Before the timing: the text's length in UTF-16 units (a list could keep
-// its texts' lengths). Timed: a string of that length, then for each row in list order
-// its item text decoded from UTF-8 into the string, and CR LF. A sorted list's texts are
-// read where they lie, scattered about the storage, as the command must read them too,
-// in the snapshot's pass over its rows, which reads a few rows ahead so that the reads
-// overlap. Not included: the clipboard and the message box.
-double copyFloor(const results_list::ListSnapshot& list, QString& text)
-{
-    qsizetype length = 0;
-    for (qsizetype r = 1; r <= list.rowCount(); ++r)
-        length += list.cellLength(r, 1) + 2;
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QElapsedTimer timer;
-    timer.start();
-    text = QString(length, Qt::Uninitialized);
-    QChar* out = text.data();
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
-        out = utf8.appendToBuffer(out, list.cellUtf8(r, 1));
-        *out++ = u'\r';
-        *out++ = u'\n';
-    });
-    return seconds(timer);
-}
-
 // "Copy Results To Clipboard" of the main window, under `name`, and its floors, checked
 // against the clipboard's text. The bytes it must move: the item texts read, and the
 // clipboard's text written, 2 bytes a character.
@@ -583,66 +209,6 @@ void measureCopy(const char* name, Form1& form, qint64 rows, BenchServices& serv
     const double elapsed = copyFloor(listed, text);
     checkSameOutput(text == services.clipboardText(), name);
     printFloors(name, rows, {elapsed, columnBytes(listed, 1) + 2 * qint64(text.size())}, bandwidth);
-}
-
-// The widths of the saved file's columns: the longest of each column's cells and header.
-// The picks and headers are ASCII, so a text's length is its count of bytes.
-std::vector<qsizetype> byteWidths(const results_list::ListSnapshot& list)
-{
-    std::vector<qsizetype> widths;
-    for (int c = 1; c <= list.columnCount(); ++c)
-        widths.push_back(list.columnHeader(c).size());
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
-        for (int c = 1; c <= list.columnCount(); ++c)
-            widths[c - 1] = std::max(widths[c - 1], list.cellUtf8(r, c).size());
-    });
-    return widths;
-}
-
-// A cell of the saved file written at `out`: its text padded with spaces to the column's
-// width, then a tab. Returns the end.
-char* writeCell(char* out, QByteArrayView text, qsizetype width)
-{
-    out = std::copy(text.begin(), text.end(), out);
-    out = std::fill_n(out, width - text.size(), ' ');
-    *out++ = '\t';
-    return out;
-}
-
-// The whole saved file in list order: the header line, then a line per row, each line
-// its cells and CR LF.
-QByteArray tabbedFile(const results_list::ListSnapshot& list, const std::vector<qsizetype>& widths)
-{
-    qsizetype lineLength = 2;
-    for (const qsizetype width : widths)
-        lineLength += width + 1;
-    QByteArray file(lineLength * (list.rowCount() + 1), Qt::Uninitialized);
-    char* out = file.data();
-    for (int c = 1; c <= list.columnCount(); ++c)
-        out = writeCell(out, list.columnHeader(c).toUtf8(), widths[c - 1]);
-    out = std::copy_n("\r\n", 2, out);
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
-        for (int c = 1; c <= list.columnCount(); ++c)
-            out = writeCell(out, list.cellUtf8(r, c), widths[c - 1]);
-        out = std::copy_n("\r\n", 2, out);
-    });
-    return file;
-}
-
-// The save floor. Timed, from the snapshot: the columns' widths, the whole file built in
-// one buffer in list order, and the buffer written through a QSaveFile, which syncs it to
-// the disk and puts it in the target's place. Both passes over the rows read the texts
-// where they lie, in the snapshot's pass over its rows, which reads a few rows ahead. Not
-// included: the file dialog, the progress bar and the hourglass.
-double saveFloor(const results_list::ListSnapshot& list, const QString& path, QByteArray& bytes)
-{
-    QElapsedTimer timer;
-    timer.start();
-    bytes = tabbedFile(list, byteWidths(list));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        std::fprintf(stderr, "save floor: %s\n", qPrintable(file.errorString()));
-    return seconds(timer);
 }
 
 // "Save Results As Text File" of the main window, and its floors, checked against the
@@ -703,12 +269,6 @@ void measure(qint64 rows, double bandwidth)
 constexpr qint64 kGrowthSmaller = 1000000;
 constexpr qint64 kGrowthLarger = 10000000;
 constexpr int kGrowthPairs = 5;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // How a command's time grows from the smaller list to the larger: the command on the
 // smaller, then at once on the larger, kGrowthPairs times; prints the median of the
