@@ -25,10 +25,9 @@ inline constexpr qint64 kViewBytesPerRow = 32;
 inline constexpr qint64 kListRowBytes =
     RowStore::kRecordBytes + qint64(sizeof(RowId)) + 2 * PickIndex::kSlotBytes + kViewBytesPerRow;
 
-// A row of the search window's list besides its item text: a record of its own (a list
-// that holds texts of its own copies the finds), the main list's id of the row, its id in
-// the order, its place among the search's finds, and the view's share.
+// A row of the search window's list besides its item text: its record, its id in the
+// order, its place among the search's finds, and the view's share.
 inline constexpr qint64 kResultRowBytes =
-    RowStore::kRecordBytes + 3 * qint64(sizeof(RowId)) + kViewBytesPerRow;
+    RowStore::kRecordBytes + 2 * qint64(sizeof(RowId)) + kViewBytesPerRow;
 
 }  // namespace results_list

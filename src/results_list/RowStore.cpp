@@ -51,7 +51,6 @@ void RowStore::reserveTextBytes(qint64 bytes)
 // the allocator grow the block in place.
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
-    keepOwnRecords();
     const Record record(bytes_.size(), itemText.size(), subItemText.size());
     bytes_.resize(record.offset() + itemText.size() + subItemText.size());
     char* const out = bytes_.data() + record.offset();
@@ -63,59 +62,35 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
     return RowId(records_.size() - 1);
 }
 
-RowId RowStore::addItemsOf(const RowStore& holder, RowIds ids)
+RowId RowStore::addItemsOf(const RowStore& holder, const RowIds& ids)
 {
     const auto first = RowId(idCount());
-    if (first == 0 && !holder.holderIds_ && !holder.bytes_.isEmpty())
-        takeRowsOf(holder, std::move(ids));
-    else if (holdsRowsOf(holder))
-        addRowsOf(holder, ids);
-    else {
-        keepOwnRecords();
+    if (bytes_.isEmpty() || sharesTextsOf(holder))
+        addSharedItemsOf(holder, ids);
+    else
         addCopiedItemsOf(holder, ids);
-    }
     allAscii_ = allAscii_ && holder.allAscii_;
     return first;
 }
 
-// The holder's texts and records, shared, stay what this store's ids point into only as
-// long as the holder has not changed them: a change gives the holder copies of its own.
-bool RowStore::holdsRowsOf(const RowStore& holder) const
+// The holder's texts stay what this store's records point into only as long as the holder
+// has not changed them: a change gives the holder a copy of its own.
+bool RowStore::sharesTextsOf(const RowStore& holder) const
 {
-    return holderIds_ && bytes_.constData() == holder.bytes_.constData()
-           && bytes_.size() == holder.bytes_.size()
-           && records_.constData() == holder.records_.constData()
-           && records_.size() == holder.records_.size();
+    return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
 }
 
-void RowStore::takeRowsOf(const RowStore& holder, RowIds ids)
+// Records of the item texts alone, into the holder's texts, which the store now shares.
+void RowStore::addSharedItemsOf(const RowStore& holder, const RowIds& ids)
 {
-    textBytes_ = holder.itemBytesOf(ids);
     bytes_ = holder.bytes_;
-    records_ = holder.records_;
-    holderIds_ = std::make_shared<RowIds>(std::move(ids));
-}
-
-// The ids are added to the store's own when no copy of the store shares them.
-void RowStore::addRowsOf(const RowStore& holder, const RowIds& ids)
-{
-    textBytes_ += holder.itemBytesOf(ids);
-    if (holderIds_.use_count() > 1)
-        holderIds_ = std::make_shared<RowIds>(*holderIds_);
-    holderIds_->insert(holderIds_->end(), ids.begin(), ids.end());
-}
-
-// A store of another's rows that is to hold texts of its own first makes a record of its
-// own for each of its rows, pointing into the texts it shares.
-void RowStore::keepOwnRecords()
-{
-    if (!holderIds_)
-        return;
-    QList<Record> own(idCount());
-    for (qsizetype id = 0; id < own.size(); ++id)
-        own[id] = recordOf(RowId(id));
-    records_ = std::move(own);
-    holderIds_.reset();
+    records_.reserve(records_.size() + qsizetype(ids.size()));
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i + kIdsAhead < ids.size())
+            holder.prefetchRecord(ids[i + kIdsAhead]);
+        const Record from = holder.recordOf(ids[i]);
+        addRecord(Record(from.offset(), from.itemLength(), 0));
+    }
 }
 
 // The ids name millions of rows after a search over millions, read in scattered places of
@@ -209,7 +184,6 @@ std::vector<RowId> RowStore::compact(const std::vector<bool>& live)
     bytes_.squeeze();
     records_ = std::move(packed.records_);
     records_.squeeze();
-    holderIds_.reset();
     releasedRows_ = 0;
     textBytes_ = packed.textBytes_;
     allAscii_ = packed.allAscii_;

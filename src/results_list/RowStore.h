@@ -8,7 +8,6 @@
 #include <QList>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace results_list {
@@ -19,11 +18,10 @@ using RowIds = std::vector<RowId>;
 // The texts of all rows, packed: one UTF-8 byte buffer holds each row's item text followed
 // by its sort text, and a 12-byte record per row says where they lie. A million rows
 // cost a few tens of bytes each and go in one deallocation. Released rows leave garbage
-// behind until compact() packs the buffer again. The texts lie in id order, one id's right
-// after the previous one's, but in a store of another's rows (addItemsOf()), which shares
-// that store's texts and records and keeps for each of its ids only the other's id, so
-// that its rows cost 4 bytes each. A copy shares the buffer, the records and the ids until
-// either side changes, so a snapshot of a million rows costs no copying.
+// behind until compact() packs the buffer again. The buffer is shared, not copied, with a
+// copy of the store and with a store given another's rows (addItemsOf()), until either
+// side changes it: a snapshot of a million rows, or the search window's finds, cost no
+// copy of the texts.
 class RowStore {
 public:
     RowId add(QByteArrayView itemText, QByteArrayView subItemText);
@@ -32,11 +30,10 @@ public:
     // Only a hint: without the memory, nothing changes.
     void reserveTextBytes(qint64 bytes);
     // Adds rows of item texts only, in one go: the item texts of the holder's rows `ids`,
-    // in that order. Returns the id of the first (the others follow in order). An empty
-    // store becomes a store of the holder's rows, keeping `ids` as they are, and one that
-    // is already a store of the same holder's rows adds them to its own: the search
-    // window's finds cost no copy of the picks they name, nor of their records.
-    RowId addItemsOf(const RowStore& holder, RowIds ids);
+    // in that order. Returns the id of the first (the others follow in order). A store
+    // with no texts of its own, or one that shares the holder's texts as they are, shares
+    // them and adds only records; any other copies the texts.
+    RowId addItemsOf(const RowStore& holder, const RowIds& ids);
     QByteArrayView itemText(RowId id) const
     {
         const Record record = recordOf(id);
@@ -52,7 +49,7 @@ public:
     // A record may straddle two cache lines, so both of its ends are asked for.
     void prefetchRecord(RowId id) const
     {
-        const auto* record = reinterpret_cast<const char*>(&records_[recordIndex(id)]);
+        const auto* record = reinterpret_cast<const char*>(&records_[id]);
         prefetch(record);
         prefetch(record + sizeof(Record) - 1);
     }
@@ -93,10 +90,7 @@ public:
     std::vector<RowId> compact(const std::vector<bool>& live);
 
     // Ids run from 0 to idCount() - 1, released ones included.
-    qsizetype idCount() const
-    {
-        return holderIds_ ? qsizetype(holderIds_->size()) : qsizetype(records_.size());
-    }
+    qsizetype idCount() const { return records_.size(); }
 
 private:
     // Where a row's texts lie, in 12 bytes: a 36-bit offset (texts up to 64 GB), a 28-bit
@@ -110,13 +104,6 @@ private:
         qint64 offset() const { return qint64(offsetLow_) | (qint64(highBits_ & 0xF) << 32); }
         qsizetype itemLength() const { return qsizetype(highBits_ >> 4); }
         qsizetype subItemLength() const { return qsizetype(subItemLength_); }
-        // The same item text without a sort text.
-        Record itemOnly() const
-        {
-            Record record = *this;
-            record.subItemLength_ = 0;
-            return record;
-        }
 
     private:
         quint32 offsetLow_ = 0;
@@ -128,29 +115,15 @@ public:
     static constexpr qint64 kRecordBytes = sizeof(Record);
 
 private:
-    // The index of the id's record in records_: the id itself, or in a store of another's
-    // rows the holder's id.
-    qsizetype recordIndex(RowId id) const { return holderIds_ ? (*holderIds_)[id] : id; }
-    // The id's record; a store of another's rows keeps only the item texts of the
-    // holder's.
-    Record recordOf(RowId id) const
-    {
-        const Record& record = records_[recordIndex(id)];
-        return holderIds_ ? record.itemOnly() : record;
-    }
-    bool holdsRowsOf(const RowStore& holder) const;
-    void takeRowsOf(const RowStore& holder, RowIds ids);
-    void addRowsOf(const RowStore& holder, const RowIds& ids);
-    void keepOwnRecords();
+    Record recordOf(RowId id) const { return records_[id]; }
+    bool sharesTextsOf(const RowStore& holder) const;
+    void addSharedItemsOf(const RowStore& holder, const RowIds& ids);
     void addCopiedItemsOf(const RowStore& holder, const RowIds& ids);
     void addRecord(const Record& record);
     qint64 itemBytesOf(const RowIds& ids) const;
 
     QByteArray bytes_;
-    // Each id's record, or in a store of another's rows (holderIds_ set) the holder's.
     QList<Record> records_;
-    // In a store of another's rows, the holder's id of each of its ids.
-    std::shared_ptr<RowIds> holderIds_;
     qsizetype releasedRows_ = 0;
     qint64 textBytes_ = 0;
     bool allAscii_ = true;

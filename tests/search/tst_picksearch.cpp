@@ -184,7 +184,7 @@ void TestPickSearch::findsMustFit_data()
     QTest::newRow("ten million finds") << 0LL << 10000000LL << 17LL << true;
     QTest::newRow("3,001 finds of each of 32,000 picks") << 0LL << 96032000LL << 17LL << false;
     QTest::newRow("added to 14 million") << 14000000LL << 64000LL << 17LL << true;
-    QTest::newRow("added past the limit") << 14000000LL << 960000LL << 17LL << false;
+    QTest::newRow("added past the limit") << 14000000LL << 1600000LL << 17LL << false;
     QTest::newRow("64,000 finds, long prefixes") << 0LL << 64000LL << 32784LL << false;
 }
 
