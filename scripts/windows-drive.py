@@ -253,7 +253,6 @@ def copy_while_held(window, helper, hold, gap):
     except subprocess.TimeoutExpired:
         process.kill()
         held = None
-    print(f"     (the X clipboard then holds {clipboard()!r})", flush=True)
     return (dismissed_box_text() if shown else None), held
 
 
