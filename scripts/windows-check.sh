@@ -105,7 +105,8 @@ drive_packages() {
     make_prefix
     xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
         python3 scripts/windows-drive.py "$packages"/Numorra-*-win64.zip \
-        docs/numorra-windows.png ${installer[@]+"${installer[@]}"}
+        docs/numorra-windows.png "$(windows_path "$build_dir/tests/platform/drive_helper.exe")" \
+        ${installer[@]+"${installer[@]}"}
 }
 
 if [[ ! -x "$qt_dir/bin/qt-cmake" ]]; then

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Drives the Windows build of Numorra under Wine with real X input, as a person would.
 
-    windows-drive.py ZIP SCREENSHOT [INSTALLER]
+    windows-drive.py ZIP SCREENSHOT HELPER [INSTALLER]
 
 Runs inside an X server (xvfb-run), with WINEPREFIX naming a fresh Wine prefix and WINE the
 64-bit Wine loader. The program is the one in the ZIP, unpacked beside the prefix; xdotool
 types and clicks, and the text the program puts on the clipboard is read back through the X
-clipboard (Wine shares it) with xclip. Then, given the NSIS installer, installs the program
+clipboard (Wine shares it) with xclip; HELPER (tests/platform/drive_helper.cpp) holds the
+clipboard open while the program copies and names the class of the save dialog's window. Then, given the NSIS
+installer, installs the program
 silently, runs it and uninstalls it. Prints one line per check and the count of passed and
 failed checks; the exit code is non-zero when a check failed.
 """
@@ -62,6 +64,12 @@ LINUX_FILE = ("Picks" + " " * 11 + "\t" + " " * 22 + "\t\r\n"
               + PICK + "\t" + SORT_TEXT + "\t\r\n").encode("utf-8")
 # The clipboard: the picks, one a line (the sort column is hidden).
 CLIPBOARD = PICK + "\r\n"
+HELD_TEXT = "held before the copy"
+
+RUNTIME_LICENCES = ["Qt/LGPL-3.0-only.txt", "Qt/GPL-3.0-only.txt", "libstdc++-6.dll.txt",
+                    "libgcc_s_seh-1.dll.txt", "libwinpthread-1.dll.txt"]
+NOTICES = ["PCRE2.txt", "zlib.txt", "double-conversion.txt", "libpng.txt", "HarfBuzz.txt",
+           "FreeType.txt", "md4c.txt", "qtbase.txt", "Numorra.txt"]
 
 results = []
 
@@ -129,6 +137,8 @@ def click(window, point, repeat=1):
     x, y, width, height = geometry(window)
     border = (width - CLIENT_SIZE[0]) // 2
     left, top = x + border, y + height - border - CLIENT_SIZE[1]
+    # A synchronous move waits for the pointer to move, so it starts a pixel away.
+    xdotool("mousemove", left + point[0] + 1, top + point[1])
     xdotool("mousemove", "--sync", left + point[0], top + point[1])
     xdotool("click", "--repeat", repeat, "--delay", 60, 1)
 
@@ -223,7 +233,30 @@ def type_into(window, point, text):
         keys("ctrl+v")
 
 
-def drive_program(exe, work, screenshot):
+def window_class(helper, title):
+    """The Windows class of the program's top-level window titled `title`."""
+    return run(WINE, helper, "class", title, check_exit=False)
+
+
+def copy_while_held(window, helper, hold, gap):
+    """Clicks Copy Results To Clipboard while `helper` holds the clipboard (see its
+    source); returns the text of the box the copy showed (None when none appeared) and
+    what the clipboard held once the holder let go. The box is read after that, as its
+    text is copied through the clipboard."""
+    process = subprocess.Popen([WINE, helper, "hold", HELD_TEXT, str(hold), str(gap), "6000"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    process.stdout.readline()  # "held"
+    click(window, COPY)
+    shown = wait_for(message_box, SECOND_BOX_BOUND)
+    try:
+        held = process.communicate(timeout=60)[0].decode("utf-8")
+    except subprocess.TimeoutExpired:
+        process.kill()
+        held = None
+    return (dismissed_box_text() if shown else None), held
+
+
+def drive_program(exe, work, screenshot, helper):
     process, window = start(exe)
     if not check(f"the window \"Numorra\" appears within {START_BOUND} s", window is not None):
         process.kill()
@@ -239,6 +272,8 @@ def drive_program(exe, work, screenshot):
     click(window, SAVE)
     dialog = wait_for(lambda: windows_named("Save"), BOX_BOUND)
     if check("Save Results As Text File opens the save dialog", bool(dialog)):
+        kind = window_class(helper, "Save")
+        check("the save dialog is Windows' own", kind == "#32770", repr(kind))
         focus(dialog[0])
         type_text(windows_path(saved))
         keys("Return")
@@ -259,6 +294,17 @@ def drive_program(exe, work, screenshot):
     # Wine hands text to X applications with LF line ends.
     check("the X clipboard holds the picks", copied == CLIPBOARD.replace("\r\n", "\n"),
           repr(copied))
+
+    # Held throughout: the copy is refused and says nothing. Held 5 ms at a time with
+    # 2 ms between, as a program that keeps looking at the clipboard holds it: the copy
+    # gets through, and says so.
+    box, held = copy_while_held(window, helper, hold=8000, gap=0)
+    check("a copy while another program holds the clipboard claims nothing",
+          box is None and held == HELD_TEXT, repr((box, held)))
+    box, held = copy_while_held(window, helper, hold=5, gap=2)
+    check("a copy gets through when the holder lets go within its attempts, and says so",
+          bool(box) and "copied to the clipboard" in box and held == CLIPBOARD,
+          repr((box, held)))
 
     run("import", "-window", window, "-crop", f"{CLIENT_SIZE[0]}x{CLIENT_SIZE[1]}+0+0",
         "-strip", str(screenshot), check_exit=False)
@@ -285,17 +331,56 @@ def drive_program(exe, work, screenshot):
     close(process, window)
 
 
+def save_from_shortcut(shortcut, program_files):
+    """Starts the program from its Start menu shortcut, as Explorer would, and saves under a
+    bare name, which lands in the folder the save dialog opened in."""
+    subprocess.run([WINE, "start", "/unix", str(shortcut)], stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60)
+    window = wait_for(main_window, START_BOUND)
+    if not check("the program starts from its Start menu shortcut", window is not None):
+        return
+    focus(window)
+    click(window, SAVE)
+    dialog = wait_for(lambda: windows_named("Save"), BOX_BOUND)
+    if dialog:
+        focus(dialog[0])
+        type_text("from-the-shortcut")
+        keys("Return")
+        dismissed_box_text()
+    # Windows' dialog opens in the folder the program last saved in (the unpacked ZIP's
+    # program saved beside the prefix), else where the program started.
+    found = list((PREFIX / "drive_c").rglob("from-the-shortcut")) + list(
+        PREFIX.parent.glob("from-the-shortcut"))
+    check("the save dialog of the program started from the shortcut opens in the folder last "
+          "saved in or the user's folder, not the install folder",
+          len(found) == 1 and (found[0].parent == PREFIX.parent
+                               or found[0].parent.parent == PREFIX / "drive_c/users"),
+          repr(found))
+    focus(window)
+    keys("alt+F4")
+    wait_for(lambda: not main_window(), BOX_BOUND)
+
+
 def drive_installer(installer):
     program_files = PREFIX / "drive_c/Program Files/Numorra"
     start_menu = PREFIX / "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Numorra"
     run(WINE, installer, "/S", check_exit=False)
     run("/usr/lib/wine/wineserver", "-w", check_exit=False)
     check("the installer puts the program in Program Files", (program_files / "numorra.exe").exists())
-    check("the Start menu has the program's shortcut", (start_menu / "Numorra.lnk").exists())
+    check("the installed folder has the licences and notices",
+          *missing_licences(program_files, RUNTIME_LICENCES + NOTICES))
+    shortcuts = sorted(p.name for p in start_menu.glob("*")) if start_menu.exists() else []
+    check("the Start menu has the program's shortcut and no other", shortcuts == ["Numorra.lnk"],
+          repr(shortcuts))
+    link = (start_menu / "Numorra.lnk").read_bytes() if shortcuts else b""
+    check("the shortcut starts the program in the user's folder",
+          b"%USERPROFILE%" in link or "%USERPROFILE%".encode("utf-16-le") in link)
     entry = registry(UNINSTALL_KEY) or {}
-    check("the uninstall entry names the program and its size, in the 64-bit registry",
+    check("the uninstall entry names the program, its size and folder, in the 64-bit registry",
           entry.get("DisplayName") == '"Numorra"'
-          and entry.get("EstimatedSize", "dword:00000000") != "dword:00000000", repr(entry))
+          and entry.get("EstimatedSize", "dword:00000000") != "dword:00000000"
+          and entry.get("InstallLocation") == '"C:\\\\Program Files\\\\Numorra"', repr(entry))
+    save_from_shortcut(start_menu / "Numorra.lnk", program_files)
     process, window = start(windows_path(program_files / "numorra.exe"))
     check("the installed program shows its window", window is not None)
     if window:
@@ -310,20 +395,27 @@ def drive_installer(installer):
           all(registry(key) is None for key in (UNINSTALL_KEY, VENDOR_KEY, VENDOR_KEY_32)))
 
 
+def missing_licences(folder, names):
+    """Whether the licences folder holds every named file, and which it lacks."""
+    missing = [name for name in names if not (folder / "licenses" / name).is_file()]
+    return not missing, "missing " + ", ".join(missing)
+
+
 def main():
     zip_file, screenshot = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]).resolve()
     work = PREFIX.parent
     with zipfile.ZipFile(zip_file) as archive:
         archive.extractall(work)
     exe = next(work.glob("*/numorra.exe"))
-    licences = ["Qt/LGPL-3.0-only.txt", "Qt/GPL-3.0-only.txt", "libstdc++-6.dll.txt",
-                "libgcc_s_seh-1.dll.txt", "libwinpthread-1.dll.txt"]
-    missing = [name for name in licences if not (exe.parent / "licenses" / name).is_file()]
-    check("the ZIP has the licences of Qt and of the run-time libraries", not missing,
-          "missing " + ", ".join(missing))
-    drive_program(windows_path(exe), work, screenshot)
-    if len(sys.argv) > 3:
-        drive_installer(sys.argv[3])
+    check("the ZIP has the licences of Qt and of the run-time libraries",
+          *missing_licences(exe.parent, RUNTIME_LICENCES))
+    check("the ZIP has the notices of the code built into Qt and Numorra's own licence",
+          *missing_licences(exe.parent, NOTICES))
+    check("the program's version resource names its copyright",
+          "LegalCopyright".encode("utf-16-le") in exe.read_bytes())
+    drive_program(windows_path(exe), work, screenshot, sys.argv[3])
+    if len(sys.argv) > 4:
+        drive_installer(sys.argv[4])
     failed = results.count(False)
     print(f"windows-drive: {len(results) - failed} passed, {failed} failed")
     return 1 if failed else 0

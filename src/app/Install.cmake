@@ -53,6 +53,9 @@ if(NOT NUMORRA_LATEST_CHANGE MATCHES "^numorra \\(${PROJECT_VERSION}\\) ")
     message(FATAL_ERROR "src/app/changelog.in does not start with version ${PROJECT_VERSION}")
 endif()
 set(NUMORRA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/numorra)
+set(NUMORRA_QT_LICENCE_NOTE [[It links the Qt libraries, which are licensed under the GNU Lesser General
+ Public License version 3 and are installed from their own packages; their
+ copyright files are in /usr/share/doc/ under those packages' names.]])
 configure_file(copyright.in copyright @ONLY)
 configure_file(changelog.in changelog @ONLY)
 numorra_gzip(${CMAKE_CURRENT_BINARY_DIR}/changelog)

@@ -32,6 +32,8 @@ if(WIN32)
     set(CPACK_NSIS_INSTALLED_ICON_NAME numorra.exe)
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+    # The finish page offers "Run Numorra".
+    set(CPACK_NSIS_MUI_FINISHPAGE_RUN numorra.exe)
     # A 64-bit program: Program Files, not Program Files (x86), and the 64-bit registry.
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     include(${CMAKE_CURRENT_LIST_DIR}/NsisTemplate.cmake)

@@ -19,20 +19,47 @@ else()
     message(WARNING "Qt's LICENSES folder is not in ${NUMORRA_QT_LICENSES}; the installed program lacks it")
 endif()
 
+# Installs the copyright file of a Debian package as licenses/<name>.txt; elsewhere says
+# that the licence must be added by hand.
+function(numorra_deploy_package_licence package name)
+    set(copyright /usr/share/doc/${package}/copyright)
+    if(package AND EXISTS ${copyright})
+        install(FILES ${copyright} DESTINATION licenses RENAME ${name}.txt)
+    else()
+        message(WARNING "No licence file found for ${name}; the installed program lacks it")
+    endif()
+endfunction()
+
 # Installs the copyright file of the Debian package that ships a MinGW run-time library as
-# licenses/<library>.txt; elsewhere says that the licence must be added by hand.
+# licenses/<library>.txt.
 function(numorra_deploy_licence library_path library)
     get_filename_component(library_path ${library_path} REALPATH)  # as dpkg knows it
     execute_process(COMMAND dpkg-query --search ${library_path}
                     OUTPUT_VARIABLE owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
     string(REGEX REPLACE ":.*" "" package "${owner}")
-    set(copyright /usr/share/doc/${package}/copyright)
-    if(package AND EXISTS ${copyright})
-        install(FILES ${copyright} DESTINATION licenses RENAME ${library}.txt)
-    else()
-        message(WARNING "No licence file found for ${library}; the installed program lacks it")
-    endif()
+    numorra_deploy_package_licence("${package}" ${library})
 endfunction()
+
+# The Qt libraries are built with the third-party code Qt bundles (the MinGW Qt's BUILD.txt
+# names the bundled copies): PCRE2, zlib and double-conversion in Qt6Core.dll; libpng,
+# HarfBuzz, FreeType and md4c in Qt6Gui.dll. Their notices are those of the Debian
+# packages of the same libraries; the smaller pieces Qt carries in its own source (hash
+# functions, TinyCBOR, the easing curves, Unicode data, the sRGB colour profile) are listed
+# with their licences in the copyright file of Debian's Qt of the same version.
+foreach(package_and_name IN ITEMS libpcre2-16-0:PCRE2 zlib1g:zlib
+                                  libdouble-conversion3:double-conversion libpng16-16:libpng
+                                  libharfbuzz0b:HarfBuzz libfreetype6:FreeType libmd4c0:md4c
+                                  libqt6core6:qtbase)
+    string(REPLACE ":" ";" package_and_name ${package_and_name})
+    numorra_deploy_package_licence(${package_and_name})
+endforeach()
+
+# Numorra's own copyright and licence, as the Debian package carries it.
+set(NUMORRA_QT_LICENCE_NOTE [[It links the Qt libraries, which are licensed under the GNU Lesser General
+ Public License version 3 and ship beside it; their licences and the notices
+ of the third-party code built into them are in the licenses folder.]])
+configure_file(copyright.in copyright.txt @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright.txt DESTINATION licenses RENAME Numorra.txt)
 
 foreach(library Core Gui Widgets)
     numorra_deploy(Qt6::${library} .)

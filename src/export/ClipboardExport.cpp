@@ -147,8 +147,9 @@ bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumn
     if (!trap.following(line, [&] { text = tabbedText(list, columns, line); }))
         return false;
     trap(172, [] { ClearClipboard(); });
-    trap(174, [&] { SetClipboardText(text, 0); });
-    return true;
+    bool placed = false;
+    trap(174, [&] { placed = SetClipboardText(text, 0); });
+    return placed;
 }
 
 }  // namespace exporting

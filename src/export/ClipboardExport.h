@@ -22,7 +22,8 @@ bool SetClipboardText(const QString& text, int format);
 // with spaces to the width of its longest cell (headers do not count) and separated by a
 // tab, with the spaces at the end of each line removed. A list without rows leaves the
 // clipboard as it was. Has its own error report; false when the text could not be made
-// (reported), so that the caller does not claim a copy.
+// (reported) or the clipboard refused it at every attempt, so that the caller does not
+// claim a copy that did not happen.
 bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumnOnly);
 
 }  // namespace exporting

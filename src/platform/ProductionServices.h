@@ -3,8 +3,13 @@
 #include "ClockRandom.h"
 #include "QtClipboard.h"
 #include "QtMessageBox.h"
-#include "QtSaveDialog.h"
 #include "TimeSlicedPump.h"
+
+#ifdef Q_OS_WIN
+#include "WindowsSaveDialog.h"
+#else
+#include "QtSaveDialog.h"
+#endif
 
 namespace platform {
 
@@ -18,7 +23,11 @@ public:
 
 private:
     QtMessageBox messageBox_;
+#ifdef Q_OS_WIN
+    WindowsSaveDialog saveDialog_;
+#else
     QtSaveDialog saveDialog_;
+#endif
     QtClipboard clipboard_;
     TimeSlicedPump pump_;
     ClockRandom random_;

@@ -3,12 +3,51 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace platform {
+
+namespace {
+
+#ifdef Q_OS_WIN
+// Whether another program holds the clipboard open now. Qt's Windows clipboard waits
+// 100 ms between three tries of a refused request and then gives up without saying so;
+// asking first lets a refusal come back at once, so the copy's own attempts stay quick.
+bool heldByAnotherProgram()
+{
+    if (!OpenClipboard(nullptr))
+        return true;
+    CloseClipboard();
+    return false;
+}
+
+// Qt keeps the text it placed only while the clipboard takes it: a refused request
+// leaves the program without the clipboard.
+bool placed(const QClipboard& clipboard)
+{
+    return clipboard.ownsClipboard();
+}
+#else
+bool heldByAnotherProgram()
+{
+    return false;
+}
+
+// Other systems' clipboards take every request.
+bool placed(const QClipboard&)
+{
+    return true;
+}
+#endif
+
+}  // namespace
 
 bool QtClipboard::clear()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!clipboard || heldByAnotherProgram())
         return false;
     clipboard->clear();
     return true;
@@ -17,10 +56,10 @@ bool QtClipboard::clear()
 bool QtClipboard::setText(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!clipboard || heldByAnotherProgram())
         return false;
     clipboard->setText(text);
-    return true;
+    return placed(*clipboard);
 }
 
 }  // namespace platform

@@ -1,38 +1,31 @@
 #include "QtSaveDialog.h"
 
+#include "DialogFilter.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QStringList>
 
 namespace platform {
 
-QString qtFilterFromPairs(const QString& pairs)
-{
-    const QStringList parts = pairs.split(QLatin1Char('|'));
-    QStringList descriptions;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        descriptions << parts[i];
-    return descriptions.join(QLatin1String(";;"));
-}
-
 namespace {
 
-// Windows' own dialog, as Qt drives it, adds the first filter's extension to a name typed
-// without one; Qt's dialog adds none, so on Windows the name comes back as typed only
-// through Qt's dialog.
-#ifdef Q_OS_WIN
-constexpr QFileDialog::Options kOptions{QFileDialog::DontConfirmOverwrite
-                                        | QFileDialog::DontUseNativeDialog};
-#else
-constexpr QFileDialog::Options kOptions{QFileDialog::DontConfirmOverwrite};
-#endif
+// Qt's form of the filter list: "Text Files (*.txt);;All Files (*.*)".
+QString qtFilterFromPairs(const QString& pairs)
+{
+    QStringList descriptions;
+    for (const DialogFilter& filter : dialogFilters(pairs))
+        descriptions << filter.description;
+    return descriptions.join(QLatin1String(";;"));
+}
 
 }  // namespace
 
 QString QtSaveDialog::askSaveFileName(const QString& title, const QString& filter)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
-                                        qtFilterFromPairs(filter), nullptr, kOptions);
+                                        qtFilterFromPairs(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace platform

@@ -1,8 +1,12 @@
 #include "BackgroundJob.h"
+#include "DialogFilter.h"
 #include "FileExists.h"
 #include "QtMessageBox.h"
-#include "QtSaveDialog.h"
 #include "TimeSlicedPump.h"
+
+#ifndef Q_OS_WIN
+#include "QtSaveDialog.h"
+#endif
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,7 +33,9 @@ private Q_SLOTS:
     void fileExists();
     void dialogFilter_data();
     void dialogFilter();
+#ifndef Q_OS_WIN
     void typedNameComesBackAsTyped();
+#endif
     void lineBreaks_data();
     void lineBreaks();
     void pumpRunsOncePerSlice();
@@ -68,9 +74,9 @@ void TestDesktop::dialogFilter_data()
     QTest::addColumn<QString>("pairs");
     QTest::addColumn<QString>("filter");
     QTest::newRow("save filter") << "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"
-                                 << "Text Files (*.txt);;All Files (*.*)";
+                                 << "Text Files (*.txt)=*.txt;All Files (*.*)=*.*";
     QTest::newRow("without trailing bar") << "Text Files (*.txt)|*.txt"
-                                          << "Text Files (*.txt)";
+                                          << "Text Files (*.txt)=*.txt";
     QTest::newRow("empty") << ""
                            << "";
 }
@@ -79,9 +85,15 @@ void TestDesktop::dialogFilter()
 {
     QFETCH(QString, pairs);
     QFETCH(QString, filter);
-    QCOMPARE(platform::qtFilterFromPairs(pairs), filter);
+    QStringList entries;
+    for (const platform::DialogFilter& entry : platform::dialogFilters(pairs))
+        entries << entry.description + QLatin1Char('=') + entry.pattern;
+    QCOMPARE(entries.join(QLatin1Char(';')), filter);
 }
 
+// Qt's dialog stands in for Windows' own elsewhere; Windows' own is driven in the drive of
+// the Windows build (scripts/windows-drive.py).
+#ifndef Q_OS_WIN
 namespace {
 
 // Types a name without an extension into the save dialog once it shows, with the text
@@ -118,6 +130,7 @@ void TestDesktop::typedNameComesBackAsTyped()
         dialog.askSaveFileName(QStringLiteral("Save"), QStringLiteral("Text Files (*.txt)|*.txt|"));
     QCOMPARE(QDir::fromNativeSeparators(name), typed);
 }
+#endif
 
 void TestDesktop::lineBreaks_data()
 {
