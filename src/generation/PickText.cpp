@@ -2,9 +2,11 @@
 
 #include "Conversions.h"
 
+#include <utility>
+
 namespace generation {
 
-QString trimSpaces(const QString& text)
+QString trimSpaces(QString text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -12,16 +14,21 @@ QString trimSpaces(const QString& text)
         ++first;
     while (last > first && text[last - 1] == u' ')
         --last;
-    return text.mid(first, last - first);
+    text.truncate(last);
+    text.remove(0, first);
+    return text;
 }
 
 namespace {
 
-// Prefix, one space, then the text without its trailing separator, trimmed as a whole.
-// The text still starts with its opening space, so a prefix is followed by two spaces.
-QString withPrefix(const QString& prefix, const QString& text)
+// Prefix, one space, then the numbers, trimmed as a whole, made in one allocation. The
+// numbers start with their opening space, so a prefix is followed by two spaces.
+QString withPrefix(const QString& prefix, QLatin1StringView numbers)
 {
-    return trimSpaces(prefix + QLatin1Char(' ') + text.chopped(1));
+    QString joined;
+    joined.reserve(prefix.size() + 1 + numbers.size());
+    joined.append(prefix).append(u' ').append(numbers);
+    return trimSpaces(std::move(joined));
 }
 
 }  // namespace
@@ -42,13 +49,12 @@ PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separato
         sortEnd = core::writeTwoDigit(sortEnd, number);
         *sortEnd++ = latin1Separator;
     }
-    PickTexts texts{QString::fromLatin1(pickText.data(), pickEnd - pickText.data()),
-                    QString::fromLatin1(sortText.data(), sortEnd - sortText.data())};
-    if (!trimSpaces(texts.pickText).isEmpty()) {
-        texts.pickText = withPrefix(prefix, texts.pickText);
-        texts.sortText = withPrefix(prefix, texts.sortText);
-    }
-    return texts;
+    const QLatin1StringView pick(pickText.data(), pickEnd - pickText.data());
+    const QLatin1StringView sort(sortText.data(), sortEnd - sortText.data());
+    // A pick of no numbers has only its opening space, and no prefix.
+    if (numbers.empty())
+        return PickTexts{QString(pick), QString(sort)};
+    return PickTexts{withPrefix(prefix, pick.chopped(1)), withPrefix(prefix, sort.chopped(1))};
 }
 
 }  // namespace generation

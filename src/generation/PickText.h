@@ -20,7 +20,7 @@ struct PickTexts {
 PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separator,
                         const QString& prefix);
 
-// Removes leading and trailing spaces (spaces only, not other blanks).
-QString trimSpaces(const QString& text);
+// Removes leading and trailing spaces (spaces only, not other blanks), in place.
+QString trimSpaces(QString text);
 
 }  // namespace generation
