@@ -6,6 +6,7 @@ namespace platform {
 
 // The save dialog through QFileDialog: empty start name, no overwrite prompt of its
 // own, no extension added (Qt's own dialog on Windows, where the native one adds it).
+// Qt's pixmap cache is emptied when it closes, of the icons it drew.
 class QtSaveDialog : public SaveDialogService {
 public:
     QString askSaveFileName(const QString& title, const QString& filter) override;
