@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QPixmapCache>
 #include <QStringList>
 
 namespace platform {
@@ -23,9 +24,16 @@ QString qtFilterFromPairs(const QString& pairs)
 
 QString QtSaveDialog::askSaveFileName(const QString& title, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
-                                        qtFilterFromPairs(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    const QString name =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
+                                     qtFilterFromPairs(filter), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
+    // Qt keeps the pixmaps drawn for an icon in its pixmap cache under a key made from the
+    // icon's own pixmap, and every dialog makes its icons anew, so what a closed dialog
+    // left there is never found again: it would pile up, a few tens of KB a save, until
+    // the cache's 10 MB limit. The windows' own pixmaps are drawn again when next needed.
+    QPixmapCache::clear();
+    return name;
 }
 
 }  // namespace platform
