@@ -34,6 +34,12 @@ QFont arialBold(double points)
     QFont font(family);
     font.setBold(true);
     font.setPointSizeF(points);
+#ifdef Q_OS_WIN
+    // Windows' hinting fits the strokes of a bold face at 9 pt and 96 dots per inch to one
+    // pixel, as wide as the regular face's, so the text looked regular at 100 % and bold at
+    // 125 % and above. Unhinted, Qt draws the strokes at their weight at every scaling.
+    font.setHintingPreference(QFont::PreferNoHinting);
+#endif
     return font;
 }
 
