@@ -15,6 +15,8 @@ silently, runs it and uninstalls it. Prints one line per check and the count of 
 failed checks; the exit code is non-zero when a check failed.
 """
 
+import itertools
+import operator
 import os
 import pathlib
 import re
@@ -82,6 +84,9 @@ FRAMED = [
 ]
 # Most of the caption "Lowest Possible Number", on its frame's top line.
 CAPTION = [(120, 570), (240, 240), (150, 0, 1950, 240)]
+# The first option, "Put numbers within picks in numerical order": its square, left of the
+# caption, stayed 13 pixels wide at every scaling while the caption grew.
+OPTION = [(120, 3690), (240, 300, 4515, 255)]
 DARK = 200  # grey levels below this are ink or line
 
 RUNTIME_LICENCES = ["Qt/LGPL-3.0-only.txt", "Qt/GPL-3.0-only.txt", "libstdc++-6.dll.txt",
@@ -420,6 +425,16 @@ def ink(image, rect):
                for x in range(left, left + w)) / (w * h * 255)
 
 
+def square_width(image, rect):
+    """The width of the leftmost dark shape in `rect` (columns with a dark pixel, up to the
+    first without): a check box's square, whose outline is left of its caption."""
+    width, _, data = image
+    left, top, w, h = rect
+    inked = (any(data[y * width + x] < DARK for y in range(top, top + h))
+             for x in range(left, left + w))
+    return sum(1 for _ in itertools.takewhile(bool, itertools.dropwhile(operator.not_, inked)))
+
+
 def set_dots_per_inch(dpi):
     """Sets the display scaling as Windows' dots per inch, read by programs as they start."""
     run(WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
@@ -429,9 +444,10 @@ def set_dots_per_inch(dpi):
 def look_at_scalings(exe, folder):
     """Starts the program at each display scaling (Windows' dots per inch in the registry)
     and takes its picture; one check per scaling that the frames of the number fields and
-    the "?" buttons are whole, then one that the captions are of one weight throughout."""
+    the "?" buttons are whole, then one that the captions are of one weight throughout and
+    one that a check box's square grows with them."""
     folder.mkdir(exist_ok=True)
-    inks = {}
+    inks, squares = {}, {}
     for percent, dpi in SCALINGS.items():
         set_dots_per_inch(dpi)
         process, window = start(exe)
@@ -450,11 +466,15 @@ def look_at_scalings(exe, folder):
               not broken, f"broken: {broken} in {shot}")
         if image[0]:
             inks[percent] = ink(image, place(CAPTION, dpi))
+            squares[percent] = square_width(image, place(OPTION, dpi))
     set_dots_per_inch(96)
     # Regular text was about a fifth lighter than bold.
     check("the captions are as bold at every scaling",
           len(inks) == len(SCALINGS) and min(inks.values()) >= 0.9 * max(inks.values()),
           repr({percent: round(value, 3) for percent, value in inks.items()}))
+    check("a check box's square is twice as wide at 200 % as at 100 %",
+          squares.get(100, 0) > 0 and 1.8 <= squares.get(200, 0) / squares[100] <= 2.2,
+          repr(squares))
 
 
 def drive_installer(installer):

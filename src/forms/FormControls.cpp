@@ -3,6 +3,7 @@
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "FrameStyle.h"
+#include "LayoutDpiStyle.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -98,6 +99,7 @@ QString existingFamily(const QStringList& families)
 
 void prepareForm(QWidget& form, int widthTwips, int heightTwips)
 {
+    sizeStyleToLayoutDpi();
     form.setFont(arialBold(kFontPoints));
     form.setFixedSize(pixels(widthTwips), pixels(heightTwips));
     paintWhite(form);
