@@ -31,13 +31,24 @@ bool isSize(QStyle::PixelMetric metric)
 
 }  // namespace
 
-LayoutDpiStyle::LayoutDpiStyle(int dotsPerInch) : dotsPerInch_(dotsPerInch) {}
+LayoutDpiStyle::LayoutDpiStyle(int dotsPerInch, QStyle* base)
+    : QProxyStyle(base), dotsPerInch_(dotsPerInch)
+{
+}
 
 int LayoutDpiStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                 const QWidget* widget) const
 {
     const int size = QProxyStyle::pixelMetric(metric, option, widget);
-    return isSize(metric) ? qRound(size * dotsPerInch_ / 96.0) : size;
+    return isSize(metric) && !baseScales() ? qRound(size * dotsPerInch_ / 96.0) : size;
+}
+
+// Whether the wrapped style sizes its marks at the layout's dots per inch itself: its check
+// box square, 13 pixels or so at 96 dots per inch, is then at least 12 at 96.
+bool LayoutDpiStyle::baseScales() const
+{
+    return dotsPerInch_ > 96
+           && QProxyStyle::pixelMetric(PM_IndicatorWidth) * 96 >= 12 * dotsPerInch_;
 }
 
 void sizeStyleToLayoutDpi()

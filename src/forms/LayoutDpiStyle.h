@@ -5,19 +5,24 @@
 namespace forms {
 
 // The application's style with its sizes at the layout's dots per inch. On Windows Qt's own
-// scaling is off (see Twips.h), and the style then gives the squares of check boxes, the
-// circles of option buttons, icons and scroll bars their sizes at 96 dots per inch: at
-// 200 % a check box's square was half as tall as its caption. This style scales those sizes
-// of the style it wraps; lines and frames keep their widths in pixels.
+// scaling is off (see Twips.h). Windows' theme then gives the squares of check boxes, the
+// circles of option buttons, icons and scroll bars at the screen's dots per inch already,
+// but a theme that gives them at 96 dots per inch whatever the screen (Wine's) left a check
+// box's square half as tall as its caption at 200 %. This style scales those sizes of the
+// style it wraps when the wrapped style leaves its check box at its 96-dot size, and
+// passes them through otherwise; lines and frames keep their widths in pixels.
 class LayoutDpiStyle : public QProxyStyle {
     Q_OBJECT
 public:
-    explicit LayoutDpiStyle(int dotsPerInch);
+    // Wraps `base` (taking it over), or the application's default style.
+    explicit LayoutDpiStyle(int dotsPerInch, QStyle* base = nullptr);
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
 
 private:
+    bool baseScales() const;
+
     int dotsPerInch_;
 };
 

@@ -126,6 +126,14 @@ void TestForms::styleSizesFollowTheLayoutDpiButNotItsLines()
              2 * base->pixelMetric(QStyle::PM_IndicatorWidth));
     QCOMPARE(style.pixelMetric(QStyle::PM_DefaultFrameWidth),
              base->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    // A theme that sizes its marks at the screen's dots per inch itself is not scaled again.
+    struct ScaledTheme : QProxyStyle {
+        int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
+        {
+            return m == PM_IndicatorWidth ? 26 : QProxyStyle::pixelMetric(m, o, w);
+        }
+    };
+    QCOMPARE(forms::LayoutDpiStyle(192, new ScaledTheme).pixelMetric(QStyle::PM_IndicatorWidth), 26);
 }
 
 QTEST_MAIN(TestForms)
