@@ -103,7 +103,8 @@ drive_packages() {
     rm -rf "$build_dir/drive"
     mkdir -p "$build_dir/drive"
     make_prefix
-    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+    # A screen wide enough for the window at 200 %.
+    xvfb-run --auto-servernum --server-args="-screen 0 2560x1440x24" \
         python3 scripts/windows-drive.py "$packages"/Numorra-*-win64.zip \
         docs/numorra-windows.png "$(windows_path "$build_dir/tests/platform/drive_helper.exe")" \
         ${installer[@]+"${installer[@]}"}

@@ -7,12 +7,16 @@ Runs inside an X server (xvfb-run), with WINEPREFIX naming a fresh Wine prefix a
 64-bit Wine loader. The program is the one in the ZIP, unpacked beside the prefix; xdotool
 types and clicks, and the text the program puts on the clipboard is read back through the X
 clipboard (Wine shares it) with xclip; HELPER (tests/platform/drive_helper.cpp) holds the
-clipboard open while the program copies and names the class of the save dialog's window. Then, given the NSIS
+clipboard open while the program copies and names the class of the save dialog's window. It
+then looks at the window at each display scaling from 100 % to 200 % (pictures in
+scaling/ beside the prefix). Then, given the NSIS
 installer, installs the program
 silently, runs it and uninstalls it. Prints one line per check and the count of passed and
 failed checks; the exit code is non-zero when a check failed.
 """
 
+import itertools
+import operator
 import os
 import pathlib
 import re
@@ -65,6 +69,25 @@ LINUX_FILE = ("Picks" + " " * 11 + "\t" + " " * 22 + "\t\r\n"
 # The clipboard: the picks, one a line (the sort column is hidden).
 CLIPBOARD = PICK + "\r\n"
 HELD_TEXT = "held before the copy"
+
+# The display scalings the window is looked at in, as Windows' dots per inch.
+SCALINGS = {100: 96, 125: 120, 150: 144, 175: 168, 200: 192}
+# The number fields and the "?" buttons, each as its place in twips within its frames
+# (outermost first): at 125 % their frames once lost their bottom and right lines.
+FRAMED = [
+    [(120, 570), (240, 240), (240, 300, 3045, 345)],  # Lowest Possible Number
+    [(120, 570), (4000, 240), (240, 300, 3045, 345)],  # Highest Possible Number
+    [(120, 1890), (240, 300, 6720, 345)],  # numbers per pick
+    [(120, 2790), (240, 300, 6720, 345)],  # picks
+    [(120, 1890), (7080, 300, 480, 345)],  # its "?"
+    [(120, 2790), (7080, 300, 480, 345)],  # its "?"
+]
+# Most of the caption "Lowest Possible Number", on its frame's top line.
+CAPTION = [(120, 570), (240, 240), (150, 0, 1950, 240)]
+# The first option, "Put numbers within picks in numerical order": its square, left of the
+# caption, stayed 13 pixels wide at every scaling while the caption grew.
+OPTION = [(120, 3690), (240, 300, 4515, 255)]
+DARK = 200  # grey levels below this are ink or line
 
 RUNTIME_LICENCES = ["Qt/LGPL-3.0-only.txt", "Qt/GPL-3.0-only.txt", "libstdc++-6.dll.txt",
                     "libgcc_s_seh-1.dll.txt", "libwinpthread-1.dll.txt"]
@@ -361,6 +384,99 @@ def save_from_shortcut(shortcut, program_files):
     wait_for(lambda: not main_window(), BOX_BOUND)
 
 
+def grey_image(path):
+    """(width, height, bytes of grey levels) of an image file."""
+    size = run("identify", "-format", "%w %h", str(path), check_exit=False).split()
+    data = subprocess.run(["convert", str(path), "-colorspace", "Gray", "-depth", "8", "gray:-"],
+                          capture_output=True, timeout=60).stdout
+    return (int(size[0]), int(size[1]), data) if len(size) == 2 else (0, 0, b"")
+
+
+def place(chain, dpi):
+    """A control's rectangle in pixels at `dpi`, from its place in twips within its frames."""
+    def pixels(twips):
+        return twips * dpi // 1440
+    return (sum(pixels(step[0]) for step in chain), sum(pixels(step[1]) for step in chain),
+            pixels(chain[-1][2]), pixels(chain[-1][3]))
+
+
+def frame_whole(image, rect, margin=3):
+    """Whether the lines around the dark pixels near `rect` are whole: each edge of their
+    bounding box at least 85 % dark (a button's rounded corners take the rest)."""
+    width, height, data = image
+    left, top, w, h = rect
+    dark = {(x, y) for y in range(max(top - margin, 0), min(top + h + margin, height))
+            for x in range(max(left - margin, 0), min(left + w + margin, width))
+            if data[y * width + x] < DARK}
+    if not dark:
+        return False
+    x0, x1 = min(x for x, _ in dark), max(x for x, _ in dark)
+    y0, y1 = min(y for _, y in dark), max(y for _, y in dark)
+    rows = [sum((x, y) in dark for x in range(x0, x1 + 1)) / (x1 - x0 + 1) for y in (y0, y1)]
+    columns = [sum((x, y) in dark for y in range(y0, y1 + 1)) / (y1 - y0 + 1) for x in (x0, x1)]
+    return min(rows + columns) >= 0.85
+
+
+def ink(image, rect):
+    """How dark a region is on average, 0 (white) to 1: bold text is darker than regular."""
+    width, _, data = image
+    left, top, w, h = rect
+    return sum(255 - data[y * width + x] for y in range(top, top + h)
+               for x in range(left, left + w)) / (w * h * 255)
+
+
+def square_width(image, rect):
+    """The width of the leftmost dark shape in `rect` (columns with a dark pixel, up to the
+    first without): a check box's square, whose outline is left of its caption."""
+    width, _, data = image
+    left, top, w, h = rect
+    inked = (any(data[y * width + x] < DARK for y in range(top, top + h))
+             for x in range(left, left + w))
+    return sum(1 for _ in itertools.takewhile(bool, itertools.dropwhile(operator.not_, inked)))
+
+
+def set_dots_per_inch(dpi):
+    """Sets the display scaling as Windows' dots per inch, read by programs as they start."""
+    run(WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+        "REG_DWORD", "/d", str(dpi), "/f", check_exit=False)
+
+
+def look_at_scalings(exe, folder):
+    """Starts the program at each display scaling (Windows' dots per inch in the registry)
+    and takes its picture; one check per scaling that the frames of the number fields and
+    the "?" buttons are whole, then one that the captions are of one weight throughout and
+    one that a check box's square grows with them."""
+    folder.mkdir(exist_ok=True)
+    inks, squares = {}, {}
+    for percent, dpi in SCALINGS.items():
+        set_dots_per_inch(dpi)
+        process, window = start(exe)
+        shot = folder / f"main-{percent}.png"
+        if window:
+            width, height = (round(size * dpi / 96) for size in CLIENT_SIZE)
+            run("import", "-window", window, "-crop", f"{width}x{height}+0+0", "-strip",
+                str(shot), check_exit=False)
+            close(process, window)
+        else:
+            process.kill()
+        image = grey_image(shot) if shot.exists() else (0, 0, b"")
+        broken = [i for i, chain in enumerate(FRAMED)
+                  if not image[0] or not frame_whole(image, place(chain, dpi))]
+        check(f"at {percent} % the frames of the number fields and \"?\" buttons are whole",
+              not broken, f"broken: {broken} in {shot}")
+        if image[0]:
+            inks[percent] = ink(image, place(CAPTION, dpi))
+            squares[percent] = square_width(image, place(OPTION, dpi))
+    set_dots_per_inch(96)
+    # Regular text was about a fifth lighter than bold.
+    check("the captions are as bold at every scaling",
+          len(inks) == len(SCALINGS) and min(inks.values()) >= 0.9 * max(inks.values()),
+          repr({percent: round(value, 3) for percent, value in inks.items()}))
+    check("a check box's square is twice as wide at 200 % as at 100 %",
+          squares.get(100, 0) > 0 and 1.8 <= squares.get(200, 0) / squares[100] <= 2.2,
+          repr(squares))
+
+
 def drive_installer(installer):
     program_files = PREFIX / "drive_c/Program Files/Numorra"
     start_menu = PREFIX / "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Numorra"
@@ -414,6 +530,7 @@ def main():
     check("the program's version resource names its copyright",
           "LegalCopyright".encode("utf-16-le") in exe.read_bytes())
     drive_program(windows_path(exe), work, screenshot, sys.argv[3])
+    look_at_scalings(windows_path(exe), work / "scaling")
     if len(sys.argv) > 4:
         drive_installer(sys.argv[4])
     failed = results.count(False)

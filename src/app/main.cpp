@@ -4,11 +4,28 @@
 
 #include <QApplication>
 
+namespace {
+
+// Windows: the windows lay themselves out at the screen's dots per inch (forms/Twips.h),
+// so Qt's own scaling is turned off. At a fractional scaling such as 125 % it drew each
+// control at fractional pixel edges, and the frames of the text boxes and small buttons
+// lost their bottom and right lines. A user's own QT_ENABLE_HIGHDPI_SCALING wins.
+void layOutAtScreenDpi()
+{
+#ifdef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     if (const auto answered = app::answerInformationOptions(argc, argv))
         return *answered;
     const bool displayFound = app::prepareDisplay(argc, argv);
+    layOutAtScreenDpi();
     QApplication application(argc, argv);
     if (!app::acceptsRemainingArguments())
         return app::kUsageError;

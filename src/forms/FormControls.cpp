@@ -3,6 +3,7 @@
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "FrameStyle.h"
+#include "LayoutDpiStyle.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -34,6 +35,12 @@ QFont arialBold(double points)
     QFont font(family);
     font.setBold(true);
     font.setPointSizeF(points);
+#ifdef Q_OS_WIN
+    // Windows' hinting fits the strokes of a bold face at 9 pt and 96 dots per inch to one
+    // pixel, as wide as the regular face's, so the text looked regular at 100 % and bold at
+    // 125 % and above. Unhinted, Qt draws the strokes at their weight at every scaling.
+    font.setHintingPreference(QFont::PreferNoHinting);
+#endif
     return font;
 }
 
@@ -92,6 +99,7 @@ QString existingFamily(const QStringList& families)
 
 void prepareForm(QWidget& form, int widthTwips, int heightTwips)
 {
+    sizeStyleToLayoutDpi();
     form.setFont(arialBold(kFontPoints));
     form.setFixedSize(pixels(widthTwips), pixels(heightTwips));
     paintWhite(form);

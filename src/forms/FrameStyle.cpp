@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -22,11 +23,20 @@ QStyle* windowsStyle()
     return style;
 }
 
+// The name of the style a widget draws in, also where it is wrapped in a proxy that adjusts
+// it (such as LayoutDpiStyle).
+QString drawingStyleName(const QStyle& style)
+{
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(&style))
+        return proxy->baseStyle()->name();
+    return style.name();
+}
+
 }  // namespace
 
 void drawCaptionOnFrameLine(QGroupBox& frame)
 {
-    if (frame.style()->name() != QLatin1String("fusion"))
+    if (drawingStyleName(*frame.style()) != QLatin1String("fusion"))
         return;
     if (QStyle* style = windowsStyle())
         frame.setStyle(style);

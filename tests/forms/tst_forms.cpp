@@ -1,6 +1,7 @@
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "FormControls.h"
+#include "LayoutDpiStyle.h"
 #include "ResultsList.h"
 #include "Twips.h"
 
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void missingFontFamilyFallsBackToOneThatExists();
     void captionsWiderThanDesignedGetRoomWithinTheirFrame();
     void listPaintsItsWhiteUnderItsFrame();
+    void styleSizesFollowTheLayoutDpiButNotItsLines();
 };
 
 void TestForms::frameCaptionSitsOnItsLineOverThePlainInside()
@@ -116,5 +118,24 @@ void TestForms::listPaintsItsWhiteUnderItsFrame()
     QCOMPARE(list.grab().toImage().pixelColor(100, 50), list.palette().color(QPalette::Base));
 }
 
+void TestForms::styleSizesFollowTheLayoutDpiButNotItsLines()
+{
+    const forms::LayoutDpiStyle style(192);
+    const QStyle* base = style.baseStyle();
+    QCOMPARE(style.pixelMetric(QStyle::PM_IndicatorWidth),
+             2 * base->pixelMetric(QStyle::PM_IndicatorWidth));
+    QCOMPARE(style.pixelMetric(QStyle::PM_DefaultFrameWidth),
+             base->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    // A theme that sizes its marks at the screen's dots per inch itself is not scaled again.
+    struct ScaledTheme : QProxyStyle {
+        int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
+        {
+            return m == PM_IndicatorWidth ? 26 : QProxyStyle::pixelMetric(m, o, w);
+        }
+    };
+    QCOMPARE(forms::LayoutDpiStyle(192, new ScaledTheme).pixelMetric(QStyle::PM_IndicatorWidth), 26);
+}
+
 QTEST_MAIN(TestForms)
 #include "tst_forms.moc"
+
