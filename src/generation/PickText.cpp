@@ -2,8 +2,6 @@
 
 #include "Conversions.h"
 
-#include <QVarLengthArray>
-
 #include <utility>
 
 namespace generation {
@@ -41,10 +39,8 @@ PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separato
                         const QString& prefix)
 {
     const char latin1Separator = separator.toLatin1();
-    // A pick of a few numbers fits on the stack.
-    const auto size = qsizetype(1 + numbers.size() * (core::kMostDecimalChars + 1));
-    QVarLengthArray<char, 256> pickText(size, ' ');
-    QVarLengthArray<char, 256> sortText(size, ' ');
+    std::vector<char> pickText(1 + numbers.size() * (core::kMostDecimalChars + 1), ' ');
+    std::vector<char> sortText(pickText.size(), ' ');
     char* pickEnd = pickText.data() + 1;  // after the opening space
     char* sortEnd = sortText.data() + 1;
     for (const std::int32_t number : numbers) {
