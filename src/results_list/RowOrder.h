@@ -47,7 +47,8 @@ public:
     qsizetype upperBound(RowId probe, Less less) const;
     // Inserts ids that are sorted by `less` (equal keys in the order they are to stand),
     // each at its upper bound, keeping the order sorted: a binary search per id, each
-    // starting where the one before ended, then one pass that moves the rows between.
+    // starting where the one before ended, then one pass from the back that moves the rows
+    // after them.
     template <class Less>
     void insertSortedRun(std::span<const RowId> sortedIds, Less less);
 
@@ -82,17 +83,23 @@ void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less)
         return;
     // The rows in place that sort before every new id stay in place.
     spellOutFrom(upperBound(sortedIds.front(), less));
-    std::vector<RowId> merged;
-    merged.reserve(ids_.size() + sortedIds.size());
+    std::vector<std::size_t> bounds(sortedIds.size());
     auto from = ids_.cbegin();
-    for (const RowId id : sortedIds) {
-        const auto bound = std::upper_bound(from, ids_.cend(), id, less);
-        merged.insert(merged.end(), from, bound);
-        merged.push_back(id);
-        from = bound;
+    for (std::size_t i = 0; i < sortedIds.size(); ++i) {
+        from = std::upper_bound(from, ids_.cend(), sortedIds[i], less);
+        bounds[i] = std::size_t(from - ids_.cbegin());
     }
-    merged.insert(merged.end(), from, ids_.cend());
-    ids_ = std::move(merged);
+    // From the back, each row moves once, within the vector: no second vector of the whole
+    // order is made, whose fresh pages would cost more than the moves.
+    std::size_t unmoved = ids_.size();
+    ids_.resize(ids_.size() + sortedIds.size());
+    auto end = ids_.end();
+    for (std::size_t i = sortedIds.size(); i-- > 0;) {
+        end = std::copy_backward(ids_.begin() + qsizetype(bounds[i]),
+                                 ids_.begin() + qsizetype(unmoved), end);
+        *--end = sortedIds[i];
+        unmoved = bounds[i];
+    }
 }
 
 }  // namespace results_list
