@@ -36,10 +36,7 @@ quint64 foldedHead(QByteArrayView text, qsizetype from)
     return head;
 }
 
-// Sorts on the first 24 folded bytes of each key held beside the id, so most comparisons
-// never reach the texts: a pick's sort text of six two-digit numbers has 17 bytes, and a
-// list of millions of them holds many that share their first sixteen. Equal heads compare
-// the whole keys, and equal keys keep their order.
+// Sorts on 24 folded key bytes kept by each id (a pick's sort text has 17): keys read on ties.
 std::vector<RowId> sortedByFoldedKey(const RowOrder& order,
                                      const std::function<QByteArrayView(RowId)>& keyOf)
 {

@@ -11,18 +11,13 @@ namespace results_list {
 
 class RowOrder;
 
-// Orders two UTF-8 texts by their bytes with ASCII letters folded to lower case: ASCII
-// compares case-insensitively, everything else in code point order (which UTF-8 byte
-// order preserves). A text that is a prefix of another comes first. Returns <0, 0 or >0.
+// <0, 0 or >0 by UTF-8 bytes with ASCII letters folded to lower case; a prefix comes first.
 int compareFolded(QByteArrayView a, QByteArrayView b);
 
-// Eight folded bytes of the text from `from` on, as one big-endian number padded with zero
-// bytes. When two texts' heads differ, they order as compareFolded() orders the texts, so
-// a sort can compare numbers and read the texts only for equal heads.
+// Eight folded bytes from `from`, big-endian, zero-padded: unequal heads order as the texts.
 quint64 foldedHead(QByteArrayView text, qsizetype from);
 
-// The rows of `order` sorted in ascending folded order of their keys, ties in the order
-// they stand; keyOf(id) is a row's key.
+// The rows of `order` stably sorted by keyOf(id) in folded order.
 std::vector<RowId> sortedByFoldedKey(const RowOrder& order,
                                      const std::function<QByteArrayView(RowId)>& keyOf);
 

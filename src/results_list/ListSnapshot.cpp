@@ -40,8 +40,7 @@ ListSnapshot ListSnapshot::inListOrder(const std::function<void()>& pause, int c
 {
     if (storedInListOrder())
         return *this;
-    // Rows in slot order whose storage also holds removed rows' slots after them: the
-    // first rowCount() slots are gathered.
+    // Rows in slot order, removed rows' slots after them: gather the first rowCount().
     std::vector<RowId> firstSlots;
     if (order_.empty()) {
         firstSlots.resize(std::size_t(rowCount()));
@@ -63,7 +62,6 @@ qsizetype ListSnapshot::longestCell(int column, const std::function<void()>& pau
     return longest;
 }
 
-// ASCII text, the usual case, is one unit per byte.
 qsizetype ListSnapshot::utf16Length(QByteArrayView utf8)
 {
     if (core::isAscii(utf8))

@@ -13,15 +13,12 @@
 
 namespace results_list {
 
-// A results list frozen at one moment, for commands that read the whole list while they
-// yield (saving, copying, searching): whatever happens to the list meanwhile, they see it
-// as it was when they started. Taking one is cheap: the packed texts are shared, not
-// copied. Rows and columns are numbered from 1, as in the list.
+// A results list frozen when taken, for commands that read it whole while they yield (save,
+// copy, search); cheap, as the packed texts are shared. Rows and columns count from 1.
 class ListSnapshot {
 public:
     ListSnapshot(QStringList headers, RowStore rows, std::vector<RowId> order);
-    // The first `rowCount` slots, in the order they lie: a list in id order needs no copy
-    // of its order.
+    // The first `rowCount` slots in storage order: a list in id order needs no copied order.
     ListSnapshot(QStringList headers, RowStore rows, qsizetype rowCount);
 
     int columnCount() const { return int(headers_.size()); }
@@ -37,19 +34,14 @@ public:
     {
         return QString::fromUtf8(cellUtf8(row, column));
     }
-    // The cell's length in characters as the program counts them (UTF-16 code units, so a
-    // character beyond the Basic Multilingual Plane counts two), without decoding the text.
+    // Length in UTF-16 code units, as the program counts characters, without decoding.
     qsizetype cellLength(qsizetype row, int column) const
     {
         return lengthOf(cellUtf8(row, column));
     }
-    // The length of the column's longest cell, as cellLength() counts it (0 when all are
-    // empty), in a pass that reads the slots in storage order when every slot holds a row;
-    // `pause` runs before every 256th row.
+    // The longest cellLength() of the column (0 if none); `pause` runs before every 256th row.
     qsizetype longestCell(int column, const std::function<void()>& pause) const;
-    // Calls visit(row) for rows `first` to `last` in list order. A sorted list's texts lie
-    // scattered about memory; the pass asks for the texts of rows a few steps ahead, so that
-    // their reads overlap instead of waiting for each in turn.
+    // visit(row) for rows `first` to `last` in list order, reading ahead for scattered rows.
     template <class Visit>
     void forEachRow(qsizetype first, qsizetype last, const Visit& visit) const
     {
@@ -58,10 +50,7 @@ public:
             visit(row);
         }
     }
-    // itemValue(text) of every row's item text, row r's at r - 1. The texts are read in the
-    // order they lie in memory, a stretch per core, where list order would jump about a
-    // sorted list's storage; itemValue is called from several threads at once. A template,
-    // so that the call per row is inlined.
+    // itemValue(item text) per row, row r's at r - 1, read in storage order on several threads.
     template <class ItemValue>
     auto itemValues(const ItemValue& itemValue) const
     {
@@ -75,23 +64,13 @@ public:
         });
         return valuesOfRows(std::move(values));
     }
-    // Whether the rows' texts lie in memory in list order, with no others among them (a
-    // list only ever appended to, or laid out again).
     bool storedInListOrder() const { return order_.empty() && rows_.idCount() == rowCount(); }
-    // The bytes of all the texts in its storage, removed rows' included: a bound on the
-    // texts of any of its rows, at no cost.
+    // Bytes of all stored texts, removed rows' included: a free bound on any rows' texts.
     qint64 textBytes() const { return rows_.textBytes(); }
-    // Whether every text is ASCII: each cell's length is then its size in bytes.
     bool allAscii() const { return rows_.allAscii(); }
-    // The bytes of the rows' item texts, counted in a pass over the rows (in the order they
-    // lie in memory when that meets every row, as longestCell() reads them).
     qint64 itemTextBytes() const;
 
-    // The same rows with the texts of their first `columns` columns laid out in list order
-    // (the other cells read empty), so that a pass over the rows reads memory from start
-    // to end. Worth it before several passes over a list whose order jumps about its
-    // storage (a sorted list); a list already stored in its order is returned as it is.
-    // `pause` runs every so often while the texts are laid out (the caller's yield).
+    // The rows with their first `columns` columns' texts in list order (others empty).
     ListSnapshot inListOrder(const std::function<void()>& pause, int columns = 2) const;
 
     // The lists show no check boxes, so every row reads as checked.
@@ -101,7 +80,6 @@ private:
     // A results list appends rows of a snapshot by sharing its storage.
     friend class ResultsModel;
 
-    // Each row's value from its slot's.
     template <class Value>
     std::vector<Value> valuesOfRows(std::vector<Value> ofSlots) const
     {
@@ -116,10 +94,8 @@ private:
     }
     // The storage ids of rows given by number (from 1), in place.
     RowIds idsOfRows(RowIds rows) const;
-    // Storage slots hold the texts in the order they lie in memory. Slots of rows removed
-    // before the snapshot was taken hold texts that no row shows.
+    // Slots hold texts in storage order; those of rows removed before the snapshot show nowhere.
     qsizetype slotCount() const { return rows_.idCount(); }
-    // Called at each row of a pass in list order that ends at row `last`.
     void prefetchAhead(qsizetype row, qsizetype last) const
     {
         rows_.readAhead(row, last + 1, [this](qsizetype at) { return idOfRow(at); });
@@ -137,8 +113,7 @@ private:
             return rows_.subItemText(id);
         return {};
     }
-    // The id of a whole-list pass's `row`th row: when every storage slot holds a row, the
-    // slots in the order they lie in memory, which meets the same rows; else list order.
+    // A whole-list pass's id for `row`: storage order when every slot is a row, else list order.
     RowId passId(qsizetype row) const
     {
         return slotCount() == rowCount() ? RowId(row - 1) : idOfRow(row);
@@ -147,8 +122,7 @@ private:
     {
         return allAscii() ? utf8.size() : utf16Length(utf8);
     }
-    // Every UTF-8 sequence has one lead byte (any byte but 10xxxxxx); a four-byte
-    // sequence, led by 11110xxx, stands for a surrogate pair, two UTF-16 code units.
+    // One per lead byte (not 10xxxxxx), two for a 4-byte sequence's (a surrogate pair).
     static qsizetype utf16Length(QByteArrayView utf8);
 
     QStringList headers_;

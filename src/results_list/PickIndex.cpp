@@ -90,9 +90,7 @@ void PickIndex::remove(RowId id)
     --size_;
 }
 
-// Backward-shift deletion: walks the cluster after the hole and moves back every entry
-// whose home slot does not lie cyclically after the hole, up to the entry's own slot, so
-// each remaining entry stays reachable from its home without tombstones.
+// Backward shift: later cluster entries whose home is not after the hole move back into it.
 void PickIndex::shiftBackFrom(size_t hole)
 {
     for (size_t slot = next(hole); slots_[slot].id != kNoRow; slot = next(slot)) {

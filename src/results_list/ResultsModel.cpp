@@ -12,7 +12,6 @@ namespace results_list {
 
 namespace {
 
-// Where each of a few wanted ids stands in a full order, found in one pass.
 std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
                                            const std::vector<RowId>& order)
 {
@@ -28,10 +27,8 @@ std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
     return positions;
 }
 
-// The view lays out the whole text of a cell to paint it: a text of tens of millions of
-// characters takes seconds and overflows the text engine's 32-bit glyph counts. No column
-// shows more than a few thousand characters, so a longer text is shown cut, with an
-// ellipsis; the program itself always reads the whole text.
+// The view lays out a cell's whole text to paint it, which for tens of millions of characters
+// takes seconds and overflows the text engine: longer texts are shown cut, with an ellipsis.
 constexpr qsizetype kShownBytes = 8192;
 
 QString shownText(QByteArrayView utf8)
@@ -81,8 +78,7 @@ void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
         for (RowId id = first; id < end; ++id)
             index_->insert(id);
     }
-    // One batch onto the end of an unsorted list is one notification however it comes,
-    // so it joins the order at once, without a pending list as long as itself.
+    // Onto an unsorted list the batch is one notification either way: it joins at once.
     if (!sorted_ && pending_.empty()) {
         appendRangeAtOnce(first, end - first);
         return;
@@ -93,9 +89,7 @@ void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
     merges_.request();
 }
 
-// Onto an empty list, the batch is announced as a reset: views then make their rows'
-// bookkeeping in one go, which for millions of rows takes half the time an insertion does.
-// An empty list has no selection, current row or scroll position for the reset to lose.
+// Onto an empty list, a reset: faster for the view, and nothing to lose (selection, scroll).
 void ResultsModel::appendRangeAtOnce(RowId first, qsizetype count)
 {
     const qsizetype position = order_.size();
@@ -144,8 +138,7 @@ void ResultsModel::insertBatchAt(qsizetype position, const std::vector<RowId>& b
     endInsertRows();
 }
 
-// A batch whose rows all fall between the same two existing rows is one plain insertion
-// (the usual case for a single row); otherwise the rows scatter over the list.
+// One plain insertion when all rows fall between the same two rows, as a single row does.
 void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
 {
     const auto less = keyLessFn();
@@ -159,9 +152,7 @@ void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
         scatterSortedBatch(batch);
 }
 
-// Announced as one layout change. Each persistent index (the selection, the current
-// row) moves down by the number of new rows that sort before its row; new rows go after
-// existing rows with an equal key.
+// Each persistent index moves down by the new rows sorting before it (new rows after ties).
 void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
 {
     const auto less = keyLessFn();
@@ -180,7 +171,6 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
     Q_EMIT layoutChanged();
 }
 
-// Announced as one layout change; persistent indexes follow their rows.
 void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -207,8 +197,7 @@ std::vector<RowId> ResultsModel::sortedIds() const
     return sortedByFoldedKey(order_, [this](RowId id) { return textOf(id, sortColumn_); });
 }
 
-// Pending rows of a sorted list count as out of place without being merged: merging them
-// here would hold the window for a long batch that the merge timer spreads out.
+// A sorted list's pending rows count as out of place unmerged: merging would hold the window.
 bool ResultsModel::worthLayingOut() const
 {
     return results_list::worthLayingOut(
@@ -275,8 +264,7 @@ void ResultsModel::compactIfMostlyGarbage()
         id = newIdOf[id];
 }
 
-// The rows' memory, most of a gigabyte for ten million rows, goes back to the system on
-// another thread: the list is empty at once.
+// The rows' memory goes back to the system on another thread.
 void ResultsModel::clearRows()
 {
     merges_.cancel();

@@ -15,19 +15,12 @@
 
 namespace results_list {
 
-// Whether a list keeps the hash index that answers duplicate questions. Only a list whose
-// owner asks them needs it; without it, appends cost less time and memory.
+// Whether a list keeps the duplicate index; without it appends cost less time and memory.
 enum class DuplicateIndex { Kept, None };
 
-// The rows of a results list as a table model: texts packed in a RowStore, the display
-// order in a RowOrder, and a PickIndex answering duplicate questions. Rows and columns
-// are counted from 0 here.
-//
-// Appended rows enter the store and the index at once but wait in a pending list before
-// they join the display order, in batches of one model notification each: when the
-// MergeSchedule says, or at once when the program reads a position (mergePending()). The
-// model's rowCount() counts merged rows only, as the view must; totalRowCount() includes
-// the pending ones.
+// A results list as a table model (rows and columns from 0). Appended rows wait in a pending
+// list and join the display order in batches, one notification each, when MergeSchedule says
+// or when the program reads a position (mergePending()); rowCount() counts merged rows only.
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -37,50 +30,37 @@ public:
     QString columnHeader(int column) const;
 
     void appendRow(const QString& itemText, const QString& subItemText);
-    // Room for `bytes` more of row texts, made once (RowStore::reserveTextBytes()).
     void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
-    // Appends rows of item texts only, in one go: those of the holder's rows numbered
-    // `rows` (from 1), shared rather than copied where the list can (RowStore::addItemsOf()).
+    // Appends the item texts of the holder's rows numbered `rows` (from 1), shared if it can.
     void appendItems(const ListSnapshot& holder, RowIds rows);
     qsizetype totalRowCount() const;
-    // The bytes of every text the list holds or held since it was last compacted: a bound
-    // on its rows' texts, at no cost (RowStore::textBytes()).
     qint64 textBytes() const { return store_.textBytes(); }
-    // Brings every pending row into the display order now.
     void mergePending();
 
-    // The text of a merged row: column 0 is the item text, column 1 its sub-item; other
-    // columns hold nothing.
+    // Column 0 is the item text, 1 its sub-item; others are empty.
     QString text(int row, int column) const;
     void removeRowAt(int row);
     void clearRows();
 
-    // While sorted, rows stand in ascending folded text order of the sort column (ties
-    // in the order they came); switching sorting on, or changing the column while on,
-    // sorts the existing rows at once.
+    // Sorted: ascending folded order of the sort column, ties as they came; sorts at once.
     void setSortColumn(int column);
     int sortColumn() const { return sortColumn_; }
     void setSorted(bool sorted);
     bool isSorted() const { return sorted_; }
-    // Sorting turned on in two steps, for a caller that sorts on another thread while the
-    // list cannot change: the rows' ids in the order sorting gives them (a const pass, once
-    // pending rows are merged), then sorting turned on with that order.
+    // Sorting on in two steps, for a caller sorting on another thread while the list cannot
+    // change: sortedIds() (const; pending rows merged first), then setSortedAs().
     std::vector<RowId> sortedIds() const;
     void setSortedAs(const std::vector<RowId>& ids);
 
-    // The rows' texts laid out again in list order (ListLayout), in three steps, for a
-    // caller that lays out on another thread while the list cannot change: whether it is
-    // worth it, the new layout (a const pass, once pending rows are merged), then the
-    // layout put in.
+    // Laying out in list order the same way: worthLayingOut(), laidOutInListOrder(), takeLayout().
     bool worthLayingOut() const;
     ListLayout laidOutInListOrder() const { return laidOutInOrder(store_, order_, bool(index_)); }
     void takeLayout(ListLayout layout);
 
-    // Every row, pending ones merged first, as the list stands now.
+    // Merges pending rows first.
     ListSnapshot snapshot();
 
-    // Whether some row, merged or pending, has exactly this item text. Only for a list
-    // that keeps the duplicate index.
+    // Whether a row, pending ones too, has exactly this item text; needs the duplicate index.
     bool containsItemText(const QString& text) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -113,8 +93,7 @@ private:
     std::vector<RowId> pending_;
     int sortColumn_ = 0;
     bool sorted_ = false;
-    // How many rows took a place in the order away from the end of the list since the
-    // texts were last laid out in list order; an upper bound on the rows out of place.
+    // Rows placed away from the end since the last layout: bounds the rows out of place.
     qsizetype rowsOutOfPlace_ = 0;
 
     MergeSchedule merges_{[this] { mergeBatch(); }};

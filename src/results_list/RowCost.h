@@ -8,25 +8,18 @@
 
 namespace results_list {
 
-// What rows cost in memory, stated once for every bound on a list: the rows a run makes,
-// the finds a search lists and the text a copy makes beside the list.
-
-// The most memory a list's rows, or the text of one copy of a list, may take. Rows stay
-// in the list, and a search or a copy cannot be stopped once it runs, so what would take
-// more is refused before it starts rather than left to exhaust the machine's memory.
+// The most a list's rows, or one copy's text, may take: a search or copy cannot be stopped and
+// rows stay, so more is refused before it starts.
 inline constexpr qint64 kMostListBytes = qint64(1) << 30;
 
-// What Qt's view keeps for a row, with room for the growth of the packed texts: the one
-// measured figure (docs/PERFORMANCE.md); the rest follows from the types.
+// Qt's view per row, with room for the packed texts' growth: measured (docs/PERFORMANCE.md).
 inline constexpr qint64 kViewBytesPerRow = 32;
 
-// A row of the main list besides its two texts: its record, its id in the order, two
-// slots of the duplicate index (which doubles when seven tenths full) and the view's share.
+// A main list row besides its texts: record, order id, two index slots (grows at 7/10), view.
 inline constexpr qint64 kListRowBytes =
     RowStore::kRecordBytes + qint64(sizeof(RowId)) + 2 * PickIndex::kSlotBytes + kViewBytesPerRow;
 
-// A row of the search window's list besides its item text: its record, its id in the
-// order, its place among the search's finds, and the view's share.
+// A search list row besides its item text: record, order id, its find's id, view.
 inline constexpr qint64 kResultRowBytes =
     RowStore::kRecordBytes + 2 * qint64(sizeof(RowId)) + kViewBytesPerRow;
 

@@ -4,8 +4,7 @@
 
 namespace results_list {
 
-// A row's identity in the results storage. It stays the same while the row moves in the
-// display order, and changes only when the storage is compacted.
+// A row's id in the storage: it stays while the row moves and changes only on compaction.
 using RowId = quint32;
 constexpr RowId kNoRow = 0xFFFFFFFFu;
 

@@ -11,10 +11,8 @@
 
 namespace results_list {
 
-// The display order of the rows: one vector of row ids. The rows that stand first in the
-// order of their ids (0, 1, 2 ...), as in a list only appended to, are kept as a count,
-// "in place", rather than as ids, so such a list needs no ids at all; they are written out
-// as ids once something changes among them.
+// The display order as row ids. Leading rows in id order (0, 1, 2 ...) are kept as a count,
+// "in place", and written out as ids once something changes among them.
 class RowOrder {
 public:
     qsizetype size() const { return inPlace_ + qsizetype(ids_.size()); }
@@ -23,15 +21,12 @@ public:
         return position < inPlace_ ? RowId(position) : ids_[std::size_t(position - inPlace_)];
     }
 
-    // Inserts the ids, in the given order, before the row now at that position.
     void insert(qsizetype position, std::span<const RowId> ids);
-    // Appends `count` ids counted up from `first`.
     void appendRange(RowId first, qsizetype count);
     void removeAt(qsizetype position);
 
     std::vector<RowId> toVector() const;
-    // Whether every row's id is its position, as in a list only ever appended to or one
-    // laid out again in list order.
+    // Whether every row's id is its position.
     bool inIdOrder() const;
     void assign(std::span<const RowId> ids);
     // Follows a compaction of the storage: every id becomes newIdOf[id].
@@ -41,14 +36,10 @@ public:
     template <class Visit>
     void forEach(Visit visit) const;
 
-    // For an order that is sorted by `less` (which compares row ids by their keys): the
-    // position after the last row whose key is not greater than the probe's key.
+    // In an order sorted by `less`, the position after the last row not greater than `probe`.
     template <class Less>
     qsizetype upperBound(RowId probe, Less less) const;
-    // Inserts ids that are sorted by `less` (equal keys in the order they are to stand),
-    // each at its upper bound, keeping the order sorted: a binary search per id, each
-    // starting where the one before ended, then one pass from the back that moves the rows
-    // after them.
+    // Inserts ids sorted by `less` (ties in the order they are to stand), each at its upper bound.
     template <class Less>
     void insertSortedRun(std::span<const RowId> sortedIds, Less less);
 
@@ -89,8 +80,7 @@ void RowOrder::insertSortedRun(std::span<const RowId> sortedIds, Less less)
         from = std::upper_bound(from, ids_.cend(), sortedIds[i], less);
         bounds[i] = std::size_t(from - ids_.cbegin());
     }
-    // From the back, each row moves once, within the vector: no second vector of the whole
-    // order is made, whose fresh pages would cost more than the moves.
+    // From the back, each row moves once in place: a second vector's fresh pages cost more.
     std::size_t unmoved = ids_.size();
     ids_.resize(ids_.size() + sortedIds.size());
     auto end = ids_.end();

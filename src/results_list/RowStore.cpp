@@ -15,8 +15,6 @@ namespace {
 // Below this many released rows a compaction saves too little to be worth a pass.
 constexpr qsizetype kMinGarbageRows = 1024;
 
-// Ids given in an order that may jump about the records (a sorted list's rows) are read a
-// few ahead (Prefetch.h).
 constexpr auto kIdsAhead = std::size_t(kRowsAhead);
 
 }  // namespace
@@ -45,10 +43,7 @@ void RowStore::reserveTextBytes(qint64 bytes)
     }
 }
 
-// The texts go in through resize() and a copy rather than append(): when the buffer
-// outgrows its capacity, append() moves it to a new allocation and copies every byte
-// (tens of megabytes at a million rows, all into untouched pages), where resize() lets
-// the allocator grow the block in place.
+// resize() lets the allocator grow the block in place, where append() moves and copies it.
 RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 {
     const Record record(bytes_.size(), itemText.size(), subItemText.size());
@@ -73,14 +68,11 @@ RowId RowStore::addItemsOf(const RowStore& holder, const RowIds& ids)
     return first;
 }
 
-// The holder's texts stay what this store's records point into only as long as the holder
-// has not changed them: a change gives the holder a copy of its own.
 bool RowStore::sharesTextsOf(const RowStore& holder) const
 {
     return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
 }
 
-// Records of the item texts alone, into the holder's texts, which the store now shares.
 void RowStore::addSharedItemsOf(const RowStore& holder, const RowIds& ids)
 {
     bytes_ = holder.bytes_;
@@ -93,8 +85,7 @@ void RowStore::addSharedItemsOf(const RowStore& holder, const RowIds& ids)
     }
 }
 
-// The ids name millions of rows after a search over millions, read in scattered places of
-// the records: a stretch per core.
+// A search's millions of ids read scattered records: a stretch per core.
 qint64 RowStore::itemBytesOf(const RowIds& ids) const
 {
     const std::vector<core::ItemRange> ranges =
@@ -129,10 +120,7 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
     }
 }
 
-// One tight pass whose steps do not wait on each other, with the rows a few steps ahead
-// asked for early, so the scattered reads of a sorted list overlap instead of waiting for
-// each in turn. The rows cannot take more room than all the store's texts, so that is made
-// room for first.
+// Room for all texts first (the rows cannot take more); reading ahead overlaps scattered reads.
 RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
                             const std::function<void()>& pause) const
 {

@@ -6,10 +6,7 @@
 
 namespace results_list {
 
-// A text's UTF-8 bytes, kept inside the object while they are few, so converting a short
-// text allocates nothing, where QString::toUtf8() makes a new byte array each time. ASCII
-// text is narrowed character by character; other text goes through toUtf8(), so the
-// bytes are always those toUtf8() gives.
+// A text's UTF-8 (as toUtf8() gives it), inline while short so converting allocates nothing.
 class Utf8Buffer {
 public:
     explicit Utf8Buffer(QStringView text);
