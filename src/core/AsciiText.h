@@ -6,7 +6,6 @@ namespace core {
 
 inline bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// ASCII capitals become small letters; every other byte stays as it is.
 inline char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 // Whether every byte of the text is ASCII, read eight bytes at a time.

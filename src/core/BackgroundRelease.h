@@ -9,10 +9,8 @@
 
 namespace core {
 
-// Destroys the given objects on a thread of Qt's global pool, so that handing the memory of
-// millions of rows back to the system does not hold the caller's thread: that takes tens of
-// milliseconds for ten million rows. The objects are moved in; the caller keeps nothing of
-// them. The application waits for the pool's work when it ends.
+// Destroys the objects, moved in, on Qt's global pool, so freeing millions of rows does not
+// hold the caller; the application waits for the pool when it ends.
 template <class... Garbage>
 void releaseInBackground(Garbage&&... garbage)
 {

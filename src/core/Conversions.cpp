@@ -16,9 +16,7 @@ namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Reads a number from the characters handed out by next(); peek() returns the next
-// character without taking it (QChar() at the end). Collects the number in the form
-// that strtod() reads, or nothing when no digit was found.
+// The number at the cursor in the form strtod() reads; empty when it has no digit.
 template <typename Cursor>
 std::string scanNumber(Cursor& in)
 {
@@ -93,8 +91,7 @@ private:
     qsizetype pos_ = 0;
 };
 
-// The exponent of a scanned number ("e", optional sign, digits), 0 without one. One too
-// long for 64 bits is held at a bound far beyond any double's range.
+// A scanned number's exponent, 0 without one; held at 2^53, far beyond any double's range.
 std::int64_t exponentOf(const std::string& number)
 {
     constexpr std::int64_t kBound = std::int64_t(1) << 53;
@@ -111,8 +108,7 @@ std::int64_t exponentOf(const std::string& number)
     return negative ? -magnitude : magnitude;
 }
 
-// Whether a scanned number with a nonzero digit is at least 1 in magnitude: whether its
-// first significant digit stands left of the decimal point once the exponent is applied.
+// Whether a scanned number with a nonzero digit is at least 1 in magnitude.
 bool atLeastOne(const std::string& number)
 {
     const std::string_view mantissa(number.data(), std::min(number.find('e'), number.size()));
@@ -123,8 +119,7 @@ bool atLeastOne(const std::string& number)
     return place + exponentOf(number) >= 0;
 }
 
-// Converts the scanned form, independent of the user's locale. A magnitude beyond the
-// range of a double reads as infinity (which then overflows on rounding), a tiny one as 0.
+// Locale-independent; too large reads as infinity (overflowing when rounded), too tiny as 0.
 double toDouble(const std::string& number)
 {
     const bool negative = number.front() == '-';
@@ -184,8 +179,6 @@ std::int32_t wholeNumber(const QString& text)
 
 namespace {
 
-// Writes the value's sign when negative, then its digits, with a zero before a single one
-// when `twoDigits`.
 char* writeDigits(char* out, std::int32_t value, bool twoDigits)
 {
     const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);

@@ -12,9 +12,7 @@ namespace core {
 
 namespace {
 
-// The pool of the work spread over the cores. Its own, not Qt's global pool, whose threads
-// may be the very callers waiting here (a job beside the window), so that the jobs waited
-// for always find a thread.
+// Not Qt's global pool, whose threads may be the callers waiting here: jobs always find one.
 QThreadPool& workers()
 {
     static QThreadPool pool;

@@ -6,8 +6,7 @@
 
 namespace core {
 
-// A run-time failure of a statement, carrying the one-line description that the error
-// report shows ("Overflow", "Type mismatch", "Path not found" ...).
+// A statement's failure, with the description the error report shows ("Overflow" ...).
 class RuntimeFailure : public std::runtime_error {
 public:
     explicit RuntimeFailure(const QString& description)
