@@ -13,14 +13,9 @@ namespace search {
 
 namespace {
 
-// One term, ready to be looked for in the rows' UTF-8 item texts. How it is compared
-// depends on what it holds:
-// - no letters at all (digits, spaces, dashes: nearly every term): case does not matter,
-//   so the bytes are looked for as they are;
-// - ASCII letters: its bytes, small, in the row's bytes with capitals made small, in rows
-//   that are ASCII;
-// - anything else, or a row with other characters: Qt's case-insensitive comparison on
-//   the decoded row.
+// One term, found case-insensitively in rows' UTF-8 item texts: as bytes when it has no
+// letters (nearly every term), in the row folded to small letters when both are ASCII, else
+// through Qt's comparison on the decoded row.
 class Term {
 public:
     explicit Term(const QString& term)
@@ -33,11 +28,9 @@ public:
     {
     }
 
-    // Whether the term is looked for in the row's bytes with capitals made small.
     bool needsFoldedRows() const { return ascii_ && letters_; }
 
-    // Whether the row's item text holds the term; `folded` is the row with capitals made
-    // small when needsFoldedRows() and the row is ASCII, else empty.
+    // `folded`: the row with capitals made small if needsFoldedRows() and it is ASCII.
     bool occursIn(QByteArrayView row, QByteArrayView folded, bool asciiRow) const
     {
         if (ascii_ && !letters_)
@@ -48,10 +41,8 @@ public:
     }
 
 private:
-    // A short term: std::search, which looks for the first byte and compares the rest
-    // there, inline: rows are short, where a call or a skip table per row costs more than
-    // the search. A long one: Boyer-Moore, whose time grows with the text alone, where
-    // comparing at every place of the first byte may grow with text times term.
+    // std::search inline for a short term, as a call or skip table per short row costs more;
+    // Boyer-Moore for a long one, whose time grows with the text alone, not text times term.
     bool holds(QByteArrayView text) const
     {
         constexpr qsizetype kLongTerm = 16;
@@ -69,7 +60,6 @@ private:
     QByteArrayMatcher matcher_;
 };
 
-// The terms, and how each row's item text is tested for all of them.
 class Terms {
 public:
     explicit Terms(const QStringList& texts)
@@ -100,8 +90,7 @@ private:
     bool foldRows_ = false;
 };
 
-// How many of the terms a row's item text holds, and the text's size, taken while the text
-// is at hand: the sizes of a sorted list's rows lie scattered in memory.
+// Terms a row holds and its text's size, taken while the text is at hand.
 struct RowMatch {
     quint32 terms = 0;
     quint32 textBytes = 0;
@@ -121,9 +110,6 @@ FindCount countFinds(const std::vector<RowMatch>& matches)
 
 QStringList searchTerms(const QString& searchText) { return searchText.split(QLatin1Char(',')); }
 
-// Every row is tested for every term while its text is at hand, and the finds counted;
-// only if `accept` agrees to that count are the rows listed, in list order, as often as
-// they matched.
 std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QStringList& texts,
                                const AcceptFinds& accept)
 {

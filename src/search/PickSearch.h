@@ -19,8 +19,7 @@ QStringList searchTerms(const QString& searchText);
 // Rows of a snapshot, numbered from 1.
 using Finds = std::vector<quint32>;
 
-// What a search finds, counted before the finds are listed: how many there are, and the
-// bytes of their item texts, each find's counted.
+// A search's finds, counted before they are listed, and the bytes of their item texts.
 struct FindCount {
     qint64 finds = 0;
     qint64 textBytes = 0;
@@ -29,10 +28,8 @@ struct FindCount {
 // Told what a search's finds come to once they are counted; true lets them be listed.
 using AcceptFinds = std::function<bool(const FindCount&)>;
 
-// The rows whose item text contains a term, case-insensitively: each row
-// once per term it contains, rows in list order. An empty term occurs in every text. The
-// finds are counted first, and listed only when `accept` agrees to their count (nothing
-// otherwise), so a caller can refuse finds it could not hold before room is made for them.
+// Rows whose item text holds a term (case-insensitively; an empty one is in every text), once
+// per term, in list order; listed only if `accept` agrees to their count, else nothing.
 std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms,
                                const AcceptFinds& accept);
 // The same, every find listed.
