@@ -34,7 +34,6 @@ namespace {
 constexpr int kClientWidthTwips = 15960;
 constexpr int kClientHeightTwips = 6795;
 
-// A field or option with the key it is remembered under.
 template <typename Control>
 struct Remembered {
     Control* control;
@@ -129,8 +128,6 @@ void Form1::setTabOrder()
     ProgressBar1->setFocusPolicy(Qt::NoFocus);
 }
 
-// The hand over every push button; the default pointer over the window, its frames, the
-// first option, two of the fields and the list.
 void Form1::setHoverRules()
 {
     pointer_->handOver({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5,
@@ -155,9 +152,7 @@ void Form1::connectHandlers()
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
 }
 
-// Every change of a field or option, the program's own included, goes to the store at once
-// (Text1_Change .. Text5_Change, Check1_Click .. Check5_Click). A store that gives up
-// writing is reported once.
+// Every change of a field or option, the program's own included, is stored at once.
 void Form1::rememberFieldsAndOptions()
 {
     store_.whenUnwritable([] {
@@ -207,8 +202,7 @@ void Form1::Form_Load()
     restoreSettings(trap);
 }
 
-// Each field takes its stored text as it is; each option its stored state, which must be
-// a whole number 0, 1 or 2, or the option keeps its design-time state.
+// An option's stored state must be a whole number 0, 1 or 2, or it keeps its design-time one.
 void Form1::restoreSettings(report::ErrorTrap& trap)
 {
     using settings::Key;
@@ -224,7 +218,6 @@ void Form1::restoreSettings(report::ErrorTrap& trap)
     trap(138, [this] { Check5->setValue(core::wholeNumber(store_.read(Key::Dashes))); });
 }
 
-// "Copy Results To Clipboard"
 void Form1::PushButton1_Click()
 {
     exporting::copyWindowList(QStringLiteral("Form1"), QStringLiteral("PushButton1_Click"),
@@ -233,11 +226,9 @@ void Form1::PushButton1_Click()
 
 void Form1::PushButton2_Click() { generate_.run(); }
 
-// "Save Results As Text File"
 void Form1::PushButton6_Click() { exporting::saveMainWindowList(*this, *ProgressBar1); }
 
-// The help messages are built when clicked, from the frames' captions of the moment, and
-// work while a command runs.
+// Built when clicked, from the frames' captions of the moment; works while a command runs.
 void Form1::showHelp(const QString& procedure, const std::function<QString()>& message)
 {
     report::ErrorTrap trap(QStringLiteral("Form1"), procedure);
@@ -273,7 +264,6 @@ void Form1::PushButton5_Click()
     });
 }
 
-// "Clear List"; like row removal it does nothing while a command runs.
 void Form1::PushButton9_Click()
 {
     report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton9_Click"));
@@ -285,7 +275,6 @@ void Form1::PushButton9_Click()
 
 void Form1::ListView1_DblClick() { removeSelectedRow(); }
 
-// Delete, with any shift keys held, removes the selected row; no other key does.
 void Form1::ListView1_KeyDown(int key)
 {
     if (key == Qt::Key_Delete)
@@ -298,7 +287,6 @@ void Form1::removeSelectedRow()
         ListView1->removeSelectedRow();
 }
 
-// "Search Picks": opens the search window over the picks, or asks for picks first.
 void Form1::PushButton7_Click()
 {
     report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton7_Click"));
@@ -313,8 +301,6 @@ void Form1::PushButton7_Click()
 
 Form2* Form1::searchWindow() const { return searchWindow_; }
 
-// Shows the search window, loading it first when it is not loaded. It has no owner: it is
-// a window of its own, and closing it unloads it.
 void Form1::showSearchWindow()
 {
     if (!searchWindow_)
@@ -352,9 +338,8 @@ void Form1::showEvent(QShowEvent* event)
     Check1->setFocus();
 }
 
-// Closing the main window ends the program at once, a running command included. The
-// settings on their way to the store are written first; values the store could never take
-// are reported, unless the store already said it gave up.
+// Ends the program at once, a running command included, once waiting settings are written;
+// values the store could not take are reported unless it already said it gave up.
 void Form1::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -27,8 +27,7 @@ class WindowPointer;
 }  // namespace forms
 
 // The main window: the fields and options that drive generation, the results list, the
-// progress bar and the push buttons that start every command. Closing it ends the
-// program.
+// progress bar and the buttons of every command. Closing it ends the program.
 class Form1 : public QWidget, public generation::MainWindowView, public exporting::ExportWindow {
     Q_OBJECT
 public:

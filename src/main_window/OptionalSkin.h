@@ -2,7 +2,6 @@
 
 class QWidget;
 
-// When the skin file "o.cjs" stands in the subfolder "x" of the program's folder, the
-// window, its frames and its check boxes take the system button-face colour; without it
-// the window keeps its white design.
+// With the skin file "x/o.cjs" in the program's folder, the window, its frames and check boxes
+// take the system button-face colour; else they stay white.
 void ApplyOptionalSkin(QWidget& window);

@@ -39,8 +39,7 @@ constexpr int kClientHeightTwips = 5865;
 const QString kEnterSearchText =
     QStringLiteral("Enter one number or multiple numbers to search for.");
 
-// Lines 104 to 116 but the appending: cuts the terms, tests every row against every term,
-// and lists the finds if they fit, with `size.found` set to what they come to.
+// The finds of the search text if they fit; sets `size.found`.
 std::optional<search::Finds> findFitting(const results_list::ListSnapshot& rows,
                                          const QString& searchText, search::SearchSize& size)
 {
@@ -118,7 +117,6 @@ void Form2::connectHandlers()
     connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::removeSelectedRow);
     connect(ListView1, &forms::ResultsList::KeyDown, this,
             [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
-    // Text1_Change: the search text is stored on every change.
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
     Text1->installEventFilter(this);
@@ -155,7 +153,7 @@ void Form2::showEvent(QShowEvent* event)
     PushButton1->setFocus();  // "Close" is first in the Tab cycle
 }
 
-// Text1_GotFocus: the whole search text is selected, ready to be typed over.
+// Focus selects the whole search text, ready to be typed over.
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Text1 && event->type() == QEvent::FocusIn)
@@ -163,8 +161,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Every way of closing the window comes here. While a save of the results runs, or the
-// window is otherwise busy, the close is refused, so the save is never cut off half-way.
+// Every way of closing comes here: refused while busy, so a save is never cut off half-way.
 void Form2::closeEvent(QCloseEvent* event)
 {
     if (saving_ || pointer_->busy()) {
@@ -183,15 +180,13 @@ void Form2::Form_QueryUnload()
     trap(102, [this] { hide(); });
 }
 
-// "Close"
 void Form2::PushButton1_Click()
 {
     report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton1_Click"));
     trap(100, [this] { close(); });
 }
 
-// "Search": appends every pick of the main window that contains a term, once per term it
-// contains. It runs without yielding, so nothing else happens in the meantime.
+// Does not yield: nothing else runs meanwhile.
 void Form2::PushButton2_Click()
 {
     report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton2_Click"));
@@ -199,11 +194,8 @@ void Form2::PushButton2_Click()
         trap.say(122, kEnterSearchText);
         return;
     }
-    // The finds are counted first, and listed only when they fit beside the rows the list
-    // holds; a search whose finds would not fit is refused before the hourglass shows and
-    // before the list changes. A snapshot or finds that could not be made, for want of
-    // memory, end the command after the report, as a search that failed does: there is
-    // nothing to append, and no "Done.".
+    // Finds that would not fit are refused before the hourglass and any change; a snapshot or
+    // finds that could not be made end the command after the report, with no "Done.".
     std::optional<results_list::ListSnapshot> rows;
     std::optional<search::Finds> finds;
     search::SearchSize size{ListView1->rowCount(), ListView1->textBytes(), {}};
@@ -226,7 +218,6 @@ void Form2::showMessage(const QString& procedure, const QString& message)
     trap.say(100, message);
 }
 
-// "?"
 void Form2::PushButton3_Click()
 {
     showMessage(
@@ -234,21 +225,18 @@ void Form2::PushButton3_Click()
         kEnterSearchText + QStringLiteral(" Please include spaces (or dashes) where necessary."));
 }
 
-// "Save Results As Text File": one line per result; the window is busy meanwhile.
 void Form2::PushButton4_Click()
 {
     const QScopedValueRollback<bool> saving(saving_, true);
     exporting::saveSearchWindowList(*this);
 }
 
-// "Copy Results To Clipboard"
 void Form2::PushButton5_Click()
 {
     exporting::copyWindowList(QStringLiteral("Form2"), QStringLiteral("PushButton5_Click"),
                               *ListView1);
 }
 
-// "Clear List"; refused while the window is busy.
 void Form2::PushButton6_Click()
 {
     report::ErrorTrap trap(QStringLiteral("Form2"), QStringLiteral("PushButton6_Click"));
@@ -258,7 +246,6 @@ void Form2::PushButton6_Click()
     });
 }
 
-// "Help"
 void Form2::PushButton7_Click()
 {
     showMessage(
@@ -275,7 +262,6 @@ void Form2::ListView1_KeyDown(int key)
         removeSelectedRow();
 }
 
-// Double-click or Delete: the selected row goes, unless the window is busy.
 void Form2::removeSelectedRow()
 {
     if (!pointer_->busy())

@@ -25,9 +25,8 @@ namespace settings {
 class SettingsStore;
 }
 
-// The search window: finds the main window's picks that contain the typed terms and
-// collects them in a list of its own. While it is open the main window is hidden; closing
-// it shows the main window again and unloads it, discarding its list.
+// The search window: collects the main window's picks that hold the typed terms, while the
+// main window is hidden; closing it shows the main window and unloads it with its list.
 class Form2 : public QWidget, public exporting::ExportWindow {
     Q_OBJECT
 public:
@@ -77,8 +76,7 @@ private:
     forms::ResultsList& picks_;
     settings::SettingsStore& store_;
     forms::WindowPointer* const pointer_;
-    // A save of the results is running. The hourglass shows then too, but a search made
-    // in the middle of the save puts the default pointer back before the save ends.
+    // A save runs: its hourglass is not enough, as a search during it puts the pointer back.
     bool saving_ = false;
     bool shownBefore_ = false;
 };
