@@ -4,7 +4,6 @@
 
 namespace settings {
 
-// Every value the program remembers, one key each.
 enum class Key {
     Lower,             // Text1 of the main window, the lowest possible number
     Higher,            // Text2, the highest possible number

@@ -24,8 +24,7 @@ const QString kSection = QStringLiteral("Numorra");
 const QString kRegistryKey =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Holvane");
 
-// How long a write waits for the file's lock, and how many writes in a row may find it
-// taken before the store gives up.
+// A write's wait for the file's lock, and the writes in a row finding it taken before giving up.
 constexpr int kLockWaitMs = 250;
 constexpr int kLockTakenLimit = 3;
 // Less free space than this, and a failed write is put down to a full disk.
@@ -60,9 +59,8 @@ QString olderFile(const QString& file)
     return configFolder.filePath(kApplication + QStringLiteral(".ini"));
 }
 
-// A store file is used only when it is absent or a regular file (through a link or not):
-// reading a named pipe would wait for ever, and a folder, device or socket is not the
-// store's to replace.
+// Only an absent or regular file: a named pipe would block a read, and a folder, device or
+// socket is not the store's to replace.
 bool usableFile(const QString& path)
 {
     const QFileInfo info(path);
@@ -94,9 +92,8 @@ std::optional<QString> storedText(const QString& file, Key key)
     return value.isValid() ? std::optional(textOf(value)) : std::nullopt;
 }
 
-// QSettings waits for its lock for as long as it takes; a lock that never comes free (a
-// folder in its place, a writer that hangs) would hold the writer for ever. So a write
-// first makes sure the lock comes free within a short wait.
+// QSettings waits for its lock for ever (a folder in its place, a hung writer), so a write
+// first checks that it comes free within a short wait.
 WriteResult lockComesFree(const QString& file)
 {
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
@@ -108,8 +105,7 @@ WriteResult lockComesFree(const QString& file)
                                                       : WriteResult::Failed;
 }
 
-// Runs beside the window. QSettings merges the keys into what the store holds now, so
-// other writers' keys stay, and replaces the file whole.
+// Beside the window; QSettings merges the keys into the store, so other writers' keys stay.
 WriteResult storeValues(const QString& file, const std::map<Key, QString>& values)
 {
     if (!file.isEmpty()) {
@@ -142,8 +138,8 @@ SettingsStore::~SettingsStore()
     writeWaiting();
 }
 
-// A first start after an earlier version stores the values that version kept in the file
-// it shared with other programs, which stays as it was.
+// A first start that finds only the older shared "Holvane.ini" takes its values over once,
+// leaving it as it is.
 void SettingsStore::takeOverOlderFile()
 {
     if (file_.isEmpty() || QFileInfo::exists(file_))
@@ -249,8 +245,7 @@ QString SettingsStore::place() const
                            : QDir::toNativeSeparators(QFileInfo(file_).absolutePath());
 }
 
-// A lock that stays taken through several writes is not coming free: the store stops
-// trying, so that it costs no more waits, and says so once.
+// A lock taken through several writes is not coming free: stop waiting, and say so once.
 void SettingsStore::countLockTaken()
 {
     if (++lockTakenTries_ < kLockTakenLimit)

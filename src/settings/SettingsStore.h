@@ -17,19 +17,10 @@ enum class StoreTrouble {
     Registry,  // Windows refused the registry write
 };
 
-// The per-user store of the program's remembered values, application "Holvane", section
-// "Numorra", kept by QSettings: on Windows in the registry's area of per-user program
-// settings; elsewhere in the INI file "Holvane/Numorra.ini" of the user's configuration
-// folder. A first start that finds only the older shared file "Holvane.ini" takes its
-// values over once and never changes that file.
-//
-// Nothing is cached: a read asks the store, and sees the values this session wrote that
-// are still on their way there. A write is stored at once by a writer beside the window,
-// so typing never waits for the disk: one write is in flight at a time, and the next one
-// takes the latest value of every key written meanwhile. A write that fails keeps its
-// values, which go with the next change or when the program closes; only a lock that stays
-// taken through several tries makes the store give up, and it then says so once. A store
-// file that is not a regular file is never touched: every value reads as its default.
+// The per-user remembered values, application "Holvane", section "Numorra", kept by QSettings:
+// the registry on Windows, else "Holvane/Numorra.ini" in the user's configuration folder. Reads
+// are not cached; writes go at once to a writer beside the window, one at a time, and a failed
+// one's values go with the next change. A store file that is not a regular file is never touched.
 class SettingsStore {
 public:
     SettingsStore();
@@ -38,12 +29,10 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // The value written in this session and not yet stored, else the stored text, else the
-    // key's default. A key stored empty reads as empty.
+    // This session's unstored value, else the stored text (empty stays empty), else the default.
     QString read(Key key);
     void write(Key key, const QString& text);
-    // Waits for the write in flight, then stores what is left (the program is ending).
-    // False when a value written in this session differs from what the store keeps.
+    // Stores what is left, waiting (the program ends); false if a value did not reach the store.
     bool writeWaiting();
     // Why writeWaiting left values unstored.
     StoreTrouble trouble() const;
@@ -54,8 +43,7 @@ public:
     void whenUnwritable(std::function<void()> notice);
     bool unwritable() const { return unwritable_; }
 
-    // While a redirect lives, every store made keeps its file, and looks for the older
-    // one, in the given folder instead of the user's configuration folder (tests).
+    // While it lives, new stores use this folder instead of the configuration folder (tests).
     class Redirect {
     public:
         explicit Redirect(const QString& configFolder);
