@@ -30,9 +30,8 @@ constexpr char kHelp[] =
     "Qt's own options, such as -platform <name> or -style <name>, are passed to Qt.\n";
 
 #ifdef Q_OS_WIN
-// A Windows program without a console of its own gets no standard streams unless they were
-// redirected. Started from a command prompt, it writes to that prompt's console; started
-// from Explorer, it has none, and the text is shown in a message box.
+// A Windows program without a console has no standard streams unless redirected: it writes
+// to the console of the prompt that started it, else (from Explorer) to a message box.
 bool haveStream(DWORD handleId, FILE* stream)
 {
     const HANDLE handle = GetStdHandle(handleId);
@@ -60,10 +59,8 @@ void show(const QByteArray& text, FILE* stream)
 }
 #endif
 
-// The command line as the program reads it before Qt has taken its own options out. Qt's
-// options and their values count as unknown options and arguments here and are left for
-// QApplication; "-platform" is read only to learn whether a platform is named. A word after
-// a single dash is one name, as in Qt's options, so that "-reverse" is not read as "-v".
+// The command line before QApplication takes its own options out ("-platform" only tells
+// whether one is named). A word after one dash is one name, so "-reverse" is not "-v".
 class ProgramOptions {
 public:
     ProgramOptions(int argc, char* argv[])

@@ -6,10 +6,8 @@
 
 namespace {
 
-// Windows: the windows lay themselves out at the screen's dots per inch (forms/Twips.h),
-// so Qt's own scaling is turned off. At a fractional scaling such as 125 % it drew each
-// control at fractional pixel edges, and the frames of the text boxes and small buttons
-// lost their bottom and right lines. A user's own QT_ENABLE_HIGHDPI_SCALING wins.
+// Windows: the layout follows the screen's dots per inch (forms/Twips.h), as Qt's scaling at
+// 125 % puts edges between pixels and frames lose lines; a user's own setting wins.
 void layOutAtScreenDpi()
 {
 #ifdef Q_OS_WIN

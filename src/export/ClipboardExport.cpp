@@ -14,8 +14,7 @@ namespace exporting {
 
 namespace {
 
-// Another program may hold the clipboard for a moment; a request is repeated, without a
-// pause, up to this many times.
+// Another program may hold the clipboard for a moment: a request is retried without pause.
 constexpr int kClipboardAttempts = 1000;
 
 template <typename Request>
@@ -28,8 +27,7 @@ bool withinAttempts(Request&& request)
     return false;
 }
 
-// The padding of the last column always ends a line, and trailing spaces are removed, so
-// only the other columns' widths shape the text; the last column's is never measured.
+// The last column's padding would end the line and be trimmed, so its width is not measured.
 std::vector<qsizetype> paddedWidths(const results_list::ListSnapshot& list, int columns)
 {
     if (columns < 1)
@@ -39,9 +37,8 @@ std::vector<qsizetype> paddedWidths(const results_list::ListSnapshot& list, int 
     return widths;
 }
 
-// Room for the whole text, from the real lengths: every line holds the padded columns but
-// the last, with their tabs, at most one character per byte of the last column's text
-// (the storage's texts hold them all), and CR LF.
+// Room for the whole text: per line the padded columns but the last, their tabs, CR LF, and
+// at most one character per byte of the last column's text.
 qsizetype textLengthBound(const results_list::ListSnapshot& list,
                           const std::vector<qsizetype>& widths)
 {
@@ -52,8 +49,7 @@ qsizetype textLengthBound(const results_list::ListSnapshot& list,
     return list.textBytes() + list.rowCount() * (paddedColumns + 2);
 }
 
-// Writes a cell's text at `out` (ASCII widened as it is, other text decoded) and returns
-// the end. `asciiList`: every text of the list is known to be ASCII.
+// Writes a cell's text at `out` and returns the end; `asciiList`: every list text is ASCII.
 char16_t* writeCell(char16_t* out, QByteArrayView utf8, bool asciiList)
 {
     if (asciiList || core::isAscii(utf8))
@@ -63,10 +59,8 @@ char16_t* writeCell(char16_t* out, QByteArrayView utf8, bool asciiList)
     return std::copy(decoded.utf16(), decoded.utf16() + decoded.size(), out);
 }
 
-// Writes one row's line at `out` and returns its end: each cell padded with spaces to its
-// column's width and followed by a tab, the last tab and the trailing spaces removed, then
-// CR LF. `lineStart` keeps the trailing spaces of an empty line from reaching back into
-// the line before.
+// Writes one row's line at `out` and returns its end. `lineStart` keeps the trimming of an
+// empty line's spaces from reaching back into the line before.
 char16_t* writeLine(char16_t* out, const char16_t* lineStart,
                     const results_list::ListSnapshot& list, qsizetype row,
                     const std::vector<qsizetype>& widths)
@@ -85,11 +79,8 @@ char16_t* writeLine(char16_t* out, const char16_t* lineStart,
     return out;
 }
 
-// The list as the copy starts. With more than one column, measuring the widths is a pass
-// over the rows before the one that writes them, so the texts are first laid out in list
-// order and both passes read memory from start to end. The first column alone takes the
-// writing pass only, which reads the item texts where they lie, asking for them a few
-// rows ahead: laying them out first would only add a pass.
+// The list as the copy starts. Several columns take a widths pass before the writing one, so
+// the texts are laid out in list order first; one column is read ahead where it lies.
 results_list::ListSnapshot rowsToCopy(const forms::ResultsList& source, int columns)
 {
     results_list::ListSnapshot list = source.snapshot();
@@ -98,9 +89,8 @@ results_list::ListSnapshot rowsToCopy(const forms::ResultsList& source, int colu
     return list;
 }
 
-// The text of the copy (lines 102 to 170), written straight into a string sized from the
-// real lengths. `line` follows the step being done, so that a failure names it: the
-// widths (110), the empty text (136), a row's yield (140) and its cells (148).
+// The copy's text (lines 102 to 170). `line` follows the step, so that a failure names it:
+// the widths (110), the empty text (136), a row's yield (140) and its cells (148).
 QString tabbedText(const forms::ResultsList& source, int columns, int& line)
 {
     line = 110;
@@ -139,8 +129,7 @@ bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumn
     report::ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.rowCount() == 0; }))
         return true;
-    // Building the text fails only for want of memory: that is reported once, at the step
-    // it came to, and the clipboard keeps what it had.
+    // Only want of memory fails the text: reported once, at its step; the clipboard is kept.
     const int columns = firstColumnOnly ? 1 : list.columnCount();  // lines 104 to 108
     QString text;
     int line = 110;

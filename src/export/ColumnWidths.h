@@ -10,9 +10,8 @@ class ListSnapshot;
 
 namespace exporting {
 
-// The length of the longest cell of each of the first `columns` columns over all rows,
-// checked or not (0 for a column whose cells are all empty), yielding as it goes. Column
-// headers do not count.
+// The length of the longest cell (headers not counted) of each of the first `columns`
+// columns over all rows, checked or not, yielding as it goes.
 std::vector<qsizetype> cellWidths(const results_list::ListSnapshot& list, int columns);
 
 }  // namespace exporting

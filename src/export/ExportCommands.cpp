@@ -22,8 +22,7 @@ namespace exporting {
 
 namespace {
 
-// Writes the window's list to the file as statements of the command's trap; false when
-// one of them failed (it has been reported).
+// Writes the list to the file as statements of the command's trap; false when one failed.
 using ListWriter = std::function<bool(report::ErrorTrap& trap, const QString& fileName)>;
 
 // Lines 100 to 120 of both save commands: the file to write, or empty when the user
@@ -52,8 +51,7 @@ QString askFileToWrite(report::ErrorTrap& trap)
     return name;
 }
 
-// Whether the list is small enough to copy; when it is not, the refusal is said under
-// line 100, once, before anything else happens.
+// Whether the list is small enough to copy; if not, the refusal is said once, at line 100.
 bool listFitsTheClipboard(report::ErrorTrap& trap, const forms::ResultsList& list)
 {
     bool fit = false;
@@ -64,9 +62,8 @@ bool listFitsTheClipboard(report::ErrorTrap& trap, const forms::ResultsList& lis
     return fit;
 }
 
-// The course both save commands share: the file, the hourglass (line 122), the writing,
-// the pointer put back (at `pointerLine`). A failure of the writing is reported once and
-// ends it. True when the file was written.
+// Both saves' course: the file, the hourglass (line 122), the writing, the pointer put back
+// (at `pointerLine`). True when the file was written.
 bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
               const ListWriter& write)
 {
@@ -79,15 +76,13 @@ bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
     return saved;
 }
 
-// The list as it stands when writing starts.
 results_list::ListSnapshot listToWrite(ExportWindow& window)
 {
     return window.resultsList().snapshot();
 }
 
-// The search window's file, each step under its own line: opened (124), its rows
-// written (126 to 132), closed (134). A failed step ends the save, and an existing file
-// stays as it was.
+// The search window's file: opened (124), its rows written (126 to 132), closed (134). A
+// failed step ends the save, and an existing file stays as it was.
 bool writeSearchWindowFile(report::ErrorTrap& trap, ExportWindow& window, const QString& fileName)
 {
     std::optional<results_list::ListSnapshot> list;

@@ -6,9 +6,8 @@ class ResultsList;
 
 namespace exporting {
 
-// What the save commands use of the window whose list they save: the list itself and the
-// window's pointer. The signatures match generation::MainWindowView's, so the main window
-// serves both with one override each.
+// What the saves use of their window. The signatures match generation::MainWindowView's,
+// so the main window serves both with one override each.
 class ExportWindow {
 public:
     virtual ~ExportWindow() = default;

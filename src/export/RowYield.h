@@ -4,10 +4,8 @@
 
 namespace exporting {
 
-// The exports' loops over rows yield to the event queue before every 256th row, starting
-// with the first. The pump itself runs only once per time slice; yielding every few
-// hundred rows reaches it well within a slice and costs nothing at a million rows, where
-// a yield per cell would cost a clock read each.
+// The exports yield before every 256th row, from the first: often enough for the pump, which
+// runs once a time slice, without the clock read a yield per cell would cost.
 constexpr qsizetype kRowsPerYield = 256;
 
 inline void yieldBeforeRow(qsizetype row)

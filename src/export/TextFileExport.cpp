@@ -18,8 +18,7 @@ namespace exporting {
 
 namespace {
 
-// The progress bar while a file is written, when there is one. A save that fails leaves
-// the bar where the failure found it; only a finished save puts it back to idle.
+// The progress bar of a save, when given; only a finished save puts it back to idle.
 class FileProgress {
 public:
     FileProgress(forms::ProgressBar* bar, const QString& fileName)
@@ -35,8 +34,7 @@ public:
         platform::yieldEvents();
     }
 
-    // Row `row` of `rows` is written; every thousandth row is also counted in the text.
-    // The value is set only where it changes, found once per change.
+    // Sets the value only where it changes; every thousandth row is counted in the text too.
     void rowWritten(qsizetype row, qsizetype rows)
     {
         if (!bar_)
@@ -91,8 +89,7 @@ std::vector<qsizetype> columnWidths(const results_list::ListSnapshot& list)
     return widths;
 }
 
-// A header padded with spaces to its column's width, then a tab; a longer one is written
-// whole.
+// A header padded with spaces to its column's width, then a tab; a longer one goes whole.
 void writeHeaderCell(TextFileWriter& file, const QString& header, qsizetype width)
 {
     file.append(header.toUtf8());
@@ -116,8 +113,7 @@ qsizetype lineFrame(const std::vector<qsizetype>& widths)
            + 2;
 }
 
-// A row's line, written into the file's buffer in one go: each cell padded with spaces to
-// its column's width and followed by a tab (a longer text is written whole), then CR LF.
+// A row's line, written into the file's buffer in one go; a text wider than its column whole.
 void writeRow(TextFileWriter& file, const results_list::ListSnapshot& list, qsizetype row,
               const std::vector<qsizetype>& widths, qsizetype frame)
 {

@@ -14,13 +14,10 @@ namespace exporting {
 
 namespace {
 
-// The size of each of the two buffers the text goes through.
 constexpr std::size_t kBufferBytes = 1 << 20;
 
-// Whether the system's 8-bit code page is UTF-8, so that the list's UTF-8 texts can be
-// written as they are: always so on Linux and macOS, where Qt takes the system encoding
-// to be UTF-8, and on Windows when the ANSI code page is 65001. Asked of the encoder
-// itself, with characters that no other code page encodes the same way.
+// Whether texts go out as they are: Qt takes the system code page as UTF-8 on Linux and
+// macOS, and on Windows with ANSI code page 65001. Probed with characters only UTF-8 encodes.
 bool systemCodePageIsUtf8()
 {
     static const bool utf8 = [] {
@@ -32,8 +29,7 @@ bool systemCodePageIsUtf8()
     return utf8;
 }
 
-// The error report's words for a failure, from the system's error code where it gives
-// one (errno), else from Qt's error class.
+// The error report's words for a failure: from errno where set, else from Qt's error class.
 QString failureDescription(int systemError, QFileDevice::FileError error)
 {
     switch (systemError) {
@@ -60,9 +56,8 @@ QString failureDescription(int systemError, QFileDevice::FileError error)
     return QStringLiteral("Path/File access error");
 }
 
-// Asks the system to start writing the file's data to the disk now, without waiting for
-// it, so that the commit's sync has only the rest to wait for: the disk works while the
-// next buffer fills. Only a hint; where the system offers no such request, nothing.
+// A hint (Linux only) to start writing the data to disk now, while the next buffer fills,
+// so that the commit's sync waits only for the rest.
 void startWriteBack([[maybe_unused]] int handle)
 {
 #if defined(Q_OS_LINUX)
@@ -70,17 +65,14 @@ void startWriteBack([[maybe_unused]] int handle)
 #endif
 }
 
-// A file cannot be created in a folder that does not exist (or is a file); said so on
-// every system, whatever error code it reports.
+// Checked so that a missing folder says "Path not found" whatever error the system reports.
 bool folderExists(const QString& fileName)
 {
     return QFileInfo(QFileInfo(fileName).absolutePath()).isDir();
 }
 
-// An existing target that is not a regular file (a folder, a device, a pipe, a socket, or
-// a link to one of them) is never replaced: putting the new file in its place would
-// destroy it, and a device such as /dev/full would seem written. A link to a regular file
-// is followed, so its target is written and the link stays a link.
+// Replacing a folder, device, pipe or socket (or a link to one) would destroy it, and
+// /dev/full would seem written. A link to a regular file is followed and stays a link.
 void refuseIrregularTarget(const QString& fileName)
 {
     const QFileInfo target(fileName);
@@ -97,8 +89,7 @@ TextFileWriter::TextFileWriter(const QString& fileName)
       systemEncoder_(QStringConverter::System)
 {
     refuseIrregularTarget(fileName);
-    // In a folder where the user may not create files, a file the user may write is
-    // written in place: not atomic, but the save the user asked for.
+    // Where no file may be created beside it, a writable target is written in place.
     file_.setDirectWriteFallback(true);
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -132,8 +123,7 @@ void TextFileWriter::makeRoom(qsizetype bytes)
         buffer_.resize(std::size_t(bytes));
 }
 
-// The filled buffer goes to the writing thread once it has written the one before, and
-// that one, free again, is filled next.
+// Hands the filled buffer to the thread once it has written the last one, then fills that.
 void TextFileWriter::handOn()
 {
     if (used_ == 0)
@@ -148,7 +138,6 @@ void TextFileWriter::handOn()
     });
 }
 
-// UTF-8 text in the system's code page.
 void TextFileWriter::write(QByteArrayView utf8)
 {
     if (systemCodePageIsUtf8())

@@ -12,28 +12,19 @@
 
 namespace exporting {
 
-// Writes a text file in the system's 8-bit code page from UTF-8 text. The text goes to a
-// temporary file beside the target, streamed through buffers of 1 MB, and replaces the
-// target only at commit(): a writer dropped before then (a failure, the program ending)
-// removes its temporary and leaves an existing target exactly as it was. A full buffer
-// is encoded and written on a thread of its own while the next one fills, and the
-// commit (the data synced to the disk, the file put in place) runs there too, so that a
-// slow disk never holds the window: whoever waits for them yields to the event queue. An
-// existing target that is not a regular file is refused before anything is written; a
-// link to a regular file is followed. Where no temporary can be made beside a target the
-// user may write, the target is written directly, and a failure then leaves it
-// part-written.
-// Creating, writing and committing throw RuntimeFailure with the error report's
-// description ("Path not found", "Permission denied", "Disk full", "Path/File access
-// error"); a write that failed on its own thread throws at the next wait for it.
+// Writes UTF-8 text as a file in the system's 8-bit code page, via a temporary beside the
+// target that replaces it only at commit(): a writer dropped earlier leaves it as it was.
+// Full 1 MB buffers and the commit go to a thread, so a slow disk never holds the window;
+// waits yield. A target that is not a regular file is refused (links are followed); where no
+// temporary can be made, a writable target is written directly, part-written on failure.
+// Throws RuntimeFailure ("Path not found", "Permission denied", "Disk full", "Path/File
+// access error"); a failure on the thread throws at the next wait.
 class TextFileWriter {
 public:
     explicit TextFileWriter(const QString& fileName);
 
-    // Room for `bytes` more at the end of the text, for a caller that writes whole
-    // characters there and then says with wrote() where it stopped: the buffer is handed
-    // on first when it lacks the room, so it never ends inside a character, and grows for
-    // a text longer than itself.
+    // Room for `bytes` more, for whole characters ended with wrote(): a buffer short of room
+    // is handed on first, so none ends inside a character, and grows for a longer text.
     char* room(qsizetype bytes)
     {
         if (bytes > qsizetype(buffer_.size()) - used_)
@@ -51,8 +42,7 @@ public:
         if (count > 0)
             wrote(std::fill_n(room(count), count, ' '));
     }
-    // Returns once every full buffer handed on is written, yielding meanwhile; throws
-    // when one of them could not be.
+    // Waits, yielding, for the buffers handed on; throws when one could not be written.
     void waitForWrites();
     // Writes what is left and puts the file in the target's place.
     void commit();

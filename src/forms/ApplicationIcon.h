@@ -4,8 +4,7 @@
 
 namespace forms {
 
-// The program's icon, shown by both windows: a lottery ball, drawn rather than loaded
-// so the program needs no image files.
+// The icon of both windows: a lottery ball, drawn so the program needs no image files.
 QIcon applicationIcon();
 
 }  // namespace forms

@@ -10,9 +10,8 @@ class QPainter;
 
 namespace forms {
 
-// The program's picture, a lottery ball with a "7", laid out for a square of a given side.
-// The window icon paints it and the icon files (SVG, PNG, ICO) are written from it, so the
-// menu, the installer and the window show the same ball.
+// The program's picture, a lottery ball with a "7", for a square of a given side: the window
+// icon and the icon files (SVG, PNG, ICO) are drawn from it, so all show the same ball.
 struct BallPicture {
     QRectF ball;
     QPointF shineCentre;  // the radial gradient runs from light at the centre to dark

@@ -5,10 +5,8 @@
 
 namespace forms {
 
-// A command's hourglass: shown when the command begins its work, and the pointer the
-// command found put back when it ends (pointerAfterCommand()). Each step is a statement of
-// the command's error trap, at the line the caller names. `Window` has mousePointer() and
-// setMousePointer().
+// A command's hourglass, shown at construction; putBack() sets pointerAfterCommand() of the
+// pointer found. Each step is a statement of the command's error trap, at the caller's line.
 template <class Window>
 class BusyPointer {
 public:

@@ -9,9 +9,8 @@ namespace forms {
 // its background with (check boxes use the button role, frames the window role).
 void setBackgroundColour(QWidget& widget, const QColor& colour);
 
-// Gives a window the plain system look: the window and every option button, check box,
-// frame and label in it, frames' contents included, take the system button-face colour.
-// Other controls keep their colours.
+// The plain system look: the window and every option button, check box, frame and label in
+// it, frames' contents included, take the button-face colour; other controls keep theirs.
 void ApplyButtonFaceColors(QWidget& window);
 
 }  // namespace forms

@@ -4,9 +4,8 @@
 
 namespace forms {
 
-// A check box with the values the program stores: 0 unchecked, 1 checked, 2 grey. The
-// grey state can be set but never results from a click: a click checks a box that is not
-// checked and unchecks one that is.
+// A check box valued 0 unchecked, 1 checked, 2 grey. Grey can be set but a click never
+// gives it: a click checks a box that is not checked and unchecks one that is.
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:

@@ -5,10 +5,8 @@
 
 namespace forms {
 
-// Loads a Windows cursor file (.cur) as a cursor, with the hotspot the file names.
-// Throws core::RuntimeFailure("Invalid picture") when the file cannot be read as an image or is
-// larger than 1 MB, "Path/File access error" when it is not a regular file (a pipe, a
-// device), which is never opened, and "File not found" when it cannot be opened.
+// Loads a .cur file with its hotspot. Throws core::RuntimeFailure "Invalid picture" (no image,
+// over 1 MB), "Path/File access error" (not a regular file), or "File not found".
 QCursor loadCursorFile(const QString& path);
 
 }  // namespace forms

@@ -26,8 +26,7 @@ constexpr double kButtonFontPoints = 11.25;
 
 QFont arialBold(double points)
 {
-    // Arial where the system has it, else a font of the same widths, so captions fit,
-    // else a common font for screen text.
+    // Arial, else a font of its widths so that captions fit, else a common screen font.
     static const QString family = existingFamily(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
          QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"),
@@ -36,9 +35,8 @@ QFont arialBold(double points)
     font.setBold(true);
     font.setPointSizeF(points);
 #ifdef Q_OS_WIN
-    // Windows' hinting fits the strokes of a bold face at 9 pt and 96 dots per inch to one
-    // pixel, as wide as the regular face's, so the text looked regular at 100 % and bold at
-    // 125 % and above. Unhinted, Qt draws the strokes at their weight at every scaling.
+    // Windows' hinting thins a 9 pt bold face at 96 dots per inch to the regular face's
+    // one-pixel strokes; unhinted, the strokes keep their weight at every scaling.
     font.setHintingPreference(QFont::PreferNoHinting);
 #endif
     return font;
@@ -46,10 +44,8 @@ QFont arialBold(double points)
 
 void paintWhite(QWidget& widget) { setBackgroundColour(widget, Qt::white); }
 
-// Message boxes and the save dialog are windows of their own, which take the application's
-// font rather than the window's. They get the window's family at the system font's size and
-// weight, so they do not fall to whatever face the system's font name resolves to (a
-// typewriter face where Liberation's are the only fonts).
+// Message boxes and the save dialog take the application's font: the window's family, not
+// what the system's font name resolves to (a typewriter face where only Liberation's exist).
 void shareFamilyWithDialogs(const QFont& windowFont)
 {
     QFont font = QApplication::font();
@@ -57,10 +53,8 @@ void shareFamilyWithDialogs(const QFont& windowFont)
     QApplication::setFont(font);
 }
 
-// The width a control's text needs: a check box's size hint (box, gap and text); for a push
-// button, which centres its text, the text and the style's margins around it, since its
-// size hint also holds it to a least width of the style's that the narrow "?" buttons do
-// without.
+// The width a control's text needs: a check box's size hint; for a push button the text and
+// the style's margins, as its size hint adds a least width the narrow "?" buttons do without.
 int widthForText(const QAbstractButton& control)
 {
     if (!qobject_cast<const QPushButton*>(&control))
@@ -71,9 +65,8 @@ int widthForText(const QAbstractButton& control)
            + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &control);
 }
 
-// The widths are laid out for Arial's letters; a wider stand-in font would cut the captions.
-// So a check box or push button whose text needs more than its width is widened, as far as
-// its frame (or the window) has room right of it; its place stays where it was.
+// Widths are laid out for Arial, so a control whose text needs more in a wider stand-in font
+// is widened in place, as far as its frame (or the window) has room right of it.
 void fitTextWidths(const QWidget& form)
 {
     for (QAbstractButton* control : form.findChildren<QAbstractButton*>()) {

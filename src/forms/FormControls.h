@@ -12,21 +12,16 @@ namespace forms {
 
 class CheckBox;
 
-// The controls of the program's windows, placed in twips, in the windows' fonts (Arial
-// bold, 9 pt; 11.25 pt on push buttons), on a white design background, each carrying an
-// accessible name so that screen readers and UI automation find it by name.
+// The controls of the program's windows, placed in twips, in Arial bold 9 pt (11.25 pt on
+// push buttons), on white, each with an accessible name for screen readers and automation.
 
-// The first of `families` the system has, else the family of the system's font for windows.
-// Qt takes a family the system lacks without a word, and Windows' font mapper then draws in
-// a font of its own choosing: under Wine without Arial, a math font whose lines are taller
-// than a text box, so the boxes' text falls outside them and shows blank, and whose wider
-// letters cut the captions.
+// The first of `families` the system has, else the system's window font family. Qt takes a
+// missing family silently and Windows' font mapper then picks one: under Wine without Arial,
+// a math font too tall for the text boxes (their text shows blank) and too wide for captions.
 QString existingFamily(const QStringList& families);
 
-// Fixes a window's size and gives it the window font and the white design background;
-// message boxes and dialogs get the window font's family. Called once the window's
-// controls are made: a caption that needs more than its control's width in the font found
-// widens the control, as far as its frame has room.
+// Fixes a window's size, font and white background, and dialogs' font family. Called once
+// the controls are made: a caption too wide in the font found widens its control.
 void prepareForm(QWidget& form, int widthTwips, int heightTwips);
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, int left, int top, int width,
@@ -39,7 +34,6 @@ QPushButton* makePushButton(QWidget* parent, const QString& caption, int left, i
 CheckBox* makeCheckBox(QWidget* parent, const QString& caption, int left, int top, int width,
                        int height);
 
-// Places a window in the centre of its screen.
 void centreOnScreen(QWidget& window);
 
 }  // namespace forms

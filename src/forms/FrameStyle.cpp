@@ -23,8 +23,7 @@ QStyle* windowsStyle()
     return style;
 }
 
-// The name of the style a widget draws in, also where it is wrapped in a proxy that adjusts
-// it (such as LayoutDpiStyle).
+// The name of the style a widget draws in, seen through a proxy such as LayoutDpiStyle.
 QString drawingStyleName(const QStyle& style)
 {
     if (const auto* proxy = qobject_cast<const QProxyStyle*>(&style))

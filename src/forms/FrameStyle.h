@@ -4,11 +4,9 @@ class QGroupBox;
 
 namespace forms {
 
-// Fusion, Qt's default style where the desktop names none, draws a frame's caption above its
-// line and shades the frame's inside, so the white check boxes in it stand out as boxes.
-// Under Fusion a frame is drawn in Qt's Windows style instead, which every Qt has: the
-// caption on the line and the inside in the frame's own background, as the windows are
-// designed. The controls inside keep the application's style; other styles are left alone.
+// Fusion, Qt's default style, draws a frame's caption above its line and shades its inside,
+// so the white check boxes stand out. Under Fusion a frame (not its controls) takes Qt's
+// Windows style, which every Qt has: caption on the line, inside in its background.
 void drawCaptionOnFrameLine(QGroupBox& frame);
 
 }  // namespace forms

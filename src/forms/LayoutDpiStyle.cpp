@@ -8,8 +8,7 @@ namespace forms {
 
 namespace {
 
-// The style's sizes of marks, icons and scroll bars; the widths of lines and frames are not
-// among them.
+// The style's sizes of marks, icons and scroll bars, not the widths of lines and frames.
 bool isSize(QStyle::PixelMetric metric)
 {
     switch (metric) {

@@ -4,13 +4,10 @@
 
 namespace forms {
 
-// The application's style with its sizes at the layout's dots per inch. On Windows Qt's own
-// scaling is off (see Twips.h). Windows' theme then gives the squares of check boxes, the
-// circles of option buttons, icons and scroll bars at the screen's dots per inch already,
-// but a theme that gives them at 96 dots per inch whatever the screen (Wine's) left a check
-// box's square half as tall as its caption at 200 %. This style scales those sizes of the
-// style it wraps when the wrapped style leaves its check box at its 96-dot size, and
-// passes them through otherwise; lines and frames keep their widths in pixels.
+// The style with its sizes at the layout's dots per inch, for Windows, where Qt's scaling
+// is off (see Twips.h). A theme that keeps marks, icons and scroll bars at 96 dots per inch
+// (Wine's) leaves a check box half its caption's height at 200 %: those sizes are scaled
+// when the wrapped style keeps its check box at 96 dots; lines and frames keep their pixels.
 class LayoutDpiStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -26,8 +23,7 @@ private:
     int dotsPerInch_;
 };
 
-// Windows: makes the application's style a LayoutDpiStyle at layoutDotsPerInch(), once.
-// Elsewhere Qt scales the style with the rest of the window, and the style stays as it is.
+// Windows: wraps the application's style in a LayoutDpiStyle, once; elsewhere Qt scales it.
 void sizeStyleToLayoutDpi();
 
 }  // namespace forms

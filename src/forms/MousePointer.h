@@ -13,12 +13,10 @@ enum MousePointer : int {
     kCustomPointer = 99,  // the hand loaded from "HAND-M.CUR"; the default when none was loaded
 };
 
-// The pointer a command puts back when it ends, given the one it found when it began: the
-// default, unless it ran inside another command's yield, whose hourglass it then leaves
-// showing, so that the other command's guard against list changes still holds.
+// The pointer a command puts back given the one it found: the default, unless it ran inside
+// another command's yield, whose hourglass (its guard against list changes) it leaves.
 int pointerAfterCommand(int pointerFound);
 
-// The cursor shape shown for a pointer value.
 QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom);
 
 }  // namespace forms

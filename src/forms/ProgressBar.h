@@ -4,9 +4,8 @@
 
 namespace forms {
 
-// A progress bar from 0 to 100 whose caption is a plain text set by the program, shown
-// centred over the bar exactly as given: QProgressBar's own format is not used, so a "%"
-// in a file name is never taken for a placeholder. It starts idle: 0, "Progress Bar".
+// A progress bar from 0 to 100 showing a plain text exactly as given, not QProgressBar's
+// format, so a "%" in a file name is no placeholder. It starts idle: 0, "Progress Bar".
 class ProgressBar : public QProgressBar {
     Q_OBJECT
 public:

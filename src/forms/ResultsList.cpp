@@ -26,13 +26,9 @@ constexpr int kRowPadding = 4;
 const QString kToolTip = QStringLiteral(
     "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
 
-// The start of `text` that reaches at least one and a half times `width` pixels across,
-// or the whole text when no start does. A cell shows only the start of a text too wide for
-// it, elided at its right edge, and eliding that start gives the same text as eliding the
-// whole; the half width more keeps the cut far from the characters shown, whose shaping
-// may depend on those after them. The first cut is as long as twice the width holds at
-// the font's average character width, doubled until it reaches that far, so that finding
-// it costs about as much as the shown part, however long the text.
+// The start of `text` at least 1.5 times `width` pixels wide, or the whole: it elides as the
+// whole does, the extra half keeping the cut clear of the shown characters' shaping. Cuts
+// double from twice the width in average characters, costing about as much as the shown part.
 QString shownStart(const QString& text, const QFontMetrics& metrics, int width)
 {
     const qsizetype firstCut = 2 * qsizetype(width) / std::max(1, metrics.averageCharWidth()) + 1;
@@ -48,9 +44,8 @@ QString shownStart(const QString& text, const QFontMetrics& metrics, int width)
     return text;
 }
 
-// Draws each cell as the style does, from only the start of its text that the cell can
-// show: the style lays out the whole text it is given before eliding it, so the repaint
-// of rows of thousands of characters, shown a few dozen each, cost as many.
+// Draws each cell as the style does, from only the start of its text the cell can show:
+// the style lays out the whole text it is given before eliding it.
 class ShownStartDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -96,9 +91,8 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
 
 ResultsList::~ResultsList() = default;
 
-// The list's white is painted by the view, under its frame, and not by the viewport over
-// it: the viewport sits inside the frame's line, but at a scale such as 125 % its edges,
-// rounded out to whole pixels, covered the frame's right and bottom line.
+// The view paints the white under its frame, not the viewport: at scales such as 125 % the
+// viewport's edges, rounded out to whole pixels, cover the frame's right and bottom line.
 void ResultsList::paintWhiteUnderFrame()
 {
     viewport()->setAutoFillBackground(false);
@@ -106,8 +100,7 @@ void ResultsList::paintWhiteUnderFrame()
     setAutoFillBackground(true);
 }
 
-// All rows share one fixed height, so the view never measures a row: laying out a
-// million rows is then a multiplication.
+// One fixed height for all rows, so laying out a million rows never measures one.
 void ResultsList::fitRowHeightToFont()
 {
     const int height = fontMetrics().height() + kRowPadding;
@@ -241,8 +234,7 @@ results_list::ListSnapshot ResultsList::snapshot() const { return model_->snapsh
 
 results_list::ResultsModel& ResultsList::model() const { return *model_; }
 
-// Double-clicks on the viewport, over rows or the empty area below them, arrive here
-// through the view's viewport event handling.
+// Double-clicks over rows or the empty area below them arrive here from the viewport.
 void ResultsList::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);
@@ -264,9 +256,8 @@ QModelIndex ResultsList::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     return QTableView::moveCursor(action, modifiers);
 }
 
-// A press or release on the empty area below the rows leaves the selection as it is: the
-// double-click that such a press begins removes the selected row, so the click before it
-// must not have cleared the selection.
+// A click on the empty area below the rows keeps the selection: the double-click it may
+// begin removes the selected row.
 QItemSelectionModel::SelectionFlags ResultsList::selectionCommand(const QModelIndex& index,
                                                                   const QEvent* event) const
 {

@@ -7,9 +7,8 @@
 
 namespace forms {
 
-// A results list in report view: column headers, whole-row selection, no grid, no row
-// numbers. Rows and columns are numbered from 1, as the program's commands count them.
-// Rows live in a packed model (results_list::ResultsModel) built for lists of a million picks.
+// A results list in report view: headers, whole-row selection, no grid, no row numbers; rows
+// and columns count from 1. Rows live in a packed model built for a million picks.
 class ResultsList : public QTableView {
     Q_OBJECT
 public:
@@ -31,15 +30,12 @@ public:
     QString itemText(int row) const;
     // The text of column k + 1; empty when never set.
     QString subItemText(int row, int k) const;
-    // Appends a row with its item text and first sub-item: at the end, or at its sorted
-    // place while sorting is on.
+    // Appends a row at the end, or at its sorted place while sorting is on.
     void append(const QString& itemText, const QString& subItem1 = QString());
-    // Makes room at once for rows whose texts will take about `bytes`, so that a long run
-    // of appends never has to move the rows already held.
+    // Makes room for rows whose texts will take about `bytes`, so appends never move the rows.
     void reserveTextBytes(qint64 bytes) { model_->reserveTextBytes(bytes); }
-    // Appends rows of item texts only, as append() does one by one: the item texts of the
-    // snapshot's rows numbered `rows` (from 1), in that order, shared with the snapshot
-    // rather than copied where the list can.
+    // As append() of the item texts of the snapshot's rows `rows` (from 1), in that order,
+    // shared with the snapshot rather than copied where the list can.
     void appendItems(const results_list::ListSnapshot& holder, results_list::RowIds rows);
     // Later rows move up one place.
     void removeAt(int row);
@@ -47,7 +43,6 @@ public:
     void clear();
     // The position of the selected row, 0 when none is selected.
     int selectedRow() const;
-    // Removes the selected row, when the list has rows and one of them is selected.
     void removeSelectedRow();
     // The lists show no check boxes, so every row reads as checked.
     bool checked(int row) const;
@@ -58,20 +53,16 @@ public:
     int sortKey() const;
     void setSorted(bool sorted);
     bool sorted() const;
-    // As setSorted(true), with the rows sorted on a thread of their own while the event
-    // queue is yielded to, so that sorting a long list does not freeze the window. Only for
-    // a command whose guard keeps the list from changing meanwhile. A long list's texts
-    // are then laid out in their new order, as layOutWhileYielding() does.
+    // The next two work on a thread while the event queue is yielded to, so a long list does
+    // not freeze the window; only for a command whose guard keeps the list from changing.
+    // As setSorted(true), then layOutWhileYielding().
     void sortWhileYielding();
-    // Lays a long list's texts out again in list order on a thread of its own, while the
-    // event queue is yielded to, once enough rows stand out of the order they were stored
-    // in (a sorted list's new rows), so that saving, copying and searching it read memory
-    // in order. Only for a command whose guard keeps the list from changing meanwhile.
+    // Lays a long list's texts out in list order once enough rows stand out of storage order
+    // (a sorted list's new rows), so that saving, copying and searching read memory in order.
     void layOutWhileYielding();
 
-    // Whether some row's item text equals the given text exactly (case-sensitive),
-    // answered from a hash index, without scanning the rows. Only for a list made with
-    // the duplicate index kept.
+    // Whether some row's item text equals `text` exactly, from a hash index; only for a
+    // list made with the duplicate index kept.
     bool containsItemText(const QString& text) const;
 
     // The whole list as it stands now, unaffected by later changes.
@@ -97,8 +88,7 @@ private:
     void paintWhiteUnderFrame();
     void fitRowHeightToFont();
     void checkRow(int row) const;
-    // Checks the 1-based row position, then merges the rows still waiting to be shown, so
-    // that positions agree with what the view shows.
+    // Checks the row, then merges rows still waiting to be shown, so positions match the view.
     void prepareRowAccess(int row) const;
 
     results_list::ResultsModel* model_;

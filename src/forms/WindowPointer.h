@@ -13,15 +13,9 @@ class QWidget;
 
 namespace forms {
 
-// A window's mouse pointer: one value for the whole window (0 default, 11 hourglass, 99
-// the hand), shown over the window and its push buttons. The hourglass is also the
-// window's busy flag.
-//
-// It also runs the window's hover rules: moving the mouse over a control listed with
-// handOver() shows the hand, over one listed with defaultOver() the default pointer, and
-// over any other control nothing changes; while busy, nothing changes at all. The control
-// under the pointer decides, so a text box without a rule inside a frame with one leaves
-// the pointer alone.
+// A window's mouse pointer, shown over the window and its push buttons. Hovering a control
+// given to handOver() shows the hand, one given to defaultOver() the default pointer, any
+// other (even in a frame with a rule) changes nothing; while busy, nothing changes at all.
 class WindowPointer : public QObject {
     Q_OBJECT
 public:

@@ -23,9 +23,8 @@ constexpr double kPickLimit = 32000;
 const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
 
-// Why the run the fields describe cannot be held once its range is read, or nothing: its
-// rows, prefix included, must fit in the list. The counts are taken as the run will round
-// them; a count per pick too large for 32 bits is left to its conversion, which reports it.
+// Why the run's rows, prefix included, cannot fit in the list, or nothing; counts as the run
+// rounds them. A count per pick beyond 32 bits is left to its conversion to report.
 QString typedRunProblem(const MainWindowView& window, const GenerationParameters& p)
 {
     const double count = std::nearbyint(*core::numericValue(window.fieldText(kNumbersPerPick)));
@@ -37,7 +36,6 @@ QString typedRunProblem(const MainWindowView& window, const GenerationParameters
                            window.fieldText(kPrefix).toUtf8().size()});
 }
 
-// The run the parameters describe, behind the prefix as it stands.
 RunShape runShape(const GenerationParameters& p, const QString& prefix)
 {
     return {std::max<std::int64_t>(1, p.picksWanted), p.numbersPerPick,
@@ -91,10 +89,8 @@ int GenerateCommand::pointerLine(RunStart start)
     }
 }
 
-// Whether the range holds as many different numbers as a pick needs, both as typed and
-// as the run will round them: fractional fields can pass on the typed values while the
-// rounded range holds too few, and the draw would then never finish. Both are checked
-// before the run changes anything.
+// Whether the range holds the different numbers a pick needs, as typed and as rounded:
+// fractional fields can pass as typed while the rounded range is short: the draw never ends.
 bool GenerateCommand::rangeHoldsUniquePick(const QString& perPick) const
 {
     const double lowest = core::leadingValue(window_.fieldText(kLowest));
@@ -135,8 +131,7 @@ bool GenerateCommand::fieldsValid(report::ErrorTrap& trap)
     return true;
 }
 
-// A field that fails to convert ends the command after its report: the run would
-// otherwise use the value the previous run left behind.
+// A field that fails to convert ends the command, lest the run use the last run's value.
 GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
 {
     GenerationParameters& p = lotto_.parameters();
@@ -170,8 +165,7 @@ GenerateCommand::RunStart GenerateCommand::prepareRun(report::ErrorTrap& trap)
     return read ? RunStart::Ready : RunStart::FieldFailed;
 }
 
-// A failed pick ends the run: it is reported once, the rows made so far stay, and no
-// "Done." follows.
+// A failed pick ends the run: reported once, the rows made stay, and no "Done." follows.
 void GenerateCommand::makePicks(report::ErrorTrap& trap)
 {
     // The list makes room for the run's texts once, while it is still short of them:
@@ -190,8 +184,8 @@ void GenerateCommand::makePicks(report::ErrorTrap& trap)
     }
 }
 
-// Lines 166 and 168; false when the pick failed. Running out of memory while the events
-// run (the list making room for new rows) ends the run as well.
+// Lines 166 and 168; false when the pick failed, or memory ran out as events ran (the list
+// making room for new rows).
 bool GenerateCommand::nextPick(report::ErrorTrap& trap)
 {
     if (!trap(166, [] { platform::yieldEvents(); }))

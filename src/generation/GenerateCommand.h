@@ -10,8 +10,7 @@ namespace generation {
 
 class MainWindowView;
 
-// "Start Generating": checks the fields, tells the results list how to order itself,
-// sets the generation parameters and calls the generator once per requested pick.
+// "Start Generating": checks the fields, orders the list, and calls the generator per pick.
 class GenerateCommand {
 public:
     explicit GenerateCommand(MainWindowView& window);
@@ -23,12 +22,10 @@ public:
     Lotto& lotto() { return lotto_; }
 
 private:
-    // How the steps after the hourglass went: ready to make the picks, ended by a field
-    // that failed to convert, or refused: a range whose lowest number is above its
-    // highest, or a run whose rows the list could not hold.
+    // How the steps after the hourglass went: ready, a field failed to convert, a range
+    // with its lowest above its highest, or a run whose rows the list could not hold.
     enum class RunStart { Ready, FieldFailed, RangeRefused, SizeRefused };
-    // The statement that puts the pointer back: a refusal's own, or the command's last
-    // but one.
+    // The statement that puts the pointer back: a refusal's own, or the last but one.
     static int pointerLine(RunStart start);
     // The checks made before the hourglass shows; false ends the command.
     bool fieldsValid(report::ErrorTrap& trap);
@@ -43,7 +40,6 @@ private:
     bool generationRunning_ = false;
 };
 
-// The message shown when the lowest number is above the highest.
 QString invalidRangeMessage();
 
 }  // namespace generation

@@ -41,9 +41,8 @@ bool Lotto::pickExists(const QString& pickText) const
     return window_.resultsList().containsItemText(pickText);
 }
 
-// A failure inside a pick would come back at every pick of the run (the same parameters,
-// or memory that has run out), so the first one ends the pick, unfinished and unadded,
-// and the run with it.
+// A failure in a pick would recur at every pick of the run (same parameters, or no memory),
+// so the first one ends the pick, unadded, and the run with it.
 void Lotto::getNumbers()
 {
     report::ErrorTrap trap(QStringLiteral("Lotto"), QStringLiteral("getNumbers"),
@@ -104,9 +103,8 @@ void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& pla
             trap(124, [&] { placed.insert(number); });
             return;
         }
-        // The test of line 116 and the addition of line 120 in one look-up: the set takes
-        // only a number the pick does not hold yet. A failure ends the pick, so that the
-        // number is added before it is stored does not show.
+        // Lines 116 and 120 in one look-up: the set takes only a number the pick lacks. A
+        // failure ends the pick, so adding before storing does not show.
         bool added = false;
         trap(120, [&] { added = placed.insert(number); });
         if (added) {
@@ -128,10 +126,8 @@ void Lotto::appendRow(const QString& pickText, const QString& sortText)
     window_.resultsList().append(pickText, sortText);
 }
 
-// The numbers are whole numbers: equal ones cannot be told apart, so any ascending sort
-// gives the pick that the passes of a bubble sort give, in time that grows as n log n
-// rather than n squared. The sort yields to the event queue once, before it starts, as a
-// sorting pass does.
+// Equal whole numbers cannot be told apart, so any ascending sort gives the same pick. It
+// yields to the event queue once, before it starts.
 void Lotto::sortNumbers(Pick& pick)
 {
     platform::yieldEvents();

@@ -23,9 +23,8 @@ struct GenerationParameters {
     std::int32_t picksMade = 0;  // picks finished in this run, dropped duplicates included
 };
 
-// The pick generator: each call of getNumbers() draws one pick, orders it if asked, and
-// appends it to the main window's results list unless it duplicates a row that the user
-// asked not to repeat.
+// The pick generator: each getNumbers() draws one pick, orders it if asked, and appends it
+// to the main window's list unless it repeats a row while repeats are not wanted.
 class Lotto {
 public:
     explicit Lotto(MainWindowView& window);
@@ -49,7 +48,6 @@ private:
     std::int64_t span() const;
     std::int32_t draw() const;
     void makePick(report::ErrorTrap& trap);
-    // Draws the number at one position.
     void drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& placed,
                       std::size_t position);
     void appendRow(const QString& pickText, const QString& sortText);

@@ -26,8 +26,7 @@ enum Option : int {
     kDashes = 5,            // "Put dashes between numbers instead of spaces"
 };
 
-// What the generator and the generate command read and change of the main window: its
-// numbered fields and options, its results list, its pointer and its repaint.
+// What the generator and the generate command use of the main window.
 class MainWindowView {
 public:
     virtual ~MainWindowView() = default;

@@ -21,8 +21,7 @@ QString trimSpaces(QString text)
 
 namespace {
 
-// Prefix, one space, then the numbers, trimmed as a whole, made in one allocation. The
-// numbers start with their opening space, so a prefix is followed by two spaces.
+// Prefix, a space, then the numbers (which open with a space), trimmed, in one allocation.
 QString withPrefix(const QString& prefix, QLatin1StringView numbers)
 {
     QString joined;
@@ -33,8 +32,7 @@ QString withPrefix(const QString& prefix, QLatin1StringView numbers)
 
 }  // namespace
 
-// The numbers are written as ASCII into one buffer and the texts made from it once: a
-// pick of thousands of numbers then costs no text of its own for each.
+// The numbers are written as ASCII into one buffer, so a long pick makes no text per number.
 PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separator,
                         const QString& prefix)
 {

@@ -14,9 +14,8 @@ struct PickTexts {
     QString sortText;
 };
 
-// Writes a pick's numbers joined by the separator, behind the prefix and two spaces when
-// a prefix is given ("Set  3-23-41"); an empty pick gives two single spaces. The
-// separator is a Latin-1 character ("-" or " ").
+// A pick's numbers joined by the Latin-1 separator, behind the prefix and two spaces when
+// one is given ("Set  3-23-41"); an empty pick gives two single spaces.
 PickTexts makePickTexts(const std::vector<std::int32_t>& numbers, QChar separator,
                         const QString& prefix);
 

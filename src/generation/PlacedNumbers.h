@@ -9,12 +9,8 @@
 
 namespace generation {
 
-// The numbers already placed in one pick. While the range is narrow for the pick (at most
-// kBitsPerPlace numbers for each of its places), a bit per number of the range: a look-up
-// is then an index, where a hash set divides and follows a pointer, and the bits take no
-// more memory than the pick's own numbers. Otherwise a hash set, whose nodes come from a
-// buffer inside the object while the pick is short (a handful of numbers from a wide
-// range), so such a pick costs no allocation for them; a long pick goes on to the heap.
+// The numbers placed in one pick: a bit each in a range of at most kBitsPerPlace a place,
+// else a hash set whose nodes start in a buffer inside, so a short pick allocates none.
 class PlacedNumbers {
 public:
     // For a pick of `places` numbers from the `span` numbers that start at `lowest`.

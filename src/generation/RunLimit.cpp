@@ -12,8 +12,7 @@ namespace generation {
 
 namespace {
 
-// The rows of one run may take as much memory as a list may hold, each costing what a
-// list's row costs (results_list/RowCost.h).
+// A run's rows may take what a list may hold, each costing a list row (results_list/RowCost.h).
 constexpr std::int64_t kRunMemoryLimit = results_list::kMostListBytes;
 constexpr std::int64_t kRowOverheadBytes = results_list::kListRowBytes;
 

@@ -8,8 +8,7 @@ namespace platform {
 
 namespace {
 
-// Swallows the user's input (mouse, wheel, keys, touch, tablet) sent to any object of
-// the application while it is installed.
+// Swallows the user's input sent to any object of the application while installed.
 class InputDrop : public QObject {
 public:
     InputDrop() { QCoreApplication::instance()->installEventFilter(this); }

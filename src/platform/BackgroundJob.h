@@ -6,10 +6,8 @@
 
 namespace platform {
 
-// Runs one job at a time on a thread of Qt's pool, for work that may block for long (a file
-// going to a slow disk) and must not hold the window. The caller goes on with its own work
-// and waits for the job only when it needs it done; while it waits, the event queue is
-// yielded to every slice, so the window stays responsive and a close is seen.
+// Runs one job at a time on Qt's thread pool, for work that may block (a slow disk): waiting
+// yields to the event queue every slice, so the window keeps answering and sees a close.
 class BackgroundJob {
 public:
     BackgroundJob() = default;
@@ -21,8 +19,7 @@ public:
 
     // Waits for the job before (as wait() does), then starts this one.
     void start(std::function<void()> job);
-    // Returns once no job runs, yielding while one does; rethrows what the job threw.
-    // Nothing is yielded to when the job is done within the first slice.
+    // Returns once no job runs, yielding after the first slice; rethrows what the job threw.
     void wait();
 
 private:

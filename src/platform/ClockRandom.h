@@ -6,9 +6,8 @@
 
 namespace platform {
 
-// The production random source: a 64-bit splitmix sequence. Reseeding mixes a clock
-// reading into the running state rather than replacing it, so picks reseeded within one
-// tick of the clock still differ. Cheap enough to reseed before every pick.
+// A 64-bit splitmix sequence, cheap to reseed before every pick. Reseeding mixes a clock
+// reading into the state, so picks reseeded within one clock tick still differ.
 class ClockRandom : public RandomSource {
 public:
     explicit ClockRandom(std::uint64_t state = 0x853C49E6748FEA9BULL) : state_(state) {}

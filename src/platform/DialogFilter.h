@@ -12,9 +12,8 @@ struct DialogFilter {
     friend bool operator==(const DialogFilter&, const DialogFilter&) = default;
 };
 
-// Splits a filter list of the form "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"
-// (description and pattern pairs) into its entries; a description without its pattern
-// at the end is dropped.
+// Splits "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" into its entries; a last
+// description without its pattern is dropped.
 QList<DialogFilter> dialogFilters(const QString& pairs);
 
 }  // namespace platform

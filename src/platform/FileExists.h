@@ -4,8 +4,7 @@
 
 namespace platform {
 
-// Whether a path names an existing file whose modification time can be read. Never
-// fails: a missing file or folder, an empty or malformed path all give false.
+// Whether a path names an existing file whose modification time can be read; never fails.
 bool FileExists(const QString& path);
 
 }  // namespace platform

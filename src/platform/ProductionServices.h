@@ -13,8 +13,7 @@
 
 namespace platform {
 
-// Owns the Qt-backed services and installs them in the registry for the life of the
-// program.
+// Owns the Qt-backed services and installs them in the registry for the program's life.
 class ProductionServices {
 public:
     ProductionServices();

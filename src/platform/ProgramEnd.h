@@ -6,15 +6,13 @@
 // a command that yields. The command then unwinds from its next yield or message box.
 namespace platform {
 
-// Thrown out of a yield or a message box once the program has been told to end, so
-// that a running command unwinds at once instead of finishing its work.
+// Thrown out of a yield or a message box once the program is ending, to unwind a command.
 class ProgramEnded : public std::exception {
 public:
     const char* what() const noexcept override { return "program ended"; }
 };
 
-// Ends the program at once: every window goes, the event loop quits, and any command
-// still running unwinds at its next yield.
+// Ends the program at once: every window goes and the event loop quits.
 void endProgram();
 bool programEnding();
 
@@ -28,7 +26,6 @@ void runHandler(Handler&& handler)
     }
 }
 
-// Throws ProgramEnded once the program has been told to end.
 void throwIfEnding();
 
 }  // namespace platform

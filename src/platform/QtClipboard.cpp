@@ -12,9 +12,8 @@ namespace platform {
 namespace {
 
 #ifdef Q_OS_WIN
-// Whether another program holds the clipboard open now. Qt's Windows clipboard waits
-// 100 ms between three tries of a refused request and then gives up without saying so;
-// asking first lets a refusal come back at once, so the copy's own attempts stay quick.
+// Whether another program holds the clipboard open now: Qt's Windows clipboard retries a
+// refused request 100 ms apart and gives up silently, so asking first refuses at once.
 bool heldByAnotherProgram()
 {
     if (!OpenClipboard(nullptr))

@@ -4,7 +4,6 @@
 
 namespace platform {
 
-// The system clipboard through QClipboard, as plain text.
 class QtClipboard : public ClipboardService {
 public:
     bool clear() override;

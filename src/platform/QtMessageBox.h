@@ -4,8 +4,7 @@
 
 namespace platform {
 
-// Modal boxes through QMessageBox; the text is shown as plain text, with every CR and
-// CR LF of the program's messages shown as a line break.
+// Modal boxes through QMessageBox, as plain text shown by displayedLines().
 class QtMessageBox : public MessageBoxService {
 public:
     MsgAnswer show(const QString& text, const QString& title, MsgButtons buttons,

@@ -28,10 +28,9 @@ QString QtSaveDialog::askSaveFileName(const QString& title, const QString& filte
         QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
                                      qtFilterFromPairs(filter), nullptr,
                                      QFileDialog::DontConfirmOverwrite);
-    // Qt keeps the pixmaps drawn for an icon in its pixmap cache under a key made from the
-    // icon's own pixmap, and every dialog makes its icons anew, so what a closed dialog
-    // left there is never found again: it would pile up, a few tens of KB a save, until
-    // the cache's 10 MB limit. The windows' own pixmaps are drawn again when next needed.
+    // Qt caches an icon's drawn pixmaps under a key from the icon's own pixmap, and every
+    // dialog makes its icons anew, so a closed dialog's entries would pile up unused until
+    // the cache's limit. The windows' own pixmaps are drawn again when next needed.
     QPixmapCache::clear();
     return name;
 }

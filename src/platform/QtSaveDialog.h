@@ -4,9 +4,8 @@
 
 namespace platform {
 
-// The save dialog through QFileDialog (on systems other than Windows): empty start name,
-// no overwrite prompt of its own, no extension added. Qt's pixmap cache is emptied when it
-// closes, of the icons it drew.
+// The save dialog through QFileDialog, off Windows: empty start name, no overwrite prompt,
+// no extension added. Empties Qt's pixmap cache, of the icons it drew, when it closes.
 class QtSaveDialog : public SaveDialogService {
 public:
     QString askSaveFileName(const QString& title, const QString& filter) override;

@@ -2,10 +2,8 @@
 
 #include <QString>
 
-// The desktop services the program calls from its handlers: message boxes, the save
-// dialog, the clipboard, the yield to the event queue, the random source and the
-// program folder. Production fills the registry with Qt-backed implementations at
-// start-up; a test swaps in doubles with a ServicesOverride.
+// The desktop services the handlers call, through a registry: Qt-backed ones from start-up,
+// or a test's doubles through a ServicesOverride.
 namespace platform {
 
 enum class MsgButtons { Ok, YesNo };
@@ -41,11 +39,9 @@ public:
     virtual ~EventPump() = default;
     // Lets pending user-interface events run, then returns.
     virtual void yield() = 0;
-    // Lets the events that have already arrived run now, whatever the time since the last
-    // yield, dropping the user's input among them. Called before a modal box shows: the
-    // box blocks the other windows, and the window system's request to close a blocked
-    // window is dropped, so a close the user asked for while a command was busy must be
-    // handled first; clicks and keys the box would have blocked are dropped as it would.
+    // Runs the events already arrived, whatever the time, dropping user input. Called before
+    // a modal box shows: a request to close a window the box blocks would be dropped, so one
+    // made while a command was busy must run first.
     virtual void catchUp() = 0;
 };
 

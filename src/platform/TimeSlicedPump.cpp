@@ -15,11 +15,8 @@ namespace platform {
 
 namespace {
 
-// Milliseconds on a monotonic clock that is only as fine as the system's timer tick (a few
-// milliseconds on Linux, 10 to 16 on Windows) and costs a few nanoseconds to read, where
-// QElapsedTimer's precise reading costs tens. The generator yields before every draw, tens
-// of millions of times in the largest run the field help advises, which misses its time
-// goal with the precise clock (docs/PERFORMANCE.md).
+// Milliseconds on a monotonic clock as coarse as the system's tick but far cheaper to read
+// than QElapsedTimer: the generator yields before every draw, tens of millions of times.
 qint64 coarseClockMs()
 {
 #if defined(Q_OS_WIN)

@@ -4,11 +4,8 @@
 
 namespace platform {
 
-// Yields to the event queue by time, not per call: a tight loop that yields on every step
-// pumps events only once a slice has passed since the last pump, so the window stays
-// responsive while pumping costs a reading of a coarse clock per call. That clock moves in
-// ticks of up to 16 ms, so a slice may come out a tick shorter or longer: still far below
-// a pause anyone would notice.
+// Pumps events only once a slice has passed since the last pump, for a coarse clock read a
+// call. The clock ticks up to 16 ms, so a slice may be a tick off: still unnoticeable.
 class TimeSlicedPump : public EventPump {
 public:
     static constexpr qint64 kSliceMs = 10;

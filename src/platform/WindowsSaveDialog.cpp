@@ -44,10 +44,7 @@ QString WindowsSaveDialog::askSaveFileName(const QString& title, const QString& 
     std::vector<wchar_t> name(kPathCharacters, L'\0');
     QWidget* owner = QApplication::activeWindow();
 
-    // No default extension (lpstrDefExt), start folder or filter index: a name typed
-    // without an extension is returned as typed, the dialog opens where Windows chooses
-    // (the folder last saved in, else Documents) with the first file type selected. The
-    // commands ask their own overwrite question.
+    // No lpstrDefExt, start folder or filter index, as the class says.
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr;

@@ -11,8 +11,7 @@
 
 namespace report {
 
-// "in Drawsmith2021/08/31." + module + "." + procedure + " ": how the error report names
-// a procedure.
+// How the error report names a procedure: "in Drawsmith2021/08/31.<module>.<procedure> ".
 QString procedurePath(const QString& module, const QString& procedure);
 
 // The error report's text: the failure's description, the procedure path with the line
@@ -22,18 +21,15 @@ QString errorReportText(const QString& description, const QString& path, int lin
 // Shows the error report: title "Application Error", exclamation icon, OK.
 void showErrorReport(const QString& description, const QString& path, int line);
 
-// Thrown by a trap armed with OnFailure::EndProcedure once its report is closed; the
-// procedure catches it to end at once.
+// Thrown by a trap armed with EndProcedure once its report is closed, to end the procedure.
 class ProcedureEnded : public std::exception {
 public:
     const char* what() const noexcept override { return "procedure ended after a failure"; }
 };
 
-// The error report armed over one command procedure. Each numbered statement runs
-// through the trap; a run-time failure shows the report naming the statement's line and
-// the procedure then carries on with its next statement, so a command always reaches its
-// closing steps. A procedure whose failures would only repeat (one per pick) arms its
-// trap to end instead: after the report the trap throws ProcedureEnded.
+// The error report over one command: a numbered statement that fails shows the report naming
+// its line, and the command carries on to its closing steps, or, armed with EndProcedure
+// (for failures that would only repeat), throws ProcedureEnded after the report.
 class ErrorTrap {
 public:
     enum class OnFailure { Resume, EndProcedure };

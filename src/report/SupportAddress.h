@@ -4,8 +4,7 @@
 
 namespace report {
 
-// The support e-mail address named by the error report and the range message; set at
-// configure time with the CMake cache variable NUMORRA_SUPPORT_EMAIL.
+// The support e-mail address, set with the CMake cache variable NUMORRA_SUPPORT_EMAIL.
 QString supportAddress();
 
 }  // namespace report

@@ -1,7 +1,5 @@
-// numorra_icons: writes the program's icon files, from the picture the window paints,
-// into a folder at build time:
-//   numorra_icons <folder> <side>...
-// gives numorra.svg, numorra-<side>.png for every side, and numorra.ico with every side.
+// numorra_icons <folder> <side>...: at build time, writes numorra.svg, numorra-<side>.png for
+// every side and numorra.ico with every side into the folder, from the window's picture.
 #include "BallPicture.h"
 #include "IconFiles.h"
 
