@@ -4,35 +4,81 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QHash>
 #include <QPixmapCache>
 #include <QStringList>
+
+#include <memory>
 
 namespace platform {
 
 namespace {
 
-// Qt's form of the filter list: "Text Files (*.txt);;All Files (*.*)".
-QString qtFilterFromPairs(const QString& pairs)
+// Qt's form of the filter list: "Text Files (*.txt)", "All Files (*.*)".
+QStringList qtFiltersFromPairs(const QString& pairs)
 {
     QStringList descriptions;
     for (const DialogFilter& filter : dialogFilters(pairs))
         descriptions << filter.description;
-    return descriptions.join(QLatin1String(";;"));
+    return descriptions;
+}
+
+// The same icon object for every folder and every file, where Qt's provider makes a new one
+// per file shown: each new icon leaves a key in Qt's pixmap cache for good.
+class LastingIcons : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override
+    {
+        auto known = icons_.find(type);
+        if (known == icons_.end())
+            known = icons_.insert(type, QFileIconProvider::icon(type));
+        return *known;
+    }
+    QIcon icon(const QFileInfo& info) const override
+    {
+        return icon(info.isRoot() ? Drive : info.isDir() ? Folder : File);
+    }
+
+private:
+    mutable QHash<int, QIcon> icons_;
+};
+
+std::unique_ptr<QFileDialog> newSaveDialog(QWidget* parent)
+{
+    static LastingIcons icons;
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setObjectName(QStringLiteral("numorraSaveDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setIconProvider(&icons);
+    return dialog;
+}
+
+QFileDialog* keptDialogOf(QWidget* window)
+{
+    auto* kept = window->findChild<QFileDialog*>(QStringLiteral("numorraSaveDialog"),
+                                                 Qt::FindDirectChildrenOnly);
+    return kept ? kept : newSaveDialog(window).release();
 }
 
 }  // namespace
 
+// One dialog per window, kept as its child and shown again at each save: a new dialog draws
+// all its icons anew, and Qt 6.4's pixmap cache keeps the key of every icon it has drawn,
+// a few KB a dialog that no clearing gives back. Without a window, a dialog of its own.
 QString QtSaveDialog::askSaveFileName(const QString& title, const QString& filter)
 {
-    const QString name =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(),
-                                     qtFilterFromPairs(filter), nullptr,
-                                     QFileDialog::DontConfirmOverwrite);
-    // Qt caches an icon's drawn pixmaps under a key from the icon's own pixmap, and every
-    // dialog makes its icons anew, so a closed dialog's entries would pile up unused until
-    // the cache's limit. The windows' own pixmaps are drawn again when next needed.
+    QWidget* const window = QApplication::activeWindow();
+    const std::unique_ptr<QFileDialog> own = window ? nullptr : newSaveDialog(nullptr);
+    QFileDialog* const dialog = window ? keptDialogOf(window) : own.get();
+    dialog->setWindowTitle(title);
+    dialog->setNameFilters(qtFiltersFromPairs(filter));
+    dialog->selectFile(QString());
+    const bool chosen = dialog->exec() == QDialog::Accepted;
+    // The drawn pixmaps themselves are dropped: the windows draw theirs again when needed.
     QPixmapCache::clear();
-    return name;
+    return chosen ? dialog->selectedFiles().value(0) : QString();
 }
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 namespace platform {
 
 // The save dialog through QFileDialog, off Windows: empty start name, no overwrite prompt,
-// no extension added. Empties Qt's pixmap cache, of the icons it drew, when it closes.
+// no extension added. Kept for the window it belongs to; empties Qt's pixmap cache on closing.
 class QtSaveDialog : public SaveDialogService {
 public:
     QString askSaveFileName(const QString& title, const QString& filter) override;
