@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -63,6 +65,48 @@ public:
 
 }  // namespace
 
+// The colour of a frame's line as the style draws it at one pixel a pixel.
+QColor frameLineColor(const QFrame& frame)
+{
+    QImage sample(8, 8, QImage::Format_ARGB32_Premultiplied);
+    sample.fill(Qt::transparent);
+    QPainter painter(&sample);
+    QStyleOptionFrame option;
+    option.initFrom(&frame);
+    option.rect = sample.rect();
+    option.lineWidth = frame.lineWidth();
+    frame.style()->drawPrimitive(QStyle::PE_Frame, &option, &painter, &frame);
+    return sample.pixelColor(0, sample.height() / 2);
+}
+
+// The list's frame drawn again above its header and rows, as whole-pixel strips on its
+// inner edge: at scales such as 125 % the style's line, centred on the edge, loses its
+// outer half, and the header's and rows' edges, rounded out to whole pixels, cover the rest.
+class FrameAbove : public QWidget {
+public:
+    explicit FrameAbove(QFrame& list) : QWidget(&list), list_(list)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void fitToList()
+    {
+        const int line = list_.frameWidth();
+        setGeometry(list_.rect());
+        setMask(QRegion(rect()) - QRegion(rect().adjusted(line, line, -line, -line)));
+        raise();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), frameLineColor(list_));
+    }
+
+private:
+    QFrame& list_;
+};
+
 ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     : QTableView(parent), model_(new results_list::ResultsModel(index, this))
 {
@@ -79,6 +123,7 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     setTabKeyNavigation(false);
 
     paintWhiteUnderFrame();
+    frameAbove_ = new FrameAbove(*this);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -264,6 +309,12 @@ QItemSelectionModel::SelectionFlags ResultsList::selectionCommand(const QModelIn
     if (!index.isValid() && event && event->isPointerEvent())
         return QItemSelectionModel::NoUpdate;
     return QTableView::selectionCommand(index, event);
+}
+
+void ResultsList::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    frameAbove_->fitToList();
 }
 
 void ResultsList::changeEvent(QEvent* event)

@@ -9,6 +9,8 @@ namespace forms {
 
 // A results list in report view: headers, whole-row selection, no grid, no row numbers; rows
 // and columns count from 1. Rows live in a packed model built for a million picks.
+class FrameAbove;
+
 class ResultsList : public QTableView {
     Q_OBJECT
 public:
@@ -80,6 +82,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
@@ -92,6 +95,7 @@ private:
     void prepareRowAccess(int row) const;
 
     results_list::ResultsModel* model_;
+    FrameAbove* frameAbove_;
 };
 
 }  // namespace forms

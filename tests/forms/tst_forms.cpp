@@ -26,6 +26,7 @@ private Q_SLOTS:
     void missingFontFamilyFallsBackToOneThatExists();
     void captionsWiderThanDesignedGetRoomWithinTheirFrame();
     void listPaintsItsWhiteUnderItsFrame();
+    void listFrameStaysWholeAtAnyScale();
     void styleSizesFollowTheLayoutDpiButNotItsLines();
 };
 
@@ -116,6 +117,23 @@ void TestForms::listPaintsItsWhiteUnderItsFrame()
     list.resize(200, 100);
     QVERIFY(!list.viewport()->autoFillBackground());
     QCOMPARE(list.grab().toImage().pixelColor(100, 50), list.palette().color(QPalette::Base));
+}
+
+// Run at 125 % too, where the header's and rows' edges, rounded out to whole pixels, and the
+// style's line centred on the edge would leave gaps: every edge pixel shows the frame.
+void TestForms::listFrameStaysWholeAtAnyScale()
+{
+    forms::ResultsList list;
+    list.addColumn(QStringLiteral("Picks"));
+    list.resize(201, 101);
+    const QImage picture = list.grab().toImage();
+    const QColor white = list.palette().color(QPalette::Base);
+    const int right = picture.width() - 1;
+    const int bottom = picture.height() - 1;
+    for (int x = 0; x <= right; ++x)
+        QVERIFY(picture.pixelColor(x, 0) != white && picture.pixelColor(x, bottom) != white);
+    for (int y = 0; y <= bottom; ++y)
+        QVERIFY(picture.pixelColor(0, y) != white && picture.pixelColor(right, y) != white);
 }
 
 void TestForms::styleSizesFollowTheLayoutDpiButNotItsLines()

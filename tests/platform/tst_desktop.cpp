@@ -126,13 +126,13 @@ void TestDesktop::typedNameComesBackAsTyped()
     QTemporaryDir folder;
     QWidget window;
     window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
     const QString cached = QStringLiteral("drawn before the dialog");
     QPixmapCache::insert(cached, QPixmap(1, 1));
     platform::QtSaveDialog dialog;
     for (const QString& typed : {folder.filePath(QStringLiteral("picks")),
                                  folder.filePath(QStringLiteral("more"))}) {
+        window.activateWindow();  // as when the user presses the window's Save button
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         typeIntoSaveDialog(typed);
         const QString name = dialog.askSaveFileName(
             QStringLiteral("Save"), QStringLiteral("Text Files (*.txt)|*.txt|"));
