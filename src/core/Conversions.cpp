@@ -16,25 +16,34 @@ namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// Moves a sign at the cursor to `out`.
+template <typename Cursor>
+void takeSign(Cursor& in, std::string& out)
+{
+    if (in.peek() == u'+' || in.peek() == u'-')
+        out += char(in.take().unicode());
+}
+
+// Moves the digits at the cursor to `out`; false when there are none.
+template <typename Cursor>
+bool takeDigits(Cursor& in, std::string& out)
+{
+    const std::size_t start = out.size();
+    while (isDigit(in.peek()))
+        out += char(in.take().unicode());
+    return out.size() > start;
+}
+
 // The number at the cursor in the form strtod() reads; empty when it has no digit.
 template <typename Cursor>
 std::string scanNumber(Cursor& in)
 {
     std::string out;
-    if (in.peek() == u'+' || in.peek() == u'-')
-        out += char(in.take().unicode());
-    bool digits = false;
-    while (isDigit(in.peek())) {
-        out += char(in.take().unicode());
-        digits = true;
-    }
+    takeSign(in, out);
+    bool digits = takeDigits(in, out);
     if (in.peek() == u'.') {
-        in.take();
-        out += '.';
-        while (isDigit(in.peek())) {
-            out += char(in.take().unicode());
-            digits = true;
-        }
+        out += char(in.take().unicode());
+        digits = takeDigits(in, out) || digits;
     }
     if (!digits)
         return {};
@@ -42,14 +51,8 @@ std::string scanNumber(Cursor& in)
         auto mark = in.mark();
         in.take();
         std::string exponent = "e";
-        if (in.peek() == u'+' || in.peek() == u'-')
-            exponent += char(in.take().unicode());
-        bool exponentDigits = false;
-        while (isDigit(in.peek())) {
-            exponent += char(in.take().unicode());
-            exponentDigits = true;
-        }
-        if (exponentDigits)
+        takeSign(in, exponent);
+        if (takeDigits(in, exponent))
             out += exponent;
         else
             in.reset(mark);

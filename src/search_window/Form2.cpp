@@ -115,8 +115,10 @@ void Form2::connectHandlers()
     forms::onClick(PushButton6, this, &Form2::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form2::PushButton7_Click);
     connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::removeSelectedRow);
-    connect(ListView1, &forms::ResultsList::KeyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+    connect(ListView1, &forms::ResultsList::KeyDown, this, [this](int key) {
+        if (key == Qt::Key_Delete)
+            removeSelectedRow();
+    });
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
     Text1->installEventFilter(this);
@@ -254,12 +256,6 @@ void Form2::PushButton7_Click()
                        "that you search for one number first then search for two numbers with "
                        "space (or dash) to see the results to make sure you know how to enter "
                        "the search text properly."));
-}
-
-void Form2::ListView1_KeyDown(int key)
-{
-    if (key == Qt::Key_Delete)
-        removeSelectedRow();
 }
 
 void Form2::removeSelectedRow()

@@ -68,7 +68,6 @@ private:
     void PushButton5_Click();
     void PushButton6_Click();
     void PushButton7_Click();
-    void ListView1_KeyDown(int key);
     void removeSelectedRow();
     void showMessage(const QString& procedure, const QString& message);
 
