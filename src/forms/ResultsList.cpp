@@ -89,8 +89,6 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     horizontalHeader()->setStretchLastSection(false);
 }
 
-ResultsList::~ResultsList() = default;
-
 // The view paints the white under its frame, not the viewport: at scales such as 125 % the
 // viewport's edges, rounded out to whole pixels, cover the frame's right and bottom line.
 void ResultsList::paintWhiteUnderFrame()

@@ -10,6 +10,19 @@
 
 namespace forms {
 
+namespace {
+
+QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom)
+{
+    if (pointer == kHourglassPointer)
+        return QCursor(Qt::WaitCursor);
+    if (pointer == kCustomPointer && custom)
+        return *custom;
+    return QCursor(Qt::ArrowCursor);
+}
+
+}  // namespace
+
 WindowPointer::WindowPointer(QWidget& window) : QObject(&window), window_(window) {}
 
 void WindowPointer::set(int pointer)

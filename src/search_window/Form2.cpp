@@ -80,8 +80,6 @@ Form2::Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsS
     Form_Load();
 }
 
-Form2::~Form2() = default;
-
 void Form2::layOutControls()
 {
     setWindowTitle(QStringLiteral("Form2"));

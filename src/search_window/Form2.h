@@ -31,7 +31,6 @@ class Form2 : public QWidget, public exporting::ExportWindow {
     Q_OBJECT
 public:
     Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsStore& store);
-    ~Form2() override;
 
     int mousePointer() const override;
     // exporting::ExportWindow
