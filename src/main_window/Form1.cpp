@@ -147,11 +147,7 @@ void Form1::connectHandlers()
     forms::onClick(PushButton6, this, &Form1::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form1::PushButton7_Click);
     forms::onClick(PushButton9, this, &Form1::PushButton9_Click);
-    connect(ListView1, &forms::ResultsList::DblClick, this, &Form1::removeSelectedRow);
-    connect(ListView1, &forms::ResultsList::KeyDown, this, [this](int key) {
-        if (key == Qt::Key_Delete)
-            removeSelectedRow();
-    });
+    forms::removeRowOnRequest(*ListView1, *pointer_);
 }
 
 // Every change of a field or option, the program's own included, is stored at once.
@@ -273,12 +269,6 @@ void Form1::PushButton9_Click()
         if (!pointer_->busy())
             ListView1->clear();
     });
-}
-
-void Form1::removeSelectedRow()
-{
-    if (!pointer_->busy())
-        ListView1->removeSelectedRow();
 }
 
 void Form1::PushButton7_Click()

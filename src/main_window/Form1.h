@@ -94,7 +94,6 @@ private:
     void PushButton6_Click();
     void PushButton7_Click();
     void PushButton9_Click();
-    void removeSelectedRow();
     void showHelp(const QString& procedure, const std::function<QString()>& message);
     void showSearchWindow();
 

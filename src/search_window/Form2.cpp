@@ -112,11 +112,7 @@ void Form2::connectHandlers()
     forms::onClick(PushButton5, this, &Form2::PushButton5_Click);
     forms::onClick(PushButton6, this, &Form2::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form2::PushButton7_Click);
-    connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::removeSelectedRow);
-    connect(ListView1, &forms::ResultsList::KeyDown, this, [this](int key) {
-        if (key == Qt::Key_Delete)
-            removeSelectedRow();
-    });
+    forms::removeRowOnRequest(*ListView1, *pointer_);
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
     Text1->installEventFilter(this);
@@ -254,10 +250,4 @@ void Form2::PushButton7_Click()
                        "that you search for one number first then search for two numbers with "
                        "space (or dash) to see the results to make sure you know how to enter "
                        "the search text properly."));
-}
-
-void Form2::removeSelectedRow()
-{
-    if (!pointer_->busy())
-        ListView1->removeSelectedRow();
 }

@@ -67,7 +67,6 @@ private:
     void PushButton5_Click();
     void PushButton6_Click();
     void PushButton7_Click();
-    void removeSelectedRow();
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;
