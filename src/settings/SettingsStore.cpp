@@ -219,8 +219,8 @@ bool SettingsStore::writeWaiting()
         startWrite();
         waitForWrites();
     }
-    return std::ranges::none_of(unstored_,
-                                [this](const auto& value) { return lost(value.first, value.second); });
+    return std::ranges::none_of(
+        unstored_, [this](const auto& value) { return lost(value.first, value.second); });
 }
 
 // A value is lost when the next start would not show it.
