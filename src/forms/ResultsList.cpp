@@ -1,7 +1,6 @@
 #include "ResultsList.h"
 
 #include "BackgroundJob.h"
-#include "ResultsModel.h"
 #include "RuntimeFailure.h"
 #include "Twips.h"
 

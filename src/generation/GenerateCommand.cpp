@@ -1,6 +1,5 @@
 #include "GenerateCommand.h"
 
-#include "AppTitle.h"
 #include "Conversions.h"
 #include "ErrorTrap.h"
 #include "MainWindowView.h"

@@ -15,7 +15,6 @@
 #include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
-#include "Services.h"
 #include "Twips.h"
 #include "WindowPointer.h"
 

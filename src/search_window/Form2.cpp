@@ -1,6 +1,5 @@
 #include "Form2.h"
 
-#include "AppTitle.h"
 #include "ApplicationIcon.h"
 #include "ButtonFaceColors.h"
 #include "CursorFile.h"
@@ -14,7 +13,6 @@
 #include "ProgramEnd.h"
 #include "ResultsList.h"
 #include "SearchLimit.h"
-#include "Services.h"
 #include "SettingsStore.h"
 #include "Twips.h"
 #include "WindowPointer.h"

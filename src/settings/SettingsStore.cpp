@@ -5,7 +5,6 @@
 #include <QLockFile>
 #include <QPromise>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStringList>
 
