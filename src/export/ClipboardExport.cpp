@@ -135,7 +135,7 @@ bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumn
     const int columns = firstColumnOnly ? 1 : list.columnCount();  // lines 104 to 108
     QString text;
     int line = 110;
-    if (!trap.following(line, [&] { text = tabbedText(list, columns, line); }))
+    if (!trap(line, [&] { text = tabbedText(list, columns, line); }))
         return false;
     trap(172, [] { ClearClipboard(); });
     bool placed = false;

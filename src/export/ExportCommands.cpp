@@ -123,11 +123,9 @@ void copyWindowList(const QString& module, const QString& procedure, const forms
     trap(100, [&] { copied = CopyListViewToClipboardTab(list, true); });
     if (!copied)
         return;
-    trap.say(
-        102,
-        QStringLiteral("Results have been copied to the clipboard.") + QStringLiteral("\r\r")
-            + QStringLiteral("Click a text area where you normally type and press Ctrl+V to paste "
-                             "the clipboard."));
+    trap.say(102, QStringLiteral("Results have been copied to the clipboard.\r\rClick a text "
+                                 "area where you normally type and press Ctrl+V to paste the "
+                                 "clipboard."));
 }
 
 }  // namespace exporting

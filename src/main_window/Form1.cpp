@@ -2,6 +2,7 @@
 
 #include "AppTitle.h"
 #include "ApplicationIcon.h"
+#include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "Conversions.h"
 #include "CursorFile.h"
@@ -11,14 +12,16 @@
 #include "Form2.h"
 #include "FormControls.h"
 #include "Handlers.h"
-#include "OptionalSkin.h"
 #include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
+#include "Services.h"
 #include "Twips.h"
 #include "WindowPointer.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,6 +54,16 @@ QString unsavedReason(const settings::SettingsStore& store)
             break;
     }
     return QStringLiteral("the folder %1 cannot be written to");
+}
+
+// With the skin file "x/o.cjs" in the program's folder, the window, its frames and check boxes
+// take the system button-face colour; else they stay white.
+void ApplyOptionalSkin(QWidget& window)
+{
+    const QString skinFile = platform::programFolder() + QDir::separator() + QStringLiteral("x")
+                             + QDir::separator() + QStringLiteral("o.cjs");
+    if (QFileInfo(skinFile).isFile())
+        forms::ApplyButtonFaceColors(window);
 }
 
 }  // namespace
