@@ -23,6 +23,20 @@ QPainterPath centredLabel(const QString& text, int side)
     return path;
 }
 
+void paintBall(QPainter& painter, const BallPicture& picture)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    QRadialGradient shine(picture.shineCentre, picture.shineRadius);
+    shine.setColorAt(0, picture.light);
+    shine.setColorAt(1, picture.dark);
+    painter.setBrush(shine);
+    painter.drawEllipse(picture.ball);
+    painter.setBrush(picture.faceColour);
+    painter.drawEllipse(picture.face);
+    painter.fillPath(picture.label, picture.labelColour);
+}
+
 }  // namespace
 
 BallPicture ballPicture(int side)
@@ -38,20 +52,6 @@ BallPicture ballPicture(int side)
     picture.label = centredLabel(QStringLiteral("7"), side);
     picture.labelColour = QColor(40, 40, 40);
     return picture;
-}
-
-void paintBall(QPainter& painter, const BallPicture& picture)
-{
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    QRadialGradient shine(picture.shineCentre, picture.shineRadius);
-    shine.setColorAt(0, picture.light);
-    shine.setColorAt(1, picture.dark);
-    painter.setBrush(shine);
-    painter.drawEllipse(picture.ball);
-    painter.setBrush(picture.faceColour);
-    painter.drawEllipse(picture.face);
-    painter.fillPath(picture.label, picture.labelColour);
 }
 
 QImage ballImage(int side)

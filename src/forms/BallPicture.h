@@ -6,8 +6,6 @@
 #include <QPointF>
 #include <QRectF>
 
-class QPainter;
-
 namespace forms {
 
 // The program's picture, a lottery ball with a "7", for a square of a given side: the window
@@ -25,7 +23,6 @@ struct BallPicture {
 };
 
 BallPicture ballPicture(int side);
-void paintBall(QPainter& painter, const BallPicture& picture);
 // The picture painted on a transparent square image.
 QImage ballImage(int side);
 

@@ -22,6 +22,14 @@ constexpr double kPickLimit = 32000;
 const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
 
+QString invalidRangeMessage()
+{
+    return QStringLiteral(
+               "Invalid range of numbers entered. Lowest must be lowest, highest must be "
+               "highest. Please email ")
+           + report::supportAddress() + QStringLiteral(" if you have any questions.");
+}
+
 RunShape runShape(double picks, double count, const GenerationParameters& p,
                   const QString& prefix)
 {
@@ -48,14 +56,6 @@ bool readField(report::ErrorTrap& trap, int line, std::int32_t& parameter, doubl
 }
 
 }  // namespace
-
-QString invalidRangeMessage()
-{
-    return QStringLiteral(
-               "Invalid range of numbers entered. Lowest must be lowest, highest must be "
-               "highest. Please email ")
-           + report::supportAddress() + QStringLiteral(" if you have any questions.");
-}
 
 GenerateCommand::GenerateCommand(MainWindowView& window) : window_(window), lotto_(window) {}
 

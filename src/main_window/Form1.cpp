@@ -26,6 +26,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 using forms::makeCheckBox;
 using forms::makeFrame;
 using forms::makePushButton;
@@ -35,12 +37,6 @@ namespace {
 
 constexpr int kClientWidthTwips = 15960;
 constexpr int kClientHeightTwips = 6795;
-
-template <typename Control>
-struct Remembered {
-    Control* control;
-    settings::Key key;
-};
 
 // Why this session's settings could not be stored, as the closing message says it.
 QString unsavedReason(const settings::SettingsStore& store)
@@ -173,25 +169,23 @@ void Form1::rememberFieldsAndOptions()
                 "ends."));
         });
     });
-    const Remembered<QLineEdit> fields[] = {{Text1, settings::Key::Lower},
-                                            {Text2, settings::Key::Higher},
-                                            {Text3, settings::Key::PicksToGenerate},
-                                            {Text4, settings::Key::NumbersPerPick},
-                                            {Text5, settings::Key::Prefix}};
-    for (const Remembered<QLineEdit>& field : fields)
-        connect(field.control, &QLineEdit::textChanged, this,
-                [this, key = field.key](const QString& text) { store_.write(key, text); });
-    const Remembered<forms::CheckBox> options[] = {{Check1, settings::Key::NumericalOrder},
-                                                   {Check2, settings::Key::NoDuplicatePicks},
-                                                   {Check3, settings::Key::SortPicks},
-                                                   {Check4, settings::Key::UniqueNumbers},
-                                                   {Check5, settings::Key::Dashes}};
-    for (const Remembered<forms::CheckBox>& option : options) {
-        connect(option.control, &QCheckBox::stateChanged, this,
-                [this, key = option.key, box = option.control] {
-                    store_.write(key, QString::number(box->value()));
-                });
-    }
+    using settings::Key;
+    const std::pair<QLineEdit*, Key> fields[] = {{Text1, Key::Lower},
+                                                 {Text2, Key::Higher},
+                                                 {Text3, Key::PicksToGenerate},
+                                                 {Text4, Key::NumbersPerPick},
+                                                 {Text5, Key::Prefix}};
+    for (const auto& [field, key] : fields)
+        connect(field, &QLineEdit::textChanged, this,
+                [this, key](const QString& text) { store_.write(key, text); });
+    const std::pair<forms::CheckBox*, Key> options[] = {{Check1, Key::NumericalOrder},
+                                                        {Check2, Key::NoDuplicatePicks},
+                                                        {Check3, Key::SortPicks},
+                                                        {Check4, Key::UniqueNumbers},
+                                                        {Check5, Key::Dashes}};
+    for (const auto& [box, key] : options)
+        connect(box, &QCheckBox::stateChanged, this,
+                [this, box, key] { store_.write(key, QString::number(box->value())); });
 }
 
 void Form1::Form_Load()
