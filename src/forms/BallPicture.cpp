@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPixmap>
 #include <QRadialGradient>
 
 namespace forms {
@@ -61,6 +62,14 @@ QImage ballImage(int side)
     QPainter painter(&image);
     paintBall(painter, ballPicture(side));
     return image;
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int side : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap::fromImage(ballImage(side)));
+    return icon;
 }
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPainterPath>
 #include <QPointF>
@@ -25,5 +26,8 @@ struct BallPicture {
 BallPicture ballPicture(int side);
 // The picture painted on a transparent square image.
 QImage ballImage(int side);
+
+// The icon of both windows, drawn so the program needs no image files.
+QIcon applicationIcon();
 
 }  // namespace forms

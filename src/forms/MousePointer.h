@@ -11,6 +11,9 @@ enum MousePointer : int {
 
 // The pointer a command puts back given the one it found: the default, unless it ran inside
 // another command's yield, whose hourglass (its guard against list changes) it leaves.
-int pointerAfterCommand(int pointerFound);
+inline int pointerAfterCommand(int pointerFound)
+{
+    return pointerFound == kHourglassPointer ? kHourglassPointer : kDefaultPointer;
+}
 
 }  // namespace forms

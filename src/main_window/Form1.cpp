@@ -1,7 +1,7 @@
 #include "Form1.h"
 
 #include "AppTitle.h"
-#include "ApplicationIcon.h"
+#include "BallPicture.h"
 #include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "Conversions.h"

@@ -1,6 +1,6 @@
 #include "Form2.h"
 
-#include "ApplicationIcon.h"
+#include "BallPicture.h"
 #include "ButtonFaceColors.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
