@@ -22,9 +22,6 @@ namespace {
 // Space above and below the text of a row, in pixels.
 constexpr int kRowPadding = 4;
 
-const QString kToolTip = QStringLiteral(
-    "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
-
 // The start of `text` at least 1.5 times `width` pixels wide, or the whole: it elides as the
 // whole does, the extra half keeping the cut clear of the shown characters' shaping. Cuts
 // double from twice the width in average characters, costing about as much as the shown part.
@@ -67,7 +64,9 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
 {
     setModel(model_);
     setItemDelegate(new ShownStartDelegate(this));
-    setToolTip(kToolTip);
+    setToolTip(
+        QStringLiteral("Double-click item to remove it. Move | line to right and out of "
+                       "window to reveal full names."));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
