@@ -8,18 +8,10 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace report {
-class ErrorTrap;
-}
-
 namespace forms {
 class ResultsList;
 class WindowPointer;
 }  // namespace forms
-
-namespace results_list {
-class ListSnapshot;
-}
 
 namespace settings {
 class SettingsStore;
