@@ -30,8 +30,7 @@ QString invalidRangeMessage()
            + report::supportAddress() + QStringLiteral(" if you have any questions.");
 }
 
-RunShape runShape(double picks, double count, const GenerationParameters& p,
-                  const QString& prefix)
+RunShape runShape(double picks, double count, const GenerationParameters& p, const QString& prefix)
 {
     return {std::int64_t(std::max(1.0, picks)), std::int64_t(count),
             numberWidth(p.lowestNumber, p.highestNumber), prefix.toUtf8().size()};
