@@ -1,9 +1,9 @@
 #include "GenerateCommand.h"
 
+#include "BusyPointer.h"
 #include "Conversions.h"
 #include "ErrorTrap.h"
 #include "MainWindowView.h"
-#include "BusyPointer.h"
 #include "ResultsList.h"
 #include "RunLimit.h"
 #include "Services.h"

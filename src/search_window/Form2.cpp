@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "BallPicture.h"
+#include "BusyPointer.h"
 #include "ButtonFaceColors.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
@@ -8,7 +9,6 @@
 #include "FileExists.h"
 #include "FormControls.h"
 #include "Handlers.h"
-#include "BusyPointer.h"
 #include "PickSearch.h"
 #include "ProgramEnd.h"
 #include "ResultsList.h"
