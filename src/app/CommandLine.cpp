@@ -101,7 +101,7 @@ std::optional<int> answerInformationOptions(int argc, char* argv[])
     return std::nullopt;
 }
 
-bool prepareDisplay(int argc, char* argv[])
+bool prepareDisplay([[maybe_unused]] int argc, [[maybe_unused]] char* argv[])
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (ProgramOptions(argc, argv).platformNamed()
@@ -112,8 +112,6 @@ bool prepareDisplay(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "minimal");
     return false;
 #else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
     return true;
 #endif
 }

@@ -16,56 +16,11 @@ namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// The number at the cursor in the form strtod() reads; empty when it has no digit.
-template <typename Cursor>
-std::string scanNumber(Cursor& in)
-{
-    std::string out;
-    if (in.peek() == u'+' || in.peek() == u'-')
-        out += char(in.take().unicode());
-    bool digits = false;
-    while (isDigit(in.peek())) {
-        out += char(in.take().unicode());
-        digits = true;
-    }
-    if (in.peek() == u'.') {
-        in.take();
-        out += '.';
-        while (isDigit(in.peek())) {
-            out += char(in.take().unicode());
-            digits = true;
-        }
-    }
-    if (!digits)
-        return {};
-    if (in.peek() == u'e' || in.peek() == u'E') {
-        auto mark = in.mark();
-        in.take();
-        std::string exponent = "e";
-        if (in.peek() == u'+' || in.peek() == u'-')
-            exponent += char(in.take().unicode());
-        bool exponentDigits = false;
-        while (isDigit(in.peek())) {
-            exponent += char(in.take().unicode());
-            exponentDigits = true;
-        }
-        if (exponentDigits)
-            out += exponent;
-        else
-            in.reset(mark);
-    }
-    return out;
-}
-
-// Walks a text; with skipBlanks, blanks are passed over wherever they stand.
+// Walks a text one character at a time.
 class TextCursor {
 public:
-    TextCursor(const QString& text, bool skipBlanks) : text_(text), skipBlanks_(skipBlanks) {}
-    QChar peek()
-    {
-        skip();
-        return pos_ < text_.size() ? text_[pos_] : QChar();
-    }
+    explicit TextCursor(QStringView text) : text_(text) {}
+    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
     QChar take()
     {
         const QChar c = peek();
@@ -74,22 +29,53 @@ public:
     }
     qsizetype mark() const { return pos_; }
     void reset(qsizetype mark) { pos_ = mark; }
-    bool atEnd()
-    {
-        skip();
-        return pos_ >= text_.size();
-    }
+    bool atEnd() const { return pos_ >= text_.size(); }
 
 private:
-    void skip()
-    {
-        while (skipBlanks_ && pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
-    }
-    const QString& text_;
-    bool skipBlanks_;
+    QStringView text_;
     qsizetype pos_ = 0;
 };
+
+// Moves a sign at the cursor to `out`.
+void takeSign(TextCursor& in, std::string& out)
+{
+    if (in.peek() == u'+' || in.peek() == u'-')
+        out += char(in.take().unicode());
+}
+
+// Moves the digits at the cursor to `out`; false when there are none.
+bool takeDigits(TextCursor& in, std::string& out)
+{
+    const std::size_t start = out.size();
+    while (isDigit(in.peek()))
+        out += char(in.take().unicode());
+    return out.size() > start;
+}
+
+// The number at the cursor in the form strtod() reads; empty when it has no digit.
+std::string scanNumber(TextCursor& in)
+{
+    std::string out;
+    takeSign(in, out);
+    bool digits = takeDigits(in, out);
+    if (in.peek() == u'.') {
+        out += char(in.take().unicode());
+        digits = takeDigits(in, out) || digits;
+    }
+    if (!digits)
+        return {};
+    if (in.peek() == u'e' || in.peek() == u'E') {
+        auto mark = in.mark();
+        in.take();
+        std::string exponent = "e";
+        takeSign(in, exponent);
+        if (takeDigits(in, exponent))
+            out += exponent;
+        else
+            in.reset(mark);
+    }
+    return out;
+}
 
 // A scanned number's exponent, 0 without one; held at 2^53, far beyond any double's range.
 std::int64_t exponentOf(const std::string& number)
@@ -136,22 +122,21 @@ double toDouble(const std::string& number)
 
 double leadingValue(const QString& text)
 {
-    TextCursor in(text, true);
+    QString digits = text;
+    digits.removeIf(isBlank);  // blanks do not count anywhere
+    TextCursor in(digits);
     const std::string number = scanNumber(in);
     return number.empty() ? 0.0 : toDouble(number);
 }
 
 std::optional<double> numericValue(const QString& text)
 {
-    const QString trimmed = [&] {
-        qsizetype first = 0, last = text.size();
-        while (first < last && isBlank(text[first]))
-            ++first;
-        while (last > first && isBlank(text[last - 1]))
-            --last;
-        return text.mid(first, last - first);
-    }();
-    TextCursor in(trimmed, false);
+    QStringView trimmed(text);
+    while (!trimmed.isEmpty() && isBlank(trimmed.front()))
+        trimmed = trimmed.mid(1);
+    while (!trimmed.isEmpty() && isBlank(trimmed.back()))
+        trimmed.chop(1);
+    TextCursor in(trimmed);
     const std::string number = scanNumber(in);
     if (number.empty() || !in.atEnd())
         return std::nullopt;

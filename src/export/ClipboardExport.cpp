@@ -112,17 +112,19 @@ QString tabbedText(const forms::ResultsList& source, int columns, int& line)
     return text;
 }
 
-}  // namespace
-
+// Empties the clipboard, retrying while another program holds it; gives up silently.
 void ClearClipboard()
 {
     withinAttempts([] { return platform::services().clipboard->clear(); });
 }
 
-bool SetClipboardText(const QString& text, int /*format*/)
+// Places plain text on the clipboard, retrying; whether it was.
+bool SetClipboardText(const QString& text)
 {
     return withinAttempts([&] { return platform::services().clipboard->setText(text); });
 }
+
+}  // namespace
 
 bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumnOnly)
 {
@@ -133,11 +135,11 @@ bool CopyListViewToClipboardTab(const forms::ResultsList& list, bool firstColumn
     const int columns = firstColumnOnly ? 1 : list.columnCount();  // lines 104 to 108
     QString text;
     int line = 110;
-    if (!trap.following(line, [&] { text = tabbedText(list, columns, line); }))
+    if (!trap(line, [&] { text = tabbedText(list, columns, line); }))
         return false;
     trap(172, [] { ClearClipboard(); });
     bool placed = false;
-    trap(174, [&] { placed = SetClipboardText(text, 0); });
+    trap(174, [&] { placed = SetClipboardText(text); });
     return placed;
 }
 

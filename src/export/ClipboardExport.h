@@ -9,12 +9,6 @@ class ResultsList;
 // The clipboard export of the "Main" module.
 namespace exporting {
 
-// Empties the clipboard, retrying while another program holds it; gives up silently.
-void ClearClipboard();
-
-// Places plain text (format 0, the only one used) on the clipboard, retrying; whether it was.
-bool SetClipboardText(const QString& text, int format);
-
 // Copies the checked rows as they stand, a line each ending in CR LF: the first column, or
 // all padded to their longest cell (not header) and tab-separated, trailing spaces removed.
 // An empty list leaves the clipboard; reports its own errors; false when nothing was placed.

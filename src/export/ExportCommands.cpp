@@ -1,13 +1,13 @@
 #include "ExportCommands.h"
 
 #include "AppTitle.h"
+#include "BusyPointer.h"
 #include "ClipboardExport.h"
 #include "ErrorTrap.h"
 #include "ExportLimit.h"
 #include "ExportWindow.h"
 #include "FileExists.h"
 #include "ListSnapshot.h"
-#include "BusyPointer.h"
 #include "ResultsList.h"
 #include "Services.h"
 #include "TextFileExport.h"
@@ -76,11 +76,6 @@ bool saveList(report::ErrorTrap& trap, ExportWindow& window, int pointerLine,
     return saved;
 }
 
-results_list::ListSnapshot listToWrite(ExportWindow& window)
-{
-    return window.resultsList().snapshot();
-}
-
 // The search window's file: opened (124), its rows written (126 to 132), closed (134). A
 // failed step ends the save, and an existing file stays as it was.
 bool writeSearchWindowFile(report::ErrorTrap& trap, ExportWindow& window, const QString& fileName)
@@ -89,7 +84,7 @@ bool writeSearchWindowFile(report::ErrorTrap& trap, ExportWindow& window, const 
     std::optional<TextFileWriter> file;
     return trap(124,
                 [&] {
-                    list.emplace(listToWrite(window));
+                    list.emplace(window.resultsList().snapshot());
                     file.emplace(fileName);
                 })
            && trap(130, [&] { writeItemTexts(*file, *list); })
@@ -103,8 +98,9 @@ void saveMainWindowList(ExportWindow& window, forms::ProgressBar& progressBar)
     report::ErrorTrap trap(QStringLiteral("Form1"), QStringLiteral("PushButton6_Click"));
     const bool saved =
         saveList(trap, window, 126, [&](report::ErrorTrap& t, const QString& fileName) {
-            return t(124,
-                     [&] { SaveListViewToTextFile(listToWrite(window), fileName, &progressBar); });
+            return t(124, [&] {
+                SaveListViewToTextFile(window.resultsList().snapshot(), fileName, &progressBar);
+            });
         });
     if (saved)
         trap.say(128, QStringLiteral("Done."));
@@ -127,11 +123,9 @@ void copyWindowList(const QString& module, const QString& procedure, const forms
     trap(100, [&] { copied = CopyListViewToClipboardTab(list, true); });
     if (!copied)
         return;
-    trap.say(
-        102,
-        QStringLiteral("Results have been copied to the clipboard.") + QStringLiteral("\r\r")
-            + QStringLiteral("Click a text area where you normally type and press Ctrl+V to paste "
-                             "the clipboard."));
+    trap.say(102, QStringLiteral("Results have been copied to the clipboard.\r\rClick a text "
+                                 "area where you normally type and press Ctrl+V to paste the "
+                                 "clipboard."));
 }
 
 }  // namespace exporting

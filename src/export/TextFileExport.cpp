@@ -89,19 +89,16 @@ std::vector<qsizetype> columnWidths(const results_list::ListSnapshot& list)
     return widths;
 }
 
-// A header padded with spaces to its column's width, then a tab; a longer one goes whole.
-void writeHeaderCell(TextFileWriter& file, const QString& header, qsizetype width)
-{
-    file.append(header.toUtf8());
-    file.appendSpaces(width - header.size());
-    file.append("\t");
-}
-
+// Each header padded with spaces to its column's width, then a tab; a longer one goes whole.
 void writeHeader(TextFileWriter& file, const results_list::ListSnapshot& list,
                  const std::vector<qsizetype>& widths)
 {
-    for (int c = 1; c <= list.columnCount(); ++c)
-        writeHeaderCell(file, list.columnHeader(c), widths[c - 1]);
+    for (int c = 1; c <= list.columnCount(); ++c) {
+        const QString header = list.columnHeader(c);
+        file.append(header.toUtf8());
+        file.appendSpaces(widths[c - 1] - header.size());
+        file.append("\t");
+    }
     file.append("\r\n");
 }
 

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPixmap>
 #include <QRadialGradient>
 
 namespace forms {
@@ -23,6 +24,20 @@ QPainterPath centredLabel(const QString& text, int side)
     return path;
 }
 
+void paintBall(QPainter& painter, const BallPicture& picture)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    QRadialGradient shine(picture.shineCentre, picture.shineRadius);
+    shine.setColorAt(0, picture.light);
+    shine.setColorAt(1, picture.dark);
+    painter.setBrush(shine);
+    painter.drawEllipse(picture.ball);
+    painter.setBrush(picture.faceColour);
+    painter.drawEllipse(picture.face);
+    painter.fillPath(picture.label, picture.labelColour);
+}
+
 }  // namespace
 
 BallPicture ballPicture(int side)
@@ -40,20 +55,6 @@ BallPicture ballPicture(int side)
     return picture;
 }
 
-void paintBall(QPainter& painter, const BallPicture& picture)
-{
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    QRadialGradient shine(picture.shineCentre, picture.shineRadius);
-    shine.setColorAt(0, picture.light);
-    shine.setColorAt(1, picture.dark);
-    painter.setBrush(shine);
-    painter.drawEllipse(picture.ball);
-    painter.setBrush(picture.faceColour);
-    painter.drawEllipse(picture.face);
-    painter.fillPath(picture.label, picture.labelColour);
-}
-
 QImage ballImage(int side)
 {
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -61,6 +62,14 @@ QImage ballImage(int side)
     QPainter painter(&image);
     paintBall(painter, ballPicture(side));
     return image;
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int side : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap::fromImage(ballImage(side)));
+    return icon;
 }
 
 }  // namespace forms

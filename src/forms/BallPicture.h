@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
-
-class QPainter;
 
 namespace forms {
 
@@ -25,8 +24,10 @@ struct BallPicture {
 };
 
 BallPicture ballPicture(int side);
-void paintBall(QPainter& painter, const BallPicture& picture);
 // The picture painted on a transparent square image.
 QImage ballImage(int side);
+
+// The icon of both windows, drawn so the program needs no image files.
+QIcon applicationIcon();
 
 }  // namespace forms

@@ -2,26 +2,23 @@
 
 #include "RuntimeFailure.h"
 
+#include <algorithm>
+
 namespace forms {
+
+namespace {
+
+// The states of the values 0, 1 and 2.
+constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+
+}  // namespace
 
 CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
 
-int CheckBox::value() const
-{
-    switch (checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        case Qt::Unchecked:
-            break;
-    }
-    return 0;
-}
+int CheckBox::value() const { return int(std::ranges::find(kStates, checkState()) - kStates); }
 
 void CheckBox::setValue(int value)
 {
-    static constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
     if (value < 0 || value > 2)
         throw core::RuntimeFailure(QStringLiteral("Invalid property value"));
     setCheckState(kStates[value]);

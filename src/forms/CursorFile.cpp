@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
+#include <QtEndian>
 
 namespace forms {
 
@@ -20,8 +21,8 @@ QPoint hotspotOf(const QByteArray& file)
     constexpr int kHotspotY = 6 + 6;
     if (file.size() < kHotspotY + 2)
         return QPoint(0, 0);
-    auto word = [&](int at) { return int(quint8(file[at])) | (int(quint8(file[at + 1])) << 8); };
-    return QPoint(word(kHotspotX), word(kHotspotY));
+    return QPoint(qFromLittleEndian<quint16>(file.constData() + kHotspotX),
+                  qFromLittleEndian<quint16>(file.constData() + kHotspotY));
 }
 
 // A cursor file holds a few small images; anything much larger is not one.

@@ -83,10 +83,9 @@ void fitTextWidths(const QWidget& form)
 
 QString existingFamily(const QStringList& families)
 {
-    for (const QString& family : families) {
-        if (QFontDatabase::hasFamily(family))
-            return family;
-    }
+    const auto found = std::ranges::find_if(families, QFontDatabase::hasFamily);
+    if (found != families.end())
+        return *found;
     return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
 }
 

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QCursor>
-
-#include <optional>
-
 namespace forms {
 
 // A window's mouse pointer value. The hourglass doubles as the window's busy flag.
@@ -15,8 +11,9 @@ enum MousePointer : int {
 
 // The pointer a command puts back given the one it found: the default, unless it ran inside
 // another command's yield, whose hourglass (its guard against list changes) it leaves.
-int pointerAfterCommand(int pointerFound);
-
-QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom);
+inline int pointerAfterCommand(int pointerFound)
+{
+    return pointerFound == kHourglassPointer ? kHourglassPointer : kDefaultPointer;
+}
 
 }  // namespace forms

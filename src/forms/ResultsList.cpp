@@ -1,7 +1,6 @@
 #include "ResultsList.h"
 
 #include "BackgroundJob.h"
-#include "ResultsModel.h"
 #include "RuntimeFailure.h"
 #include "Twips.h"
 
@@ -24,9 +23,6 @@ namespace {
 
 // Space above and below the text of a row, in pixels.
 constexpr int kRowPadding = 4;
-
-const QString kToolTip = QStringLiteral(
-    "Double-click item to remove it. Move | line to right and out of window to reveal full names.");
 
 // The start of `text` at least 1.5 times `width` pixels wide, or the whole: it elides as the
 // whole does, the extra half keeping the cut clear of the shown characters' shaping. Cuts
@@ -112,7 +108,9 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
 {
     setModel(model_);
     setItemDelegate(new ShownStartDelegate(this));
-    setToolTip(kToolTip);
+    setToolTip(
+        QStringLiteral("Double-click item to remove it. Move | line to right and out of "
+                       "window to reveal full names."));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -133,8 +131,6 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
 }
-
-ResultsList::~ResultsList() = default;
 
 // The view paints the white under its frame, not the viewport: at scales such as 125 % the
 // viewport's edges, rounded out to whole pixels, cover the frame's right and bottom line.

@@ -16,7 +16,6 @@ class ResultsList : public QTableView {
 public:
     explicit ResultsList(QWidget* parent = nullptr,
                          results_list::DuplicateIndex index = results_list::DuplicateIndex::Kept);
-    ~ResultsList() override;
 
     // Columns appear in the order added; a width of 0 hides a column.
     void addColumn(const QString& header);

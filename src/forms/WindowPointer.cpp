@@ -10,6 +10,19 @@
 
 namespace forms {
 
+namespace {
+
+QCursor cursorForPointer(int pointer, const std::optional<QCursor>& custom)
+{
+    if (pointer == kHourglassPointer)
+        return QCursor(Qt::WaitCursor);
+    if (pointer == kCustomPointer && custom)
+        return *custom;
+    return QCursor(Qt::ArrowCursor);
+}
+
+}  // namespace
+
 WindowPointer::WindowPointer(QWidget& window) : QObject(&window), window_(window) {}
 
 void WindowPointer::set(int pointer)
@@ -20,16 +33,10 @@ void WindowPointer::set(int pointer)
 
 void WindowPointer::setHandCursor(const QCursor& cursor) { handCursor_ = cursor; }
 
-void WindowPointer::handOver(std::initializer_list<QWidget*> controls)
+void WindowPointer::addRules(std::initializer_list<QWidget*> controls, Hover hover)
 {
     for (QWidget* control : controls)
-        rules_.insert(control, Hover::Hand);
-}
-
-void WindowPointer::defaultOver(std::initializer_list<QWidget*> controls)
-{
-    for (QWidget* control : controls)
-        rules_.insert(control, Hover::Default);
+        rules_.insert(control, hover);
 }
 
 // The controls are the window's own children and what sits in its frames; the inner

@@ -27,8 +27,11 @@ public:
     // The image shown for the hand; without one the hand shows as the default pointer.
     void setHandCursor(const QCursor& cursor);
 
-    void handOver(std::initializer_list<QWidget*> controls);
-    void defaultOver(std::initializer_list<QWidget*> controls);
+    void handOver(std::initializer_list<QWidget*> controls) { addRules(controls, Hover::Hand); }
+    void defaultOver(std::initializer_list<QWidget*> controls)
+    {
+        addRules(controls, Hover::Default);
+    }
     // Starts following the mouse over every control the window holds now.
     void watch();
 
@@ -37,6 +40,7 @@ protected:
 
 private:
     enum class Hover { Hand, Default, Nothing };
+    void addRules(std::initializer_list<QWidget*> controls, Hover hover);
     Hover hoverOf(const QWidget* widget) const;
     void hoverAt(const QPoint& globalPosition);
     bool isControl(const QWidget* widget) const;

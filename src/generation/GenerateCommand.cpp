@@ -1,10 +1,9 @@
 #include "GenerateCommand.h"
 
-#include "AppTitle.h"
+#include "BusyPointer.h"
 #include "Conversions.h"
 #include "ErrorTrap.h"
 #include "MainWindowView.h"
-#include "BusyPointer.h"
 #include "ResultsList.h"
 #include "RunLimit.h"
 #include "Services.h"
@@ -23,6 +22,20 @@ constexpr double kPickLimit = 32000;
 const QString kTooFewUnique = QStringLiteral(
     "Number Of Numbers - Number must be less or equal than range with unique numbers in a pick.");
 
+QString invalidRangeMessage()
+{
+    return QStringLiteral(
+               "Invalid range of numbers entered. Lowest must be lowest, highest must be "
+               "highest. Please email ")
+           + report::supportAddress() + QStringLiteral(" if you have any questions.");
+}
+
+RunShape runShape(double picks, double count, const GenerationParameters& p, const QString& prefix)
+{
+    return {std::int64_t(std::max(1.0, picks)), std::int64_t(count),
+            numberWidth(p.lowestNumber, p.highestNumber), prefix.toUtf8().size()};
+}
+
 // Why the run's rows, prefix included, cannot fit in the list, or nothing; counts as the run
 // rounds them. A count per pick beyond 32 bits is left to its conversion to report.
 QString typedRunProblem(const MainWindowView& window, const GenerationParameters& p)
@@ -31,15 +44,7 @@ QString typedRunProblem(const MainWindowView& window, const GenerationParameters
     if (count > double(std::numeric_limits<std::int32_t>::max()))
         return QString();
     const double picks = std::nearbyint(*core::numericValue(window.fieldText(kPicks)));
-    return runSizeProblem({std::int64_t(std::max(1.0, picks)), std::int64_t(count),
-                           numberWidth(p.lowestNumber, p.highestNumber),
-                           window.fieldText(kPrefix).toUtf8().size()});
-}
-
-RunShape runShape(const GenerationParameters& p, const QString& prefix)
-{
-    return {std::max<std::int64_t>(1, p.picksWanted), p.numbersPerPick,
-            numberWidth(p.lowestNumber, p.highestNumber), prefix.toUtf8().size()};
+    return runSizeProblem(runShape(picks, count, p, window.fieldText(kPrefix)));
 }
 
 // Rounds a field's value into its parameter as statement `line`; false when it does not
@@ -50,14 +55,6 @@ bool readField(report::ErrorTrap& trap, int line, std::int32_t& parameter, doubl
 }
 
 }  // namespace
-
-QString invalidRangeMessage()
-{
-    return QStringLiteral(
-               "Invalid range of numbers entered. Lowest must be lowest, highest must be "
-               "highest. Please email ")
-           + report::supportAddress() + QStringLiteral(" if you have any questions.");
-}
 
 GenerateCommand::GenerateCommand(MainWindowView& window) : window_(window), lotto_(window) {}
 
@@ -170,10 +167,10 @@ void GenerateCommand::makePicks(report::ErrorTrap& trap)
 {
     // The list makes room for the run's texts once, while it is still short of them:
     // growing them part-way through a long run would move them all while the window waits.
-    window_.resultsList().reserveTextBytes(
-        runTextBytes(runShape(lotto_.parameters(), window_.fieldText(kPrefix))));
-    trap(162, [&] { lotto_.startRun(); });
     const GenerationParameters& p = lotto_.parameters();
+    window_.resultsList().reserveTextBytes(
+        runTextBytes(runShape(p.picksWanted, p.numbersPerPick, p, window_.fieldText(kPrefix))));
+    trap(162, [&] { lotto_.startRun(); });
     bool going = true;
     do {
         going = nextPick(trap);

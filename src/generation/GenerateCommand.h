@@ -40,6 +40,4 @@ private:
     bool generationRunning_ = false;
 };
 
-QString invalidRangeMessage();
-
 }  // namespace generation

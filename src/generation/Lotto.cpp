@@ -83,9 +83,9 @@ void Lotto::makePick(report::ErrorTrap& trap)
     });
     if (trap.test(140, [&] { return window_.optionOn(kNoDuplicatePicks); })) {
         if (trap.test(142, [&] { return !pickExists(texts.pickText); }))
-            trap(144, [&] { appendRow(texts.pickText, texts.sortText); });
+            trap(144, [&] { window_.resultsList().append(texts.pickText, texts.sortText); });
     } else {
-        trap(146, [&] { appendRow(texts.pickText, texts.sortText); });
+        trap(146, [&] { window_.resultsList().append(texts.pickText, texts.sortText); });
     }
     trap(148, [&] { ++parameters_.picksMade; });
     trap(150, [&] { window_.repaintWindow(); });
@@ -119,11 +119,6 @@ void Lotto::drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& pla
             });
         }
     }
-}
-
-void Lotto::appendRow(const QString& pickText, const QString& sortText)
-{
-    window_.resultsList().append(pickText, sortText);
 }
 
 // Equal whole numbers cannot be told apart, so any ascending sort gives the same pick. It

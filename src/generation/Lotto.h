@@ -50,7 +50,6 @@ private:
     void makePick(report::ErrorTrap& trap);
     void drawPosition(report::ErrorTrap& trap, Pick& pick, PlacedNumbers& placed,
                       std::size_t position);
-    void appendRow(const QString& pickText, const QString& sortText);
     static void sortNumbers(Pick& pick);
 
     MainWindowView& window_;

@@ -1,7 +1,8 @@
 #include "Form1.h"
 
 #include "AppTitle.h"
-#include "ApplicationIcon.h"
+#include "BallPicture.h"
+#include "ButtonFaceColors.h"
 #include "CheckBox.h"
 #include "Conversions.h"
 #include "CursorFile.h"
@@ -11,7 +12,6 @@
 #include "Form2.h"
 #include "FormControls.h"
 #include "Handlers.h"
-#include "OptionalSkin.h"
 #include "ProgramEnd.h"
 #include "ProgressBar.h"
 #include "ResultsList.h"
@@ -20,9 +20,13 @@
 #include "WindowPointer.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 using forms::makeCheckBox;
 using forms::makeFrame;
@@ -33,12 +37,6 @@ namespace {
 
 constexpr int kClientWidthTwips = 15960;
 constexpr int kClientHeightTwips = 6795;
-
-template <typename Control>
-struct Remembered {
-    Control* control;
-    settings::Key key;
-};
 
 // Why this session's settings could not be stored, as the closing message says it.
 QString unsavedReason(const settings::SettingsStore& store)
@@ -52,6 +50,16 @@ QString unsavedReason(const settings::SettingsStore& store)
             break;
     }
     return QStringLiteral("the folder %1 cannot be written to");
+}
+
+// With the skin file "x/o.cjs" in the program's folder, the window, its frames and check boxes
+// take the system button-face colour; else they stay white.
+void ApplyOptionalSkin(QWidget& window)
+{
+    const QString skinFile = platform::programFolder() + QDir::separator() + QStringLiteral("x")
+                             + QDir::separator() + QStringLiteral("o.cjs");
+    if (QFileInfo(skinFile).isFile())
+        forms::ApplyButtonFaceColors(window);
 }
 
 }  // namespace
@@ -147,9 +155,7 @@ void Form1::connectHandlers()
     forms::onClick(PushButton6, this, &Form1::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form1::PushButton7_Click);
     forms::onClick(PushButton9, this, &Form1::PushButton9_Click);
-    connect(ListView1, &forms::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
-    connect(ListView1, &forms::ResultsList::KeyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+    forms::removeRowOnRequest(*ListView1, *pointer_);
 }
 
 // Every change of a field or option, the program's own included, is stored at once.
@@ -163,25 +169,23 @@ void Form1::rememberFieldsAndOptions()
                 "ends."));
         });
     });
-    const Remembered<QLineEdit> fields[] = {{Text1, settings::Key::Lower},
-                                            {Text2, settings::Key::Higher},
-                                            {Text3, settings::Key::PicksToGenerate},
-                                            {Text4, settings::Key::NumbersPerPick},
-                                            {Text5, settings::Key::Prefix}};
-    for (const Remembered<QLineEdit>& field : fields)
-        connect(field.control, &QLineEdit::textChanged, this,
-                [this, key = field.key](const QString& text) { store_.write(key, text); });
-    const Remembered<forms::CheckBox> options[] = {{Check1, settings::Key::NumericalOrder},
-                                                   {Check2, settings::Key::NoDuplicatePicks},
-                                                   {Check3, settings::Key::SortPicks},
-                                                   {Check4, settings::Key::UniqueNumbers},
-                                                   {Check5, settings::Key::Dashes}};
-    for (const Remembered<forms::CheckBox>& option : options) {
-        connect(option.control, &QCheckBox::stateChanged, this,
-                [this, key = option.key, box = option.control] {
-                    store_.write(key, QString::number(box->value()));
-                });
-    }
+    using settings::Key;
+    const std::pair<QLineEdit*, Key> fields[] = {{Text1, Key::Lower},
+                                                 {Text2, Key::Higher},
+                                                 {Text3, Key::PicksToGenerate},
+                                                 {Text4, Key::NumbersPerPick},
+                                                 {Text5, Key::Prefix}};
+    for (const auto& [field, key] : fields)
+        connect(field, &QLineEdit::textChanged, this,
+                [this, key](const QString& text) { store_.write(key, text); });
+    const std::pair<forms::CheckBox*, Key> options[] = {{Check1, Key::NumericalOrder},
+                                                        {Check2, Key::NoDuplicatePicks},
+                                                        {Check3, Key::SortPicks},
+                                                        {Check4, Key::UniqueNumbers},
+                                                        {Check5, Key::Dashes}};
+    for (const auto& [box, key] : options)
+        connect(box, &QCheckBox::stateChanged, this,
+                [this, box, key] { store_.write(key, QString::number(box->value())); });
 }
 
 void Form1::Form_Load()
@@ -271,20 +275,6 @@ void Form1::PushButton9_Click()
         if (!pointer_->busy())
             ListView1->clear();
     });
-}
-
-void Form1::ListView1_DblClick() { removeSelectedRow(); }
-
-void Form1::ListView1_KeyDown(int key)
-{
-    if (key == Qt::Key_Delete)
-        removeSelectedRow();
-}
-
-void Form1::removeSelectedRow()
-{
-    if (!pointer_->busy())
-        ListView1->removeSelectedRow();
 }
 
 void Form1::PushButton7_Click()

@@ -94,9 +94,6 @@ private:
     void PushButton6_Click();
     void PushButton7_Click();
     void PushButton9_Click();
-    void ListView1_DblClick();
-    void ListView1_KeyDown(int key);
-    void removeSelectedRow();
     void showHelp(const QString& procedure, const std::function<QString()>& message);
     void showSearchWindow();
 

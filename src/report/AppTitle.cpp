@@ -14,16 +14,6 @@ QString& currentTitle()
     return title;
 }
 
-// Keeps the characters in front of the last space; false when there is no space.
-bool cutBeforeLastSpace(QString& text)
-{
-    const qsizetype space = text.lastIndexOf(QLatin1Char(' '));
-    if (space < 0)
-        return false;
-    text.truncate(space);
-    return true;
-}
-
 }  // namespace
 
 QString productName() { return QStringLiteral("Numorra"); }
@@ -31,9 +21,11 @@ QString productName() { return QStringLiteral("Numorra"); }
 QString deriveAppTitle(const QString& name)
 {
     QString title = name;
-    bool cut = cutBeforeLastSpace(title);
-    while (cut && title.size() > kMaxTitleLength)
-        cut = cutBeforeLastSpace(title);
+    for (qsizetype space = title.lastIndexOf(u' '); space >= 0; space = title.lastIndexOf(u' ')) {
+        title.truncate(space);
+        if (title.size() <= kMaxTitleLength)
+            break;
+    }
     return title.left(kMaxTitleLength);
 }
 

@@ -15,14 +15,8 @@ QString procedurePath(const QString& module, const QString& procedure)
 QString errorReportText(const QString& description, const QString& path, int line)
 {
     return description + QStringLiteral("\r\n") + path + QStringLiteral("at line ")
-           + QString::number(line) + QStringLiteral("\r\r")
-           + QStringLiteral("Please email screenshot of this message to ") + supportAddress();
-}
-
-void showErrorReport(const QString& description, const QString& path, int line)
-{
-    platform::msgBox(errorReportText(description, path, line), QStringLiteral("Application Error"),
-                     platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+           + QString::number(line)
+           + QStringLiteral("\r\rPlease email screenshot of this message to ") + supportAddress();
 }
 
 ErrorTrap::ErrorTrap(const QString& module, const QString& procedure, OnFailure onFailure)
@@ -30,11 +24,14 @@ ErrorTrap::ErrorTrap(const QString& module, const QString& procedure, OnFailure 
 {
 }
 
-// The procedure's path is put together only for a report: the generator arms a trap for
-// every pick, tens of thousands of times a run, and almost never reports.
+// Shows the report: title "Application Error", exclamation icon, OK. The procedure's path is
+// put together only for a report: the generator arms a trap for every pick, tens of
+// thousands of times a run, and almost never reports.
 void ErrorTrap::report(const QString& description, int line)
 {
-    showErrorReport(description, procedurePath(module_, procedure_), line);
+    platform::msgBox(errorReportText(description, procedurePath(module_, procedure_), line),
+                     QStringLiteral("Application Error"), platform::MsgButtons::Ok,
+                     platform::MsgIcon::Exclamation);
     if (onFailure_ == OnFailure::EndProcedure)
         throw ProcedureEnded();
 }

@@ -7,7 +7,6 @@
 
 #include <exception>
 #include <new>
-#include <utility>
 
 namespace report {
 
@@ -17,9 +16,6 @@ QString procedurePath(const QString& module, const QString& procedure);
 // The error report's text: the failure's description, the procedure path with the line
 // of the failed statement, and the request to send a screenshot to the support address.
 QString errorReportText(const QString& description, const QString& path, int line);
-
-// Shows the error report: title "Application Error", exclamation icon, OK.
-void showErrorReport(const QString& description, const QString& path, int line);
 
 // Thrown by a trap armed with EndProcedure once its report is closed, to end the procedure.
 class ProcedureEnded : public std::exception {
@@ -38,38 +34,10 @@ public:
               OnFailure onFailure = OnFailure::Resume);
 
     // A plain statement: a failure abandons it and is reported. True when it completed.
+    // `line` is read at the failure, so statements that keep a variable at the one being done
+    // have a failure name it.
     template <typename Statement>
-    bool operator()(int line, Statement&& statement)
-    {
-        return guarded(line, std::forward<Statement>(statement));
-    }
-
-    // Statements that keep `line` at the one being done, so that a failure names it.
-    template <typename Statements>
-    bool following(const int& line, Statements&& statements)
-    {
-        return guarded(line, std::forward<Statements>(statements));
-    }
-
-    // A plain message (see showMessage) shown as a numbered statement.
-    void say(int line, const QString& message)
-    {
-        guarded(line, [&] { showMessage(message); });
-    }
-
-    // The test at the head of an if or a loop. A test that fails is reported and then
-    // counts as held, so the statements it guards run.
-    template <typename Condition>
-    bool test(int line, Condition&& condition)
-    {
-        bool held = true;
-        guarded(line, [&] { held = condition(); });
-        return held;
-    }
-
-private:
-    template <typename Statement>
-    bool guarded(const int& line, Statement&& statement)
+    bool operator()(const int& line, Statement&& statement)
     {
         try {
             statement();
@@ -81,6 +49,24 @@ private:
         }
         return false;
     }
+
+    // A plain message (see showMessage) shown as a numbered statement.
+    void say(int line, const QString& message)
+    {
+        (*this)(line, [&] { showMessage(message); });
+    }
+
+    // The test at the head of an if or a loop. A test that fails is reported and then
+    // counts as held, so the statements it guards run.
+    template <typename Condition>
+    bool test(int line, Condition&& condition)
+    {
+        bool held = true;
+        (*this)(line, [&] { held = condition(); });
+        return held;
+    }
+
+private:
     void report(const QString& description, int line);
 
     QString module_;

@@ -7,7 +7,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <functional>
 
 namespace search {
 
@@ -63,11 +62,9 @@ private:
 class Terms {
 public:
     explicit Terms(const QStringList& texts)
+        : terms_(texts.begin(), texts.end()),
+          foldRows_(std::ranges::any_of(terms_, &Term::needsFoldedRows))
     {
-        terms_.reserve(std::size_t(texts.size()));
-        for (const QString& text : texts)
-            terms_.emplace_back(text);
-        foldRows_ = std::any_of(terms_.begin(), terms_.end(), std::mem_fn(&Term::needsFoldedRows));
     }
 
     // How many of the terms the row holds. `asciiList`: every row is known to be ASCII.

@@ -6,11 +6,16 @@
 
 namespace search {
 
+namespace {
+
+// The search window's list's memory: each row at a result row's cost plus its text.
 qint64 resultBytes(const SearchSize& size)
 {
     return (size.heldRows + size.found.finds) * results_list::kResultRowBytes + size.heldTextBytes
            + size.found.textBytes;
 }
+
+}  // namespace
 
 bool findsFit(const SearchSize& size) { return resultBytes(size) <= results_list::kMostListBytes; }
 

@@ -14,9 +14,6 @@ struct SearchSize {
     FindCount found;
 };
 
-// That list's memory: each row at a result row's cost plus its text.
-qint64 resultBytes(const SearchSize& size);
-
 bool findsFit(const SearchSize& size);
 
 QString tooManyFindsMessage(const SearchSize& size);

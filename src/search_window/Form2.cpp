@@ -1,7 +1,7 @@
 #include "Form2.h"
 
-#include "AppTitle.h"
-#include "ApplicationIcon.h"
+#include "BallPicture.h"
+#include "BusyPointer.h"
 #include "ButtonFaceColors.h"
 #include "CursorFile.h"
 #include "ErrorTrap.h"
@@ -9,12 +9,10 @@
 #include "FileExists.h"
 #include "FormControls.h"
 #include "Handlers.h"
-#include "BusyPointer.h"
 #include "PickSearch.h"
 #include "ProgramEnd.h"
 #include "ResultsList.h"
 #include "SearchLimit.h"
-#include "Services.h"
 #include "SettingsStore.h"
 #include "Twips.h"
 #include "WindowPointer.h"
@@ -80,8 +78,6 @@ Form2::Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsS
     Form_Load();
 }
 
-Form2::~Form2() = default;
-
 void Form2::layOutControls()
 {
     setWindowTitle(QStringLiteral("Form2"));
@@ -114,9 +110,7 @@ void Form2::connectHandlers()
     forms::onClick(PushButton5, this, &Form2::PushButton5_Click);
     forms::onClick(PushButton6, this, &Form2::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form2::PushButton7_Click);
-    connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::removeSelectedRow);
-    connect(ListView1, &forms::ResultsList::KeyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+    forms::removeRowOnRequest(*ListView1, *pointer_);
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
     Text1->installEventFilter(this);
@@ -254,16 +248,4 @@ void Form2::PushButton7_Click()
                        "that you search for one number first then search for two numbers with "
                        "space (or dash) to see the results to make sure you know how to enter "
                        "the search text properly."));
-}
-
-void Form2::ListView1_KeyDown(int key)
-{
-    if (key == Qt::Key_Delete)
-        removeSelectedRow();
-}
-
-void Form2::removeSelectedRow()
-{
-    if (!pointer_->busy())
-        ListView1->removeSelectedRow();
 }

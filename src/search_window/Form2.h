@@ -8,18 +8,10 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace report {
-class ErrorTrap;
-}
-
 namespace forms {
 class ResultsList;
 class WindowPointer;
 }  // namespace forms
-
-namespace results_list {
-class ListSnapshot;
-}
 
 namespace settings {
 class SettingsStore;
@@ -31,7 +23,6 @@ class Form2 : public QWidget, public exporting::ExportWindow {
     Q_OBJECT
 public:
     Form2(QWidget& mainWindow, forms::ResultsList& picks, settings::SettingsStore& store);
-    ~Form2() override;
 
     int mousePointer() const override;
     // exporting::ExportWindow
@@ -68,8 +59,6 @@ private:
     void PushButton5_Click();
     void PushButton6_Click();
     void PushButton7_Click();
-    void ListView1_KeyDown(int key);
-    void removeSelectedRow();
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;

@@ -5,7 +5,6 @@
 #include <QLockFile>
 #include <QPromise>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStringList>
 
@@ -219,8 +218,8 @@ bool SettingsStore::writeWaiting()
         startWrite();
         waitForWrites();
     }
-    return std::none_of(unstored_.begin(), unstored_.end(),
-                        [this](const auto& value) { return lost(value.first, value.second); });
+    return std::ranges::none_of(
+        unstored_, [this](const auto& value) { return lost(value.first, value.second); });
 }
 
 // A value is lost when the next start would not show it.
