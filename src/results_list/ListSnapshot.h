@@ -41,14 +41,12 @@ public:
     }
     // The longest cellLength() of the column (0 if none); `pause` runs before every 256th row.
     qsizetype longestCell(int column, const std::function<void()>& pause) const;
-    // visit(row) for rows `first` to `last` in list order, reading ahead for scattered rows.
+    // visit(row) for rows `first` to `last` in list order.
     template <class Visit>
     void forEachRow(qsizetype first, qsizetype last, const Visit& visit) const
     {
-        for (qsizetype row = first; row <= last; ++row) {
-            prefetchAhead(row, last);
+        for (qsizetype row = first; row <= last; ++row)
             visit(row);
-        }
     }
     // itemValue(item text) per row, row r's at r - 1, read in storage order on several threads.
     template <class ItemValue>
@@ -96,10 +94,6 @@ private:
     RowIds idsOfRows(RowIds rows) const;
     // Slots hold texts in storage order; those of rows removed before the snapshot show nowhere.
     qsizetype slotCount() const { return rows_.idCount(); }
-    void prefetchAhead(qsizetype row, qsizetype last) const
-    {
-        rows_.readAhead(row, last + 1, [this](qsizetype at) { return idOfRow(at); });
-    }
     // An empty order stands for the slots in the order they lie.
     RowId idOfRow(qsizetype row) const
     {

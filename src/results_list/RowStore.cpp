@@ -1,7 +1,6 @@
 #include "RowStore.h"
 
 #include "AsciiText.h"
-#include "ParallelWork.h"
 
 #include <algorithm>
 #include <limits>
@@ -14,8 +13,6 @@ namespace {
 
 // Below this many released rows a compaction saves too little to be worth a pass.
 constexpr qsizetype kMinGarbageRows = 1024;
-
-constexpr auto kIdsAhead = std::size_t(kRowsAhead);
 
 }  // namespace
 
@@ -78,30 +75,15 @@ void RowStore::addSharedItemsOf(const RowStore& holder, const RowIds& ids)
     bytes_ = holder.bytes_;
     records_.reserve(records_.size() + qsizetype(ids.size()));
     for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (i + kIdsAhead < ids.size())
-            holder.prefetchRecord(ids[i + kIdsAhead]);
         const Record from = holder.recordOf(ids[i]);
         addRecord(Record(from.offset(), from.itemLength(), 0));
     }
 }
 
-// A search's millions of ids read scattered records: a stretch per core.
 qint64 RowStore::itemBytesOf(const RowIds& ids) const
 {
-    const std::vector<core::ItemRange> ranges =
-        core::rangesForCores(qsizetype(ids.size()), core::kShortestStretch);
-    std::vector<qint64> itemBytes(ranges.size(), 0);
-    core::runTogether(qsizetype(ranges.size()), [&](qsizetype part) {
-        const core::ItemRange stretch = ranges[std::size_t(part)];
-        qint64 bytes = 0;
-        for (auto i = std::size_t(stretch.begin); i < std::size_t(stretch.end); ++i) {
-            if (i + kIdsAhead < ids.size())
-                prefetchRecord(ids[i + kIdsAhead]);
-            bytes += recordOf(ids[i]).itemLength();
-        }
-        itemBytes[std::size_t(part)] = bytes;
-    });
-    return std::accumulate(itemBytes.begin(), itemBytes.end(), qint64(0));
+    return std::accumulate(ids.begin(), ids.end(), qint64(0),
+                           [this](qint64 bytes, RowId id) { return bytes + recordOf(id).itemLength(); });
 }
 
 void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
@@ -111,8 +93,6 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
     bytes_.resize(offset + qsizetype(holder.itemBytesOf(ids)));
     char* const out = bytes_.data();
     for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (i + kIdsAhead < ids.size())
-            holder.prefetchItemText(ids[i + kIdsAhead]);
         const QByteArrayView text = holder.itemText(ids[i]);
         std::copy_n(text.data(), text.size(), out + offset);
         addRecord(Record(offset, text.size(), 0));
@@ -120,7 +100,7 @@ void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
     }
 }
 
-// Room for all texts first (the rows cannot take more); reading ahead overlaps scattered reads.
+// Room for all texts first: the rows cannot take more.
 RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
                             const std::function<void()>& pause) const
 {
@@ -134,8 +114,6 @@ RowStore RowStore::gathered(const std::vector<RowId>& ids, bool withSubItems,
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i % kRowsBetweenPauses == 0)
             pause();
-        readAhead(qsizetype(i), qsizetype(ids.size()),
-                  [&](qsizetype at) { return ids[std::size_t(at)]; });
         const Record from = recordOf(ids[i]);
         const qsizetype subItemLength = withSubItems ? from.subItemLength() : 0;
         const qsizetype length = from.itemLength() + subItemLength;

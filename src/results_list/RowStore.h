@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Prefetch.h"
 #include "RowId.h"
 
 #include <QByteArray>
@@ -34,23 +33,6 @@ public:
         const Record record = recordOf(id);
         return QByteArrayView(bytes_.constData() + record.offset() + record.itemLength(),
                               record.subItemLength());
-    }
-    // Both ends, since a record may straddle two cache lines.
-    void prefetchRecord(RowId id) const
-    {
-        const auto* record = reinterpret_cast<const char*>(&records_[id]);
-        prefetch(record);
-        prefetch(record + sizeof(Record) - 1);
-    }
-    void prefetchItemText(RowId id) const { prefetch(itemText(id).data()); }
-    // At each position of a scattered pass ending before `end` (idAt(i): the id at i).
-    template <class IdAt>
-    void readAhead(qsizetype position, qsizetype end, const IdAt& idAt) const
-    {
-        if (position + kRowsAhead < end)
-            prefetchRecord(idAt(position + kRowsAhead));
-        if (position + kRowsAhead / 2 < end)
-            prefetchItemText(idAt(position + kRowsAhead / 2));
     }
     // Bytes of every id's texts, released ones included: a bound on any of its rows' texts.
     qint64 textBytes() const { return textBytes_; }
