@@ -230,12 +230,6 @@ void ResultsList::removeSelectedRow()
         removeAt(row);
 }
 
-bool ResultsList::checked(int row) const
-{
-    checkRow(row);
-    return true;
-}
-
 void ResultsList::setSortKey(int key) { model_->setSortColumn(key); }
 
 int ResultsList::sortKey() const { return model_->sortColumn(); }

@@ -45,8 +45,6 @@ public:
     // The position of the selected row, 0 when none is selected.
     int selectedRow() const;
     void removeSelectedRow();
-    // The lists show no check boxes, so every row reads as checked.
-    bool checked(int row) const;
 
     // Sort key k sorts by column k + 1. While sorting is on the rows stand in ascending
     // text order of that column: existing rows at once, appended rows as they come.
