@@ -44,21 +44,30 @@ private:
     mutable QHash<int, QIcon> icons_;
 };
 
+const QString kDialogName = QStringLiteral("numorraSaveDialog");
+
 std::unique_ptr<QFileDialog> newSaveDialog(QWidget* parent)
 {
     static LastingIcons icons;
     auto dialog = std::make_unique<QFileDialog>(parent);
-    dialog->setObjectName(QStringLiteral("numorraSaveDialog"));
+    dialog->setObjectName(kDialogName);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->setIconProvider(&icons);
     return dialog;
 }
 
+// The active window, or the window of a dialog of ours that has closed but is still taken
+// for the active one, until the system says where the focus went.
+QWidget* askingWindow()
+{
+    QWidget* const active = QApplication::activeWindow();
+    return active && active->objectName() == kDialogName ? active->parentWidget() : active;
+}
+
 QFileDialog* keptDialogOf(QWidget* window)
 {
-    auto* kept = window->findChild<QFileDialog*>(QStringLiteral("numorraSaveDialog"),
-                                                 Qt::FindDirectChildrenOnly);
+    auto* kept = window->findChild<QFileDialog*>(kDialogName, Qt::FindDirectChildrenOnly);
     return kept ? kept : newSaveDialog(window).release();
 }
 
@@ -69,7 +78,7 @@ QFileDialog* keptDialogOf(QWidget* window)
 // a few KB a dialog that no clearing gives back. Without a window, a dialog of its own.
 QString QtSaveDialog::askSaveFileName(const QString& title, const QString& filter)
 {
-    QWidget* const window = QApplication::activeWindow();
+    QWidget* const window = askingWindow();
     const std::unique_ptr<QFileDialog> own = window ? nullptr : newSaveDialog(nullptr);
     QFileDialog* const dialog = window ? keptDialogOf(window) : own.get();
     dialog->setWindowTitle(title);
