@@ -5,27 +5,13 @@
 #include "Utf8Buffer.h"
 
 #include <algorithm>
+#include <ranges>
 #include <unordered_map>
 #include <utility>
 
 namespace results_list {
 
 namespace {
-
-std::unordered_map<RowId, int> positionsOf(const std::vector<RowId>& wanted,
-                                           const std::vector<RowId>& order)
-{
-    std::unordered_map<RowId, int> positions;
-    for (const RowId id : wanted)
-        positions.emplace(id, -1);
-    if (positions.empty())
-        return positions;
-    for (size_t row = 0; row < order.size(); ++row) {
-        if (const auto found = positions.find(order[row]); found != positions.end())
-            found->second = int(row);
-    }
-    return positions;
-}
 
 // The view lays out a cell's whole text to paint it, which for tens of millions of characters
 // takes seconds and overflows the text engine: longer texts are shown cut, with an ellipsis.
@@ -83,9 +69,8 @@ void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
         appendRangeAtOnce(first, end - first);
         return;
     }
-    pending_.reserve(pending_.size() + std::size_t(end - first));
-    for (RowId id = first; id < end; ++id)
-        pending_.push_back(id);
+    const auto ids = std::views::iota(first, end);
+    pending_.insert(pending_.end(), ids.begin(), ids.end());
     merges_.request();
 }
 
@@ -138,10 +123,17 @@ void ResultsModel::insertBatchAt(qsizetype position, const std::vector<RowId>& b
     endInsertRows();
 }
 
+auto ResultsModel::keyLess() const
+{
+    return [this](RowId a, RowId b) {
+        return compareFolded(textOf(a, sortColumn_), textOf(b, sortColumn_)) < 0;
+    };
+}
+
 // One plain insertion when all rows fall between the same two rows, as a single row does.
 void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
 {
-    const auto less = keyLessFn();
+    const auto less = keyLess();
     std::stable_sort(batch.begin(), batch.end(), less);
     const qsizetype first = order_.upperBound(batch.front(), less);
     if (first != order_.size())
@@ -155,7 +147,7 @@ void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
 // Each persistent index moves down by the new rows sorting before it (new rows after ties).
 void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
 {
-    const auto less = keyLessFn();
+    const auto less = keyLess();
     Q_EMIT layoutAboutToBeChanged();
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
@@ -175,19 +167,21 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    std::vector<RowId> persistentIds;
-    persistentIds.reserve(before.size());
+    // Each persistent index follows its row; with none, the new order needs no pass.
+    std::unordered_map<RowId, int> newRowOf;
     for (const QModelIndex& index : before)
-        persistentIds.push_back(order_.at(index.row()));
+        newRowOf.emplace(order_.at(index.row()), -1);
+    for (size_t row = 0; !newRowOf.empty() && row < ids.size(); ++row) {
+        if (const auto found = newRowOf.find(ids[row]); found != newRowOf.end())
+            found->second = int(row);
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before)
+        after.append(createIndex(newRowOf.at(order_.at(index.row())), index.column()));
 
     order_.assign(ids);
     rowsOutOfPlace_ = order_.size();
-
-    const std::unordered_map<RowId, int> newRowOf = positionsOf(persistentIds, ids);
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (qsizetype i = 0; i < before.size(); ++i)
-        after.append(createIndex(newRowOf.at(persistentIds[i]), before[i].column()));
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
@@ -229,11 +223,6 @@ QByteArrayView ResultsModel::textOf(RowId id, int column) const
         default:
             return {};
     }
-}
-
-bool ResultsModel::keyLess(RowId a, RowId b) const
-{
-    return compareFolded(textOf(a, sortColumn_), textOf(b, sortColumn_)) < 0;
 }
 
 void ResultsModel::removeRowAt(int row)

@@ -72,11 +72,7 @@ public:
 
 private:
     QByteArrayView textOf(RowId id, int column) const;
-    bool keyLess(RowId a, RowId b) const;
-    auto keyLessFn() const
-    {
-        return [this](RowId a, RowId b) { return keyLess(a, b); };
-    }
+    auto keyLess() const;
 
     void mergeBatch();
     void appendRangeAtOnce(RowId first, qsizetype count);
