@@ -22,9 +22,8 @@ void RowOrder::appendRange(RowId first, qsizetype count)
         inPlace_ += count;
         return;
     }
-    const std::size_t from = ids_.size();
-    ids_.resize(from + std::size_t(count));
-    std::iota(ids_.begin() + qsizetype(from), ids_.end(), first);
+    const auto range = std::views::iota(first, first + RowId(count));
+    ids_.insert(ids_.end(), range.begin(), range.end());
 }
 
 void RowOrder::removeAt(qsizetype position)
@@ -38,8 +37,7 @@ void RowOrder::spellOutFrom(qsizetype position)
 {
     if (position >= inPlace_)
         return;
-    std::vector<RowId> spelled(static_cast<std::size_t>(inPlace_ - position));
-    std::iota(spelled.begin(), spelled.end(), RowId(position));
+    const auto spelled = std::views::iota(RowId(position), RowId(inPlace_));
     ids_.insert(ids_.begin(), spelled.begin(), spelled.end());
     inPlace_ = position;
 }
@@ -54,11 +52,8 @@ std::vector<RowId> RowOrder::toVector() const
 
 bool RowOrder::inIdOrder() const
 {
-    for (std::size_t i = 0; i < ids_.size(); ++i) {
-        if (ids_[i] != RowId(inPlace_) + i)
-            return false;
-    }
-    return true;
+    const auto first = RowId(inPlace_);
+    return std::ranges::equal(ids_, std::views::iota(first, first + RowId(ids_.size())));
 }
 
 void RowOrder::assign(std::span<const RowId> ids)
