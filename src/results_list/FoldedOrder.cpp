@@ -12,6 +12,15 @@ namespace {
 
 unsigned char folded(char c) { return static_cast<unsigned char>(core::foldAscii(c)); }
 
+// Eight folded bytes from `from`, big-endian, zero-padded: unequal heads order as the texts.
+quint64 foldedHead(QByteArrayView text, qsizetype from)
+{
+    quint64 head = 0;
+    for (qsizetype i = from; i < from + 8; ++i)
+        head = (head << 8) | (i < text.size() ? folded(text[i]) : 0);
+    return head;
+}
+
 }  // namespace
 
 int compareFolded(QByteArrayView a, QByteArrayView b)
@@ -26,14 +35,6 @@ int compareFolded(QByteArrayView a, QByteArrayView b)
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
-}
-
-quint64 foldedHead(QByteArrayView text, qsizetype from)
-{
-    quint64 head = 0;
-    for (qsizetype i = from; i < from + 8; ++i)
-        head = (head << 8) | (i < text.size() ? folded(text[i]) : 0);
-    return head;
 }
 
 // Sorts on 24 folded key bytes kept by each id (a pick's sort text has 17): keys read on ties.
@@ -61,10 +62,8 @@ std::vector<RowId> sortedByFoldedKey(const RowOrder& order,
         const int byKey = compareFolded(keyOf(a.id), keyOf(b.id));
         return byKey != 0 ? byKey < 0 : a.position < b.position;
     });
-    std::vector<RowId> ids;
-    ids.reserve(rows.size());
-    for (const Keyed& row : rows)
-        ids.push_back(row.id);
+    std::vector<RowId> ids(rows.size());
+    std::ranges::transform(rows, ids.begin(), &Keyed::id);
     return ids;
 }
 

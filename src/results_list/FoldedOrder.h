@@ -14,9 +14,6 @@ class RowOrder;
 // <0, 0 or >0 by UTF-8 bytes with ASCII letters folded to lower case; a prefix comes first.
 int compareFolded(QByteArrayView a, QByteArrayView b);
 
-// Eight folded bytes from `from`, big-endian, zero-padded: unequal heads order as the texts.
-quint64 foldedHead(QByteArrayView text, qsizetype from);
-
 // The rows of `order` stably sorted by keyOf(id) in folded order.
 std::vector<RowId> sortedByFoldedKey(const RowOrder& order,
                                      const std::function<QByteArrayView(RowId)>& keyOf);
