@@ -17,8 +17,6 @@ bool overLoaded(size_t size, size_t capacity) { return size * 10 >= capacity * 7
 
 }  // namespace
 
-PickIndex::PickIndex(const RowStore& store) : store_(store) {}
-
 PickIndex::PickIndex(PickIndex&& built, const RowStore& store)
     : store_(store),
       slots_(std::move(built.slots_)),
@@ -128,18 +126,13 @@ void PickIndex::clear()
     size_ = 0;
 }
 
-size_t PickIndex::capacityFor(size_t entries)
-{
-    size_t capacity = kMinCapacity;
-    while (overLoaded(entries + 1, capacity))
-        capacity *= 2;
-    return capacity;
-}
-
 void PickIndex::rebuild(RowId rows)
 {
     clear();
-    rehash(capacityFor(size_t(rows)));
+    size_t capacity = kMinCapacity;
+    while (overLoaded(size_t(rows) + 1, capacity))
+        capacity *= 2;
+    rehash(capacity);
     for (RowId id = 0; id < rows; ++id)
         insert(id);
 }

@@ -16,7 +16,7 @@ class RowStore;
 // A slot may name a removed row whose text others share: the store keeps it until compaction.
 class PickIndex {
 public:
-    explicit PickIndex(const RowStore& store);
+    explicit PickIndex(const RowStore& store) : store_(store) {}
     // Takes over an index built over a store whose contents have moved into `store`.
     PickIndex(PickIndex&& built, const RowStore& store);
 
@@ -42,7 +42,6 @@ private:
     static quint32 hashOf(QByteArrayView text);
     size_t homeOf(quint32 hash) const { return hash & mask_; }
     size_t next(size_t slot) const { return (slot + 1) & mask_; }
-    static size_t capacityFor(size_t entries);
     void growIfFull();
     void rehash(size_t capacity);
     void place(Slot entry);
