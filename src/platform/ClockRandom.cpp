@@ -24,12 +24,10 @@ void ClockRandom::reseedFromClock()
 
 void ClockRandom::reseed(std::uint64_t clockReading) { state_ = mix(state_ ^ mix(clockReading)); }
 
-std::uint64_t ClockRandom::nextBits()
+double ClockRandom::next()
 {
     state_ += 0x9E3779B97F4A7C15ULL;
-    return mix(state_);
+    return double(mix(state_) >> 11) * 0x1.0p-53;
 }
-
-double ClockRandom::next() { return double(nextBits() >> 11) * 0x1.0p-53; }
 
 }  // namespace platform

@@ -17,7 +17,6 @@ public:
     double next() override;
 
 private:
-    std::uint64_t nextBits();
     std::uint64_t state_;
 };
 
