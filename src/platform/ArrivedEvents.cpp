@@ -13,8 +13,6 @@ class InputDrop : public QObject {
 public:
     InputDrop() { QCoreApplication::instance()->installEventFilter(this); }
     ~InputDrop() override { QCoreApplication::instance()->removeEventFilter(this); }
-    InputDrop(const InputDrop&) = delete;
-    InputDrop& operator=(const InputDrop&) = delete;
 
 protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->isInputEvent(); }

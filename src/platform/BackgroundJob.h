@@ -10,9 +10,6 @@ namespace platform {
 // yields to the event queue every slice, so the window keeps answering and sees a close.
 class BackgroundJob {
 public:
-    BackgroundJob() = default;
-    BackgroundJob(const BackgroundJob&) = delete;
-    BackgroundJob& operator=(const BackgroundJob&) = delete;
     // A job still running is waited for, without yielding: whatever it works on must not
     // go away under it. Its failure, if any, is dropped.
     ~BackgroundJob();
