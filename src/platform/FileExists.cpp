@@ -7,8 +7,6 @@ namespace platform {
 
 bool FileExists(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
     const QFileInfo info(path);
     return info.exists() && info.lastModified().isValid();
 }
