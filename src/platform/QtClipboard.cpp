@@ -24,21 +24,12 @@ bool heldByAnotherProgram()
 
 // Qt keeps the text it placed only while the clipboard takes it: a refused request
 // leaves the program without the clipboard.
-bool placed(const QClipboard& clipboard)
-{
-    return clipboard.ownsClipboard();
-}
+bool placed(const QClipboard& clipboard) { return clipboard.ownsClipboard(); }
 #else
-bool heldByAnotherProgram()
-{
-    return false;
-}
+bool heldByAnotherProgram() { return false; }
 
 // Other systems' clipboards take every request.
-bool placed(const QClipboard&)
-{
-    return true;
-}
+bool placed(const QClipboard&) { return true; }
 #endif
 
 }  // namespace

@@ -82,8 +82,9 @@ void RowStore::addSharedItemsOf(const RowStore& holder, const RowIds& ids)
 
 qint64 RowStore::itemBytesOf(const RowIds& ids) const
 {
-    return std::accumulate(ids.begin(), ids.end(), qint64(0),
-                           [this](qint64 bytes, RowId id) { return bytes + recordOf(id).itemLength(); });
+    return std::accumulate(ids.begin(), ids.end(), qint64(0), [this](qint64 bytes, RowId id) {
+        return bytes + recordOf(id).itemLength();
+    });
 }
 
 void RowStore::addCopiedItemsOf(const RowStore& holder, const RowIds& ids)
