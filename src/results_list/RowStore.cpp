@@ -57,17 +57,14 @@ RowId RowStore::add(QByteArrayView itemText, QByteArrayView subItemText)
 RowId RowStore::addItemsOf(const RowStore& holder, const RowIds& ids)
 {
     const auto first = RowId(idCount());
-    if (bytes_.isEmpty() || sharesTextsOf(holder))
+    const bool sharesTexts =
+        bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
+    if (bytes_.isEmpty() || sharesTexts)
         addSharedItemsOf(holder, ids);
     else
         addCopiedItemsOf(holder, ids);
     allAscii_ = allAscii_ && holder.allAscii_;
     return first;
-}
-
-bool RowStore::sharesTextsOf(const RowStore& holder) const
-{
-    return bytes_.constData() == holder.bytes_.constData() && bytes_.size() == holder.bytes_.size();
 }
 
 void RowStore::addSharedItemsOf(const RowStore& holder, const RowIds& ids)

@@ -73,7 +73,6 @@ public:
 
 private:
     Record recordOf(RowId id) const { return records_[id]; }
-    bool sharesTextsOf(const RowStore& holder) const;
     void addSharedItemsOf(const RowStore& holder, const RowIds& ids);
     void addCopiedItemsOf(const RowStore& holder, const RowIds& ids);
     void addRecord(const Record& record);
