@@ -99,14 +99,7 @@ private:
     {
         return order_.empty() ? RowId(row - 1) : order_[std::size_t(row - 1)];
     }
-    QByteArrayView cellOf(RowId id, int column) const
-    {
-        if (column == 1)
-            return rows_.itemText(id);
-        if (column == 2)
-            return rows_.subItemText(id);
-        return {};
-    }
+    QByteArrayView cellOf(RowId id, int column) const { return rows_.columnText(id, column - 1); }
     // A whole-list pass's id for `row`: storage order when every slot is a row, else list order.
     RowId passId(qsizetype row) const
     {

@@ -125,9 +125,7 @@ void ResultsModel::insertBatchAt(qsizetype position, const std::vector<RowId>& b
 
 auto ResultsModel::keyLess() const
 {
-    return [this](RowId a, RowId b) {
-        return compareFolded(textOf(a, sortColumn_), textOf(b, sortColumn_)) < 0;
-    };
+    return [this](RowId a, RowId b) { return compareFolded(sortKey(a), sortKey(b)) < 0; };
 }
 
 // One plain insertion when all rows fall between the same two rows, as a single row does.
@@ -188,7 +186,7 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
 
 std::vector<RowId> ResultsModel::sortedIds() const
 {
-    return sortedByFoldedKey(order_, [this](RowId id) { return textOf(id, sortColumn_); });
+    return sortedByFoldedKey(order_, [this](RowId id) { return sortKey(id); });
 }
 
 // A sorted list's pending rows count as out of place unmerged: merging would hold the window.
@@ -210,19 +208,7 @@ void ResultsModel::takeLayout(ListLayout layout)
 
 QString ResultsModel::text(int row, int column) const
 {
-    return QString::fromUtf8(textOf(order_.at(row), column));
-}
-
-QByteArrayView ResultsModel::textOf(RowId id, int column) const
-{
-    switch (column) {
-        case 0:
-            return store_.itemText(id);
-        case 1:
-            return store_.subItemText(id);
-        default:
-            return {};
-    }
+    return QString::fromUtf8(store_.columnText(order_.at(row), column));
 }
 
 void ResultsModel::removeRowAt(int row)
@@ -315,7 +301,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return QVariant();
-    return shownText(textOf(order_.at(index.row()), index.column()));
+    return shownText(store_.columnText(order_.at(index.row()), index.column()));
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const

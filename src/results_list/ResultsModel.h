@@ -71,7 +71,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    QByteArrayView textOf(RowId id, int column) const;
+    QByteArrayView sortKey(RowId id) const { return store_.columnText(id, sortColumn_); }
     auto keyLess() const;
 
     void mergeBatch();

@@ -34,6 +34,15 @@ public:
         return QByteArrayView(bytes_.constData() + record.offset() + record.itemLength(),
                               record.subItemLength());
     }
+    // Column 0 is the item text, 1 its sub-item; others are empty.
+    QByteArrayView columnText(RowId id, int column) const
+    {
+        if (column == 0)
+            return itemText(id);
+        if (column == 1)
+            return subItemText(id);
+        return {};
+    }
     // Bytes of every id's texts, released ones included: a bound on any of its rows' texts.
     qint64 textBytes() const { return textBytes_; }
     // Every text given since the store was made or compacted is ASCII: no decoding needed.
