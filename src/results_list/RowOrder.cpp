@@ -22,8 +22,9 @@ void RowOrder::appendRange(RowId first, qsizetype count)
         inPlace_ += count;
         return;
     }
-    const auto range = std::views::iota(first, first + RowId(count));
-    ids_.insert(ids_.end(), range.begin(), range.end());
+    const std::size_t from = ids_.size();
+    ids_.resize(from + std::size_t(count));
+    std::iota(ids_.begin() + qsizetype(from), ids_.end(), first);
 }
 
 void RowOrder::removeAt(qsizetype position)
@@ -37,7 +38,8 @@ void RowOrder::spellOutFrom(qsizetype position)
 {
     if (position >= inPlace_)
         return;
-    const auto spelled = std::views::iota(RowId(position), RowId(inPlace_));
+    std::vector<RowId> spelled(static_cast<std::size_t>(inPlace_ - position));
+    std::iota(spelled.begin(), spelled.end(), RowId(position));
     ids_.insert(ids_.begin(), spelled.begin(), spelled.end());
     inPlace_ = position;
 }
@@ -52,8 +54,11 @@ std::vector<RowId> RowOrder::toVector() const
 
 bool RowOrder::inIdOrder() const
 {
-    const auto first = RowId(inPlace_);
-    return std::ranges::equal(ids_, std::views::iota(first, first + RowId(ids_.size())));
+    for (std::size_t i = 0; i < ids_.size(); ++i) {
+        if (ids_[i] != RowId(inPlace_) + i)
+            return false;
+    }
+    return true;
 }
 
 void RowOrder::assign(std::span<const RowId> ids)
