@@ -18,19 +18,12 @@ void onClick(QAbstractButton* button, Form* form, void (Form::*handler)())
     });
 }
 
-// A double-click on the list, or Delete while it has the focus, removes its selected row,
-// unless the window is busy.
-inline void removeRowOnRequest(ResultsList& list, const WindowPointer& pointer)
+// What a double-click on a window's list, or Delete while it has the focus, does: the
+// selected row goes, unless the window is busy.
+inline void removeSelectedRow(ResultsList& list, const WindowPointer& pointer)
 {
-    const auto remove = [&list, &pointer] {
-        if (!pointer.busy())
-            list.removeSelectedRow();
-    };
-    QObject::connect(&list, &ResultsList::DblClick, &list, remove);
-    QObject::connect(&list, &ResultsList::KeyDown, &list, [remove](int key) {
-        if (key == Qt::Key_Delete)
-            remove();
-    });
+    if (!pointer.busy())
+        list.removeSelectedRow();
 }
 
 }  // namespace forms

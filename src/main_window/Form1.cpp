@@ -155,7 +155,9 @@ void Form1::connectHandlers()
     forms::onClick(PushButton6, this, &Form1::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form1::PushButton7_Click);
     forms::onClick(PushButton9, this, &Form1::PushButton9_Click);
-    forms::removeRowOnRequest(*ListView1, *pointer_);
+    connect(ListView1, &forms::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
+    connect(ListView1, &forms::ResultsList::KeyDown, this,
+            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
 }
 
 // Every change of a field or option, the program's own included, is stored at once.
@@ -342,4 +344,13 @@ void Form1::closeEvent(QCloseEvent* event)
         });
     }
     platform::endProgram();
+}
+
+void Form1::ListView1_DblClick() { forms::removeSelectedRow(*ListView1, *pointer_); }
+
+// Delete, with any shift keys held, removes the selected row; no other key does.
+void Form1::ListView1_KeyDown(int key)
+{
+    if (key == Qt::Key_Delete)
+        forms::removeSelectedRow(*ListView1, *pointer_);
 }

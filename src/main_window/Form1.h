@@ -93,6 +93,8 @@ private:
     void PushButton5_Click();
     void PushButton6_Click();
     void PushButton7_Click();
+    void ListView1_DblClick();
+    void ListView1_KeyDown(int key);
     void PushButton9_Click();
     void showHelp(const QString& procedure, const std::function<QString()>& message);
     void showSearchWindow();

@@ -110,7 +110,9 @@ void Form2::connectHandlers()
     forms::onClick(PushButton5, this, &Form2::PushButton5_Click);
     forms::onClick(PushButton6, this, &Form2::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form2::PushButton7_Click);
-    forms::removeRowOnRequest(*ListView1, *pointer_);
+    connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::ListView1_DblClick);
+    connect(ListView1, &forms::ResultsList::KeyDown, this,
+            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
     Text1->installEventFilter(this);
@@ -248,4 +250,13 @@ void Form2::PushButton7_Click()
                        "that you search for one number first then search for two numbers with "
                        "space (or dash) to see the results to make sure you know how to enter "
                        "the search text properly."));
+}
+
+void Form2::ListView1_DblClick() { forms::removeSelectedRow(*ListView1, *pointer_); }
+
+// Delete, with any shift keys held, removes the selected row; no other key does.
+void Form2::ListView1_KeyDown(int key)
+{
+    if (key == Qt::Key_Delete)
+        forms::removeSelectedRow(*ListView1, *pointer_);
 }

@@ -59,6 +59,8 @@ private:
     void PushButton5_Click();
     void PushButton6_Click();
     void PushButton7_Click();
+    void ListView1_DblClick();
+    void ListView1_KeyDown(int key);
     void showMessage(const QString& procedure, const QString& message);
 
     QWidget& mainWindow_;
