@@ -59,8 +59,6 @@ public:
     }
 };
 
-}  // namespace
-
 // The colour of a frame's line as the style draws it at one pixel a pixel.
 QColor frameLineColor(const QFrame& frame)
 {
@@ -74,6 +72,8 @@ QColor frameLineColor(const QFrame& frame)
     frame.style()->drawPrimitive(QStyle::PE_Frame, &option, &painter, &frame);
     return sample.pixelColor(0, sample.height() / 2);
 }
+
+}  // namespace
 
 // The list's frame drawn again above its header and rows, as whole-pixel strips on its
 // inner edge: at scales such as 125 % the style's line, centred on the edge, loses its
