@@ -1,6 +1,5 @@
 #include "ResultsModel.h"
 
-#include "BackgroundRelease.h"
 #include "FoldedOrder.h"
 #include "Utf8Buffer.h"
 
@@ -239,17 +238,15 @@ void ResultsModel::compactIfMostlyGarbage()
         id = newIdOf[id];
 }
 
-// The rows' memory goes back to the system on another thread.
 void ResultsModel::clearRows()
 {
     merges_.cancel();
     beginResetModel();
-    core::releaseInBackground(std::exchange(pending_, {}), std::exchange(order_, {}),
-                              std::exchange(store_, {}));
-    if (index_) {
-        core::releaseInBackground(std::move(*index_));
+    pending_ = {};
+    order_ = {};
+    store_ = {};
+    if (index_)
         index_->clear();
-    }
     rowsOutOfPlace_ = 0;
     endResetModel();
 }
