@@ -1,7 +1,6 @@
 #include "FoldedOrder.h"
 
 #include "AsciiText.h"
-#include "RowOrder.h"
 
 #include <algorithm>
 #include <array>
@@ -38,7 +37,7 @@ int compareFolded(QByteArrayView a, QByteArrayView b)
 }
 
 // Sorts on 24 folded key bytes kept by each id (a pick's sort text has 17): keys read on ties.
-std::vector<RowId> sortedByFoldedKey(const RowOrder& order,
+std::vector<RowId> sortedByFoldedKey(const std::vector<RowId>& order,
                                      const std::function<QByteArrayView(RowId)>& keyOf)
 {
     constexpr int kHeadWords = 3;
@@ -48,14 +47,14 @@ std::vector<RowId> sortedByFoldedKey(const RowOrder& order,
         RowId id;
     };
     std::vector<Keyed> rows;
-    rows.reserve(std::size_t(order.size()));
-    order.forEach([&](RowId id) {
+    rows.reserve(order.size());
+    for (const RowId id : order) {
         const QByteArrayView key = keyOf(id);
         Keyed row{{}, quint32(rows.size()), id};
         for (int word = 0; word < kHeadWords; ++word)
             row.head[std::size_t(word)] = foldedHead(key, 8 * word);
         rows.push_back(row);
-    });
+    }
     std::sort(rows.begin(), rows.end(), [&](const Keyed& a, const Keyed& b) {
         if (a.head != b.head)
             return a.head < b.head;

@@ -14,10 +14,10 @@ bool worthLayingOut(qsizetype rows, qsizetype rowsOutOfPlace)
     return rows >= kMinRowsToLayOut && rowsOutOfPlace * kOutOfPlaceShare >= rows;
 }
 
-ListLayout laidOutInOrder(const RowStore& store, const RowOrder& order, bool withIndex)
+ListLayout laidOutInOrder(const RowStore& store, const std::vector<RowId>& order, bool withIndex)
 {
     ListLayout layout;
-    layout.store = store.gathered(order.toVector(), true, [] {});
+    layout.store = store.gathered(order, true, [] {});
     if (withIndex) {
         layout.index.emplace(layout.store);
         layout.index->rebuild(RowId(order.size()));

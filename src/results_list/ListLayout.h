@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PickIndex.h"
-#include "RowOrder.h"
 #include "RowStore.h"
 
 #include <optional>
@@ -18,6 +17,6 @@ struct ListLayout {
 // Worth it once a quarter of a list too long for the cache stands out of place.
 bool worthLayingOut(qsizetype rows, qsizetype rowsOutOfPlace);
 
-ListLayout laidOutInOrder(const RowStore& store, const RowOrder& order, bool withIndex);
+ListLayout laidOutInOrder(const RowStore& store, const std::vector<RowId>& order, bool withIndex);
 
 }  // namespace results_list

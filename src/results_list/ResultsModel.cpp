@@ -1,9 +1,9 @@
 #include "ResultsModel.h"
 
 #include "FoldedOrder.h"
-#include "Utf8Buffer.h"
 
 #include <algorithm>
+#include <numeric>
 #include <ranges>
 #include <unordered_map>
 #include <utility>
@@ -26,6 +26,38 @@ QString shownText(QByteArrayView utf8)
     return QString::fromUtf8(utf8.first(end)) + QChar(0x2026);
 }
 
+bool inIdOrder(const std::vector<RowId>& order)
+{
+    for (std::size_t position = 0; position < order.size(); ++position) {
+        if (order[position] != RowId(position))
+            return false;
+    }
+    return true;
+}
+
+// Inserts ids sorted by `less` (ties in the order they are to stand) into an order sorted by
+// it, each after the rows not greater. From the back, each row moves once in place: a second
+// vector's fresh pages cost more.
+template <class Less>
+void insertSortedRun(std::vector<RowId>& order, const std::vector<RowId>& sortedIds, Less less)
+{
+    std::vector<std::size_t> bounds(sortedIds.size());
+    auto from = order.cbegin();
+    for (std::size_t i = 0; i < sortedIds.size(); ++i) {
+        from = std::upper_bound(from, order.cend(), sortedIds[i], less);
+        bounds[i] = std::size_t(from - order.cbegin());
+    }
+    std::size_t unmoved = order.size();
+    order.resize(order.size() + sortedIds.size());
+    auto end = order.end();
+    for (std::size_t i = sortedIds.size(); i-- > 0;) {
+        end = std::copy_backward(order.begin() + qsizetype(bounds[i]),
+                                 order.begin() + qsizetype(unmoved), end);
+        *--end = sortedIds[i];
+        unmoved = bounds[i];
+    }
+}
+
 }  // namespace
 
 ResultsModel::ResultsModel(DuplicateIndex index, QObject* parent) : QAbstractTableModel(parent)
@@ -46,7 +78,7 @@ QString ResultsModel::columnHeader(int column) const { return headers_.value(col
 
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
-    const RowId id = store_.add(Utf8Buffer(itemText).view(), Utf8Buffer(subItemText).view());
+    const RowId id = store_.add(itemText.toUtf8(), subItemText.toUtf8());
     if (index_)
         index_->insert(id);
     pending_.push_back(id);
@@ -81,7 +113,8 @@ void ResultsModel::appendRangeAtOnce(RowId first, qsizetype count)
         beginResetModel();
     else
         beginInsertRows(QModelIndex(), int(position), int(position + count) - 1);
-    order_.appendRange(first, count);
+    order_.resize(std::size_t(position + count));
+    std::iota(order_.begin() + position, order_.end(), first);
     if (position == 0)
         endResetModel();
     else
@@ -91,12 +124,12 @@ void ResultsModel::appendRangeAtOnce(RowId first, qsizetype count)
 ListSnapshot ResultsModel::snapshot()
 {
     mergePending();
-    if (order_.inIdOrder())
-        return ListSnapshot(headers_, store_, order_.size());
-    return ListSnapshot(headers_, store_, order_.toVector());
+    if (inIdOrder(order_))
+        return ListSnapshot(headers_, store_, qsizetype(order_.size()));
+    return ListSnapshot(headers_, store_, order_);
 }
 
-qsizetype ResultsModel::totalRowCount() const { return order_.size() + qsizetype(pending_.size()); }
+qsizetype ResultsModel::totalRowCount() const { return qsizetype(order_.size() + pending_.size()); }
 
 void ResultsModel::mergePending()
 {
@@ -112,13 +145,13 @@ void ResultsModel::mergeBatch()
     if (sorted_)
         insertSortedBatch(std::move(batch));
     else
-        insertBatchAt(order_.size(), batch);
+        insertBatchAt(qsizetype(order_.size()), batch);
 }
 
 void ResultsModel::insertBatchAt(qsizetype position, const std::vector<RowId>& batch)
 {
     beginInsertRows(QModelIndex(), int(position), int(position + qsizetype(batch.size())) - 1);
-    order_.insert(position, batch);
+    order_.insert(order_.begin() + position, batch.begin(), batch.end());
     endInsertRows();
 }
 
@@ -132,10 +165,13 @@ void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
 {
     const auto less = keyLess();
     std::stable_sort(batch.begin(), batch.end(), less);
-    const qsizetype first = order_.upperBound(batch.front(), less);
-    if (first != order_.size())
+    const auto upperBound = [&](RowId probe) {
+        return std::upper_bound(order_.begin(), order_.end(), probe, less) - order_.begin();
+    };
+    const qsizetype first = upperBound(batch.front());
+    if (first != qsizetype(order_.size()))
         rowsOutOfPlace_ += qsizetype(batch.size());
-    if (first == order_.upperBound(batch.back(), less))
+    if (first == upperBound(batch.back()))
         insertBatchAt(first, batch);
     else
         scatterSortedBatch(batch);
@@ -150,12 +186,12 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
     QModelIndexList after;
     after.reserve(before.size());
     for (const QModelIndex& index : before) {
-        const RowId id = order_.at(index.row());
+        const RowId id = order_[std::size_t(index.row())];
         const auto newBefore = std::lower_bound(sortedBatch.begin(), sortedBatch.end(), id, less)
                                - sortedBatch.begin();
         after.append(createIndex(index.row() + int(newBefore), index.column()));
     }
-    order_.insertSortedRun(sortedBatch, less);
+    insertSortedRun(order_, sortedBatch, less);
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
 }
@@ -167,7 +203,7 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
     // Each persistent index follows its row; with none, the new order needs no pass.
     std::unordered_map<RowId, int> newRowOf;
     for (const QModelIndex& index : before)
-        newRowOf.emplace(order_.at(index.row()), -1);
+        newRowOf.emplace(order_[std::size_t(index.row())], -1);
     for (size_t row = 0; !newRowOf.empty() && row < ids.size(); ++row) {
         if (const auto found = newRowOf.find(ids[row]); found != newRowOf.end())
             found->second = int(row);
@@ -175,10 +211,10 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
     QModelIndexList after;
     after.reserve(before.size());
     for (const QModelIndex& index : before)
-        after.append(createIndex(newRowOf.at(order_.at(index.row())), index.column()));
+        after.append(createIndex(newRowOf.at(order_[std::size_t(index.row())]), index.column()));
 
-    order_.assign(ids);
-    rowsOutOfPlace_ = order_.size();
+    order_ = ids;
+    rowsOutOfPlace_ = qsizetype(order_.size());
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
@@ -197,9 +233,9 @@ bool ResultsModel::worthLayingOut() const
 
 void ResultsModel::takeLayout(ListLayout layout)
 {
-    Q_ASSERT(pending_.empty() && layout.store.idCount() == order_.size());
+    Q_ASSERT(pending_.empty() && layout.store.idCount() == qsizetype(order_.size()));
     store_ = std::move(layout.store);
-    order_.numberInOrder();
+    std::iota(order_.begin(), order_.end(), RowId(0));
     if (index_)
         index_.emplace(std::move(*layout.index), store_);
     rowsOutOfPlace_ = 0;
@@ -207,14 +243,14 @@ void ResultsModel::takeLayout(ListLayout layout)
 
 QString ResultsModel::text(int row, int column) const
 {
-    return QString::fromUtf8(store_.columnText(order_.at(row), column));
+    return QString::fromUtf8(store_.columnText(order_[std::size_t(row)], column));
 }
 
 void ResultsModel::removeRowAt(int row)
 {
     beginRemoveRows(QModelIndex(), row, row);
-    const RowId id = order_.at(row);
-    order_.removeAt(row);
+    const RowId id = order_[std::size_t(row)];
+    order_.erase(order_.begin() + row);
     if (index_)
         index_->remove(id);
     store_.release(id);
@@ -227,15 +263,17 @@ void ResultsModel::compactIfMostlyGarbage()
     if (!store_.mostlyGarbage())
         return;
     std::vector<bool> live(store_.idCount());
-    order_.forEach([&live](RowId id) { live[id] = true; });
-    for (const RowId id : pending_)
-        live[id] = true;
+    for (const std::vector<RowId>* ids : {&order_, &pending_}) {
+        for (const RowId id : *ids)
+            live[id] = true;
+    }
     const std::vector<RowId> newIdOf = store_.compact(live);
-    order_.renumber(newIdOf);
+    for (std::vector<RowId>* ids : {&order_, &pending_}) {
+        for (RowId& id : *ids)
+            id = newIdOf[id];
+    }
     if (index_)
         index_->rebuild(RowId(store_.idCount()));
-    for (RowId& id : pending_)
-        id = newIdOf[id];
 }
 
 void ResultsModel::clearRows()
@@ -273,7 +311,7 @@ void ResultsModel::setSorted(bool sorted)
 
 void ResultsModel::setSortedAs(const std::vector<RowId>& ids)
 {
-    Q_ASSERT(pending_.empty() && qsizetype(ids.size()) == order_.size());
+    Q_ASSERT(pending_.empty() && ids.size() == order_.size());
     sorted_ = true;
     sortAllRows(ids);
 }
@@ -281,7 +319,7 @@ void ResultsModel::setSortedAs(const std::vector<RowId>& ids)
 bool ResultsModel::containsItemText(const QString& text) const
 {
     Q_ASSERT(index_);
-    return index_ && index_->contains(Utf8Buffer(text).view());
+    return index_ && index_->contains(text.toUtf8());
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
@@ -298,7 +336,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return QVariant();
-    return shownText(store_.columnText(order_.at(index.row()), index.column()));
+    return shownText(store_.columnText(order_[std::size_t(index.row())], index.column()));
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const

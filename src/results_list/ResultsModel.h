@@ -4,7 +4,6 @@
 #include "ListSnapshot.h"
 #include "MergeSchedule.h"
 #include "PickIndex.h"
-#include "RowOrder.h"
 #include "RowStore.h"
 
 #include <QAbstractTableModel>
@@ -85,7 +84,7 @@ private:
     QStringList headers_;
     RowStore store_;
     std::optional<PickIndex> index_;
-    RowOrder order_;
+    std::vector<RowId> order_;  // the display order as row ids
     std::vector<RowId> pending_;
     int sortColumn_ = 0;
     bool sorted_ = false;

@@ -1,6 +1,5 @@
 #include "ResultsList.h"
 #include "ResultsModel.h"
-#include "RowOrder.h"
 #include "RowStore.h"
 #include "RuntimeFailure.h"
 #include "WindowDriving.h"
@@ -102,8 +101,6 @@ private Q_SLOTS:
     void matchesReferenceList();
     void selectionFollowsItsRow_data();
     void selectionFollowsItsRow();
-    void rowOrderMatchesAFlatVector_data();
-    void rowOrderMatchesAFlatVector();
     void selectedRowFollowsAClick();
     void doubleClickEmits_data();
     void doubleClickEmits();
@@ -470,68 +467,6 @@ void TestResultsList::selectionFollowsItsRow()
     QCOMPARE(list.itemText(selectedAfter), selectedText);
     QCOMPARE(list.currentIndex().row(), selectedAfter - 1);
     QCOMPARE(itemTexts(list), labels(expected));
-}
-
-// Random inserts (single ids and runs long enough to split a block several ways) and
-// removals, checked against a flat vector: every lookup by position after each step, the
-// whole order at checkpoints. The first appendSteps steps append runs at the end (rows
-// that stand in the order of their ids), the next growSteps steps only insert.
-void TestResultsList::rowOrderMatchesAFlatVector_data()
-{
-    QTest::addColumn<uint>("seed");
-    QTest::addColumn<int>("appendSteps");
-    QTest::addColumn<int>("growSteps");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<QList<double>>("weights");  // insert one, insert a run, remove
-    QTest::newRow("growing") << 11u << 0 << 0 << 4000 << QList<double>{6, 0.05, 2};
-    QTest::newRow("shrinking after growth")
-        << 12u << 0 << 3000 << 9000 << QList<double>{1, 0.02, 3};
-    QTest::newRow("emptied after appending") << 14u << 1 << 0 << 4900 << QList<double>{0, 0, 1};
-}
-
-void TestResultsList::rowOrderMatchesAFlatVector()
-{
-    QFETCH(uint, seed);
-    QFETCH(int, appendSteps);
-    QFETCH(int, growSteps);
-    QFETCH(int, steps);
-    QFETCH(QList<double>, weights);
-    enum Step { InsertOne, InsertRun, Remove };
-    std::mt19937 random(seed);
-    std::discrete_distribution<int> pickStep(weights.begin(), weights.end());
-    const auto position = [&](qsizetype last) {
-        return std::uniform_int_distribution<qsizetype>(0, last)(random);
-    };
-
-    results_list::RowOrder order;
-    std::vector<results_list::RowId> reference;
-    results_list::RowId nextId = 0;
-    for (int step = 0; step < appendSteps + growSteps + steps; ++step) {
-        const int kind = step < appendSteps               ? InsertRun
-                         : step < appendSteps + growSteps ? InsertOne
-                                                          : pickStep(random);
-        if (kind == Remove && !reference.empty()) {
-            const qsizetype at = position(qsizetype(reference.size()) - 1);
-            order.removeAt(at);
-            reference.erase(reference.begin() + at);
-        } else if (kind != Remove) {
-            std::vector<results_list::RowId> ids(kind == InsertRun ? 5000 : 1);
-            for (results_list::RowId& id : ids)
-                id = nextId++;
-            const qsizetype at = step < appendSteps ? qsizetype(reference.size())
-                                                    : position(qsizetype(reference.size()));
-            order.insert(at, ids);
-            reference.insert(reference.begin() + at, ids.begin(), ids.end());
-        }
-        QCOMPARE(order.size(), qsizetype(reference.size()));
-        if (!reference.empty()) {
-            const qsizetype at = position(qsizetype(reference.size()) - 1);
-            QCOMPARE(order.at(at), reference[at]);
-        }
-        if (step % 1000 == 0)
-            QVERIFY(order.toVector() == reference);
-    }
-    QVERIFY(order.toVector() == reference);
 }
 
 void TestResultsList::selectedRowFollowsAClick()
