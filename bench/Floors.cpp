@@ -112,10 +112,10 @@ std::vector<qsizetype> byteWidths(const results_list::ListSnapshot& list)
     std::vector<qsizetype> widths;
     for (int c = 1; c <= list.columnCount(); ++c)
         widths.push_back(list.columnHeader(c).size());
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         for (int c = 1; c <= list.columnCount(); ++c)
             widths[c - 1] = std::max(widths[c - 1], list.cellUtf8(r, c).size());
-    });
+    }
     return widths;
 }
 
@@ -141,11 +141,11 @@ QByteArray tabbedFile(const results_list::ListSnapshot& list, const std::vector<
     for (int c = 1; c <= list.columnCount(); ++c)
         out = writeCell(out, list.columnHeader(c).toUtf8(), widths[c - 1]);
     out = std::copy_n("\r\n", 2, out);
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         for (int c = 1; c <= list.columnCount(); ++c)
             out = writeCell(out, list.cellUtf8(r, c), widths[c - 1]);
         out = std::copy_n("\r\n", 2, out);
-    });
+    }
     return file;
 }
 
@@ -274,11 +274,11 @@ double copyFloor(const results_list::ListSnapshot& list, QString& text)
     timer.start();
     text = QString(length, Qt::Uninitialized);
     QChar* out = text.data();
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         out = utf8.appendToBuffer(out, list.cellUtf8(r, 1));
         *out++ = u'\r';
         *out++ = u'\n';
-    });
+    }
     return seconds(timer);
 }
 

@@ -7,12 +7,15 @@
 #include <exception>
 #include <future>
 #include <memory>
+#include <vector>
 
 namespace core {
 
 namespace {
 
-// Not Qt's global pool, whose threads may be the callers waiting here: jobs always find one.
+constexpr qsizetype kShortestStretch = 1 << 16;
+
+// Not Qt's global pool, whose threads may be the callers waiting here: stretches always find one.
 QThreadPool& workers()
 {
     static QThreadPool pool;
@@ -21,41 +24,31 @@ QThreadPool& workers()
 
 }  // namespace
 
-std::vector<ItemRange> rangesForCores(qsizetype count, qsizetype shortest)
+void forEachStretch(qsizetype count, const std::function<void(qsizetype begin, qsizetype end)>& work)
 {
-    const qsizetype parts = std::clamp<qsizetype>(count / std::max<qsizetype>(shortest, 1), 1,
+    const qsizetype parts = std::clamp<qsizetype>(count / kShortestStretch, 1,
                                                   std::max(QThread::idealThreadCount(), 1));
-    std::vector<ItemRange> ranges;
-    for (qsizetype part = 0; part < parts; ++part)
-        ranges.push_back({count * part / parts, count * (part + 1) / parts});
-    return ranges;
-}
-
-void runTogether(qsizetype jobs, const std::function<void(qsizetype job)>& work)
-{
+    const auto stretch = [&](qsizetype part) {
+        work(count * part / parts, count * (part + 1) / parts);
+    };
     std::vector<std::future<void>> others;
-    for (qsizetype job = 1; job < jobs; ++job) {
-        auto task = std::make_shared<std::packaged_task<void()>>([&work, job] { work(job); });
+    for (qsizetype part = 1; part < parts; ++part) {
+        auto task = std::make_shared<std::packaged_task<void()>>([&stretch, part] { stretch(part); });
         others.push_back(task->get_future());
         workers().start([task] { (*task)(); });
     }
     std::exception_ptr failure;
     try {
-        if (jobs > 0)
-            work(0);
+        stretch(0);
     } catch (...) {
         failure = std::current_exception();
     }
-    for (std::future<void>& other : others) {
-        try {
-            other.get();
-        } catch (...) {
-            if (!failure)
-                failure = std::current_exception();
-        }
-    }
+    for (std::future<void>& other : others)
+        other.wait();
     if (failure)
         std::rethrow_exception(failure);
+    for (std::future<void>& other : others)
+        other.get();
 }
 
 }  // namespace core

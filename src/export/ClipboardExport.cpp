@@ -100,13 +100,13 @@ QString tabbedText(const forms::ResultsList& source, int columns, int& line)
     QString text(textLengthBound(list, widths), Qt::Uninitialized);
     auto* const begin = reinterpret_cast<char16_t*>(text.data());
     char16_t* out = begin;
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         line = 140;
         yieldBeforeRow(r);
         line = 148;
         if (list.checked(r))
             out = writeLine(out, out, list, r, widths);
-    });
+    }
     text.truncate(out - begin);
     text.squeeze();
     return text;

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <ranges>
 
 namespace exporting {
 
@@ -34,16 +33,12 @@ public:
         platform::yieldEvents();
     }
 
-    // Sets the value only where it changes; every thousandth row is counted in the text too.
+    // Every thousandth row is counted in the text too.
     void rowWritten(qsizetype row, qsizetype rows)
     {
         if (!bar_)
             return;
-        if (row >= nextValueRow_) {
-            const int value = valueAt(row, rows);
-            bar_->setValue(value);
-            nextValueRow_ = firstRowAbove(value, row, rows);
-        }
+        bar_->setValue(valueAt(row, rows));
         if (row % 1000 == 0)
             bar_->setText(writing_ + QStringLiteral(" (") + QString::number(row)
                           + QLatin1Char(')'));
@@ -58,14 +53,6 @@ private:
         const double share = double(row + rows / 2000) / double(rows);
         return int(std::nearbyint(std::min(100.0, share * 100)));
     }
-    // The first row after `row` whose value is above `value`, or one past the last row.
-    static qsizetype firstRowAbove(int value, qsizetype row, qsizetype rows)
-    {
-        const auto later = std::views::iota(row + 1, rows + 1);
-        const auto above = std::ranges::partition_point(
-            later, [&](qsizetype r) { return valueAt(r, rows) <= value; });
-        return row + 1 + (above - later.begin());
-    }
 
     void set(int value, const QString& text)
     {
@@ -77,7 +64,6 @@ private:
 
     forms::ProgressBar* bar_;
     QString writing_;
-    qsizetype nextValueRow_ = 0;
 };
 
 // A column's width is that of its longest text, header or cell.
@@ -159,12 +145,12 @@ void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QStrin
     progress.show(20);
     const qsizetype frame = lineFrame(widths);
     const qsizetype rows = list.rowCount();
-    list.forEachRow(1, rows, [&](qsizetype r) {
+    for (qsizetype r = 1; r <= rows; ++r) {
         yieldBeforeRow(r);
         if (list.checked(r))
             writeRow(file, list, r, widths, frame);
         progress.rowWritten(r, rows);
-    });
+    }
     progress.done();
     file.commit();
     progress.idle();
@@ -172,12 +158,12 @@ void SaveListViewToTextFile(const results_list::ListSnapshot& list, const QStrin
 
 void writeItemTexts(TextFileWriter& file, const results_list::ListSnapshot& list)
 {
-    list.forEachRow(1, list.rowCount(), [&](qsizetype r) {
+    for (qsizetype r = 1; r <= list.rowCount(); ++r) {
         yieldBeforeRow(r);
         const QByteArrayView text = list.cellUtf8(r, 1);
         char* const out = std::copy(text.begin(), text.end(), file.room(text.size() + 2));
         file.wrote(std::copy_n("\r\n", 2, out));
-    });
+    }
     file.waitForWrites();
 }
 

@@ -41,23 +41,14 @@ public:
     }
     // The longest cellLength() of the column (0 if none); `pause` runs before every 256th row.
     qsizetype longestCell(int column, const std::function<void()>& pause) const;
-    // visit(row) for rows `first` to `last` in list order.
-    template <class Visit>
-    void forEachRow(qsizetype first, qsizetype last, const Visit& visit) const
-    {
-        for (qsizetype row = first; row <= last; ++row)
-            visit(row);
-    }
     // itemValue(item text) per row, row r's at r - 1, read in storage order on several threads.
     template <class ItemValue>
     auto itemValues(const ItemValue& itemValue) const
     {
         using Value = decltype(itemValue(QByteArrayView()));
         std::vector<Value> values(static_cast<std::size_t>(slotCount()));
-        const std::vector<core::ItemRange> slots =
-            core::rangesForCores(slotCount(), core::kShortestStretch);
-        core::runTogether(qsizetype(slots.size()), [&](qsizetype part) {
-            for (qsizetype slot = slots[part].begin; slot < slots[part].end; ++slot)
+        core::forEachStretch(slotCount(), [&](qsizetype begin, qsizetype end) {
+            for (qsizetype slot = begin; slot < end; ++slot)
                 values[std::size_t(slot)] = itemValue(rows_.itemText(RowId(slot)));
         });
         return valuesOfRows(std::move(values));
