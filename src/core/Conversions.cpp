@@ -2,6 +2,8 @@
 
 #include "RuntimeFailure.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -14,74 +16,30 @@ namespace core {
 namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Walks a text one character at a time.
-class TextCursor {
-public:
-    explicit TextCursor(QStringView text) : text_(text) {}
-    QChar peek() const { return pos_ < text_.size() ? text_[pos_] : QChar(); }
-    QChar take()
-    {
-        const QChar c = peek();
-        ++pos_;
-        return c;
-    }
-    qsizetype mark() const { return pos_; }
-    void reset(qsizetype mark) { pos_ = mark; }
-    bool atEnd() const { return pos_ >= text_.size(); }
-
-private:
-    QStringView text_;
-    qsizetype pos_ = 0;
-};
-
-// Moves a sign at the cursor to `out`.
-void takeSign(TextCursor& in, std::string& out)
+// A number as strtod() reads it: a sign, digits with at most one point (a digit on either
+// side), then an exponent only where digits follow it.
+const QRegularExpression& numberPattern()
 {
-    if (in.peek() == u'+' || in.peek() == u'-')
-        out += char(in.take().unicode());
+    static const QRegularExpression pattern(
+        QStringLiteral("[+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?"));
+    return pattern;
 }
 
-// Moves the digits at the cursor to `out`; false when there are none.
-bool takeDigits(TextCursor& in, std::string& out)
+// The number at the start of `text`, empty when there is none; `length` is what it takes.
+std::string scanNumber(QStringView text, qsizetype& length)
 {
-    const std::size_t start = out.size();
-    while (isDigit(in.peek()))
-        out += char(in.take().unicode());
-    return out.size() > start;
-}
-
-// The number at the cursor in the form strtod() reads; empty when it has no digit.
-std::string scanNumber(TextCursor& in)
-{
-    std::string out;
-    takeSign(in, out);
-    bool digits = takeDigits(in, out);
-    if (in.peek() == u'.') {
-        out += char(in.take().unicode());
-        digits = takeDigits(in, out) || digits;
-    }
-    if (!digits)
-        return {};
-    if (in.peek() == u'e' || in.peek() == u'E') {
-        auto mark = in.mark();
-        in.take();
-        std::string exponent = "e";
-        takeSign(in, exponent);
-        if (takeDigits(in, exponent))
-            out += exponent;
-        else
-            in.reset(mark);
-    }
-    return out;
+    const QRegularExpressionMatch match = numberPattern().match(
+        text, 0, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+    length = match.capturedLength();
+    return match.captured().toStdString();
 }
 
 // A scanned number's exponent, 0 without one; held at 2^53, far beyond any double's range.
 std::int64_t exponentOf(const std::string& number)
 {
     constexpr std::int64_t kBound = std::int64_t(1) << 53;
-    const std::size_t e = number.find('e');
+    const std::size_t e = number.find_first_of("eE");
     if (e == std::string::npos)
         return 0;
     const bool negative = number[e + 1] == '-';
@@ -97,7 +55,8 @@ std::int64_t exponentOf(const std::string& number)
 // Whether a scanned number with a nonzero digit is at least 1 in magnitude.
 bool atLeastOne(const std::string& number)
 {
-    const std::string_view mantissa(number.data(), std::min(number.find('e'), number.size()));
+    const std::string_view mantissa(number.data(),
+                                    std::min(number.find_first_of("eE"), number.size()));
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");
     const std::int64_t place =
@@ -124,8 +83,8 @@ double leadingValue(const QString& text)
 {
     QString digits = text;
     digits.removeIf(isBlank);  // blanks do not count anywhere
-    TextCursor in(digits);
-    const std::string number = scanNumber(in);
+    qsizetype length = 0;
+    const std::string number = scanNumber(digits, length);
     return number.empty() ? 0.0 : toDouble(number);
 }
 
@@ -136,9 +95,9 @@ std::optional<double> numericValue(const QString& text)
         trimmed = trimmed.mid(1);
     while (!trimmed.isEmpty() && isBlank(trimmed.back()))
         trimmed.chop(1);
-    TextCursor in(trimmed);
-    const std::string number = scanNumber(in);
-    if (number.empty() || !in.atEnd())
+    qsizetype length = 0;
+    const std::string number = scanNumber(trimmed, length);
+    if (number.empty() || length != trimmed.size())
         return std::nullopt;
     return toDouble(number);
 }
