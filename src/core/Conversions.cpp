@@ -2,14 +2,12 @@
 
 #include "RuntimeFailure.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
-#include <string_view>
 
 namespace core {
 
@@ -26,55 +24,20 @@ const QRegularExpression& numberPattern()
     return pattern;
 }
 
-// The number at the start of `text`, empty when there is none; `length` is what it takes.
-std::string scanNumber(QStringView text, qsizetype& length)
+struct ScannedNumber {
+    double value = 0;
+    qsizetype length = 0;  // the characters it takes, 0 when there is none
+};
+
+// The number at the start of `text`. Read in the C locale, so "." is the point whatever the
+// user's locale; too large reads as infinity (overflowing when rounded), too tiny as 0.
+ScannedNumber scanNumber(QStringView text)
 {
     const QRegularExpressionMatch match = numberPattern().match(
         text, 0, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-    length = match.capturedLength();
-    return match.captured().toStdString();
-}
-
-// A scanned number's exponent, 0 without one; held at 2^53, far beyond any double's range.
-std::int64_t exponentOf(const std::string& number)
-{
-    constexpr std::int64_t kBound = std::int64_t(1) << 53;
-    const std::size_t e = number.find_first_of("eE");
-    if (e == std::string::npos)
-        return 0;
-    const bool negative = number[e + 1] == '-';
-    const std::size_t digits = e + 1 + ((number[e + 1] == '-' || number[e + 1] == '+') ? 1 : 0);
-    std::int64_t magnitude = 0;
-    if (std::from_chars(number.data() + digits, number.data() + number.size(), magnitude).ec
-        != std::errc())
-        magnitude = kBound;
-    magnitude = std::min(magnitude, kBound);
-    return negative ? -magnitude : magnitude;
-}
-
-// Whether a scanned number with a nonzero digit is at least 1 in magnitude.
-bool atLeastOne(const std::string& number)
-{
-    const std::string_view mantissa(number.data(),
-                                    std::min(number.find_first_of("eE"), number.size()));
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t first = mantissa.find_first_of("123456789");
-    const std::int64_t place =
-        first < point ? std::int64_t(point - first) - 1 : -std::int64_t(first - point);
-    return place + exponentOf(number) >= 0;
-}
-
-// Locale-independent; too large reads as infinity (overflowing when rounded), too tiny as 0.
-double toDouble(const std::string& number)
-{
-    const bool negative = number.front() == '-';
-    const std::size_t start = (number.front() == '-' || number.front() == '+') ? 1 : 0;
-    double value = 0;
-    const auto result =
-        std::from_chars(number.data() + start, number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = atLeastOne(number) ? HUGE_VAL : 0.0;
-    return negative ? -value : value;
+    if (!match.hasMatch())
+        return {};
+    return {QLocale::c().toDouble(match.capturedView()), match.capturedLength()};
 }
 
 }  // namespace
@@ -83,9 +46,7 @@ double leadingValue(const QString& text)
 {
     QString digits = text;
     digits.removeIf(isBlank);  // blanks do not count anywhere
-    qsizetype length = 0;
-    const std::string number = scanNumber(digits, length);
-    return number.empty() ? 0.0 : toDouble(number);
+    return scanNumber(digits).value;
 }
 
 std::optional<double> numericValue(const QString& text)
@@ -95,11 +56,10 @@ std::optional<double> numericValue(const QString& text)
         trimmed = trimmed.mid(1);
     while (!trimmed.isEmpty() && isBlank(trimmed.back()))
         trimmed.chop(1);
-    qsizetype length = 0;
-    const std::string number = scanNumber(trimmed, length);
-    if (number.empty() || length != trimmed.size())
+    const ScannedNumber number = scanNumber(trimmed);
+    if (number.length == 0 || number.length != trimmed.size())
         return std::nullopt;
-    return toDouble(number);
+    return number.value;
 }
 
 bool isNumeric(const QString& text) { return numericValue(text).has_value(); }

@@ -54,7 +54,7 @@ void TestConversions::leadingValue_data()
     QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("huge") << "1e400" << HUGE_VAL;
     QTest::newRow("tiny, capital exponent") << "1E-400" << 0.0;
-    QTest::newRow("Arabic-Indic digit stops") << QString(u"1\u0662") << 1.0;
+    QTest::newRow("Arabic-Indic digit stops") << QStringLiteral(u"1\u0662") << 1.0;
     const QString zeros(400, u'0');
     QTest::newRow("tiny without exponent") << "0." + zeros + "1" << 0.0;
     QTest::newRow("tiny despite a positive exponent") << "0." + zeros + "1e5" << 0.0;
