@@ -24,7 +24,8 @@ QThreadPool& workers()
 
 }  // namespace
 
-void forEachStretch(qsizetype count, const std::function<void(qsizetype begin, qsizetype end)>& work)
+void forEachStretch(qsizetype count,
+                    const std::function<void(qsizetype begin, qsizetype end)>& work)
 {
     const qsizetype parts = std::clamp<qsizetype>(count / kShortestStretch, 1,
                                                   std::max(QThread::idealThreadCount(), 1));
@@ -33,7 +34,8 @@ void forEachStretch(qsizetype count, const std::function<void(qsizetype begin, q
     };
     std::vector<std::future<void>> others;
     for (qsizetype part = 1; part < parts; ++part) {
-        auto task = std::make_shared<std::packaged_task<void()>>([&stretch, part] { stretch(part); });
+        auto task =
+            std::make_shared<std::packaged_task<void()>>([&stretch, part] { stretch(part); });
         others.push_back(task->get_future());
         workers().start([task] { (*task)(); });
     }

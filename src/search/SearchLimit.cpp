@@ -23,14 +23,13 @@ QString tooManyFindsMessage(const SearchSize& size)
 {
     const QLocale english(QLocale::English);
     const QString held = size.heldRows > 0
-                             ? QStringLiteral(", which with the ") + english.toString(size.heldRows)
-                                   + QStringLiteral(" picks the list already holds is")
+                             ? QStringLiteral(", which with the %1 picks the list already holds is")
+                                   .arg(english.toString(size.heldRows))
                              : QStringLiteral(",");
-    return QStringLiteral("This search finds ") + english.toString(size.found.finds)
-           + QStringLiteral(" picks") + held
-           + QStringLiteral(
-               " more than the list can hold. Please search for fewer numbers at a "
-               "time, or clear the list first.");
+    return QStringLiteral(
+               "This search finds %1 picks%2 more than the list can hold. Please search for "
+               "fewer numbers at a time, or clear the list first.")
+        .arg(english.toString(size.found.finds), held);
 }
 
 }  // namespace search
