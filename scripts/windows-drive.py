@@ -261,16 +261,16 @@ def window_class(helper, title):
     return run(WINE, helper, "class", title, check_exit=False)
 
 
-def copy_while_held(window, helper, hold, gap):
+def copy_while_held(window, helper, hold, gap, bound):
     """Clicks Copy Results To Clipboard while `helper` holds the clipboard (see its
-    source); returns the text of the box the copy showed (None when none appeared) and
-    what the clipboard held once the holder let go. The box is read after that, as its
-    text is copied through the clipboard."""
+    source); returns the text of the box the copy showed within `bound` seconds (None when
+    none appeared) and what the clipboard held once the holder let go. The box is read
+    after that, as its text is copied through the clipboard."""
     process = subprocess.Popen([WINE, helper, "hold", HELD_TEXT, str(hold), str(gap), "6000"],
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     process.stdout.readline()  # "held"
     click(window, COPY)
-    shown = wait_for(message_box, SECOND_BOX_BOUND)
+    shown = wait_for(message_box, bound)
     try:
         held = process.communicate(timeout=60)[0].decode("utf-8")
     except subprocess.TimeoutExpired:
@@ -320,11 +320,12 @@ def drive_program(exe, work, screenshot, helper):
 
     # Held throughout: the copy is refused and says nothing. Held 5 ms at a time with
     # 2 ms between, as a program that keeps looking at the clipboard holds it: the copy
-    # gets through, and says so.
-    box, held = copy_while_held(window, helper, hold=8000, gap=0)
+    # gets through, and says so. Under Wine that copy has taken over 5 s, so its box is
+    # waited for as long as any other.
+    box, held = copy_while_held(window, helper, hold=8000, gap=0, bound=SECOND_BOX_BOUND)
     check("a copy while another program holds the clipboard claims nothing",
           box is None and held == HELD_TEXT, repr((box, held)))
-    box, held = copy_while_held(window, helper, hold=5, gap=2)
+    box, held = copy_while_held(window, helper, hold=5, gap=2, bound=BOX_BOUND)
     check("a copy gets through when the holder lets go within its attempts, and says so",
           bool(box) and "copied to the clipboard" in box and held == CLIPBOARD,
           repr((box, held)))
