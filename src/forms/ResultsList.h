@@ -7,10 +7,10 @@
 
 namespace forms {
 
-// A results list in report view: headers, whole-row selection, no grid, no row numbers; rows
-// and columns count from 1. Rows live in a packed model built for a million picks.
 class FrameAbove;
 
+// A results list in report view: headers, whole-row selection, no grid, no row numbers; rows
+// and columns count from 1. Rows live in a packed model built for a million picks.
 class ResultsList : public QTableView {
     Q_OBJECT
 public:

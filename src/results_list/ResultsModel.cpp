@@ -196,7 +196,7 @@ void ResultsModel::scatterSortedBatch(const std::vector<RowId>& sortedBatch)
     Q_EMIT layoutChanged();
 }
 
-void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
+void ResultsModel::sortAllRows(std::vector<RowId> ids)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -213,7 +213,7 @@ void ResultsModel::sortAllRows(const std::vector<RowId>& ids)
     for (const QModelIndex& index : before)
         after.append(createIndex(newRowOf.at(order_[std::size_t(index.row())]), index.column()));
 
-    order_ = ids;
+    order_ = std::move(ids);
     rowsOutOfPlace_ = qsizetype(order_.size());
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -309,11 +309,11 @@ void ResultsModel::setSorted(bool sorted)
         sortAllRows(sortedIds());
 }
 
-void ResultsModel::setSortedAs(const std::vector<RowId>& ids)
+void ResultsModel::setSortedAs(std::vector<RowId> ids)
 {
     Q_ASSERT(pending_.empty() && ids.size() == order_.size());
     sorted_ = true;
-    sortAllRows(ids);
+    sortAllRows(std::move(ids));
 }
 
 bool ResultsModel::containsItemText(const QString& text) const

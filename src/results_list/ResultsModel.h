@@ -49,7 +49,7 @@ public:
     // Sorting on in two steps, for a caller sorting on another thread while the list cannot
     // change: sortedIds() (const; pending rows merged first), then setSortedAs().
     std::vector<RowId> sortedIds() const;
-    void setSortedAs(const std::vector<RowId>& ids);
+    void setSortedAs(std::vector<RowId> ids);
 
     // Laying out in list order the same way: worthLayingOut(), laidOutInListOrder(), takeLayout().
     bool worthLayingOut() const;
@@ -78,7 +78,7 @@ private:
     void insertBatchAt(qsizetype position, const std::vector<RowId>& batch);
     void insertSortedBatch(std::vector<RowId> batch);
     void scatterSortedBatch(const std::vector<RowId>& batch);
-    void sortAllRows(const std::vector<RowId>& ids);
+    void sortAllRows(std::vector<RowId> ids);
     void compactIfMostlyGarbage();
 
     QStringList headers_;
