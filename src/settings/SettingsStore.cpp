@@ -199,8 +199,12 @@ void SettingsStore::finishWrite()
     }
     unstored_.merge(inFlight_);
     inFlight_.clear();
-    if (result == WriteResult::LockTaken)
-        countLockTaken();
+    // A lock taken through several writes is not coming free: stop waiting, and say so once.
+    if (result == WriteResult::LockTaken && ++lockTakenTries_ >= kLockTakenLimit) {
+        unwritable_ = true;
+        if (notice_)
+            notice_();
+    }
 }
 
 void SettingsStore::waitForWrites()
@@ -218,14 +222,10 @@ bool SettingsStore::writeWaiting()
         startWrite();
         waitForWrites();
     }
-    return std::ranges::none_of(
-        unstored_, [this](const auto& value) { return lost(value.first, value.second); });
-}
-
-// A value is lost when the next start would not show it.
-bool SettingsStore::lost(Key key, const QString& text) const
-{
-    return storedText(file_, key).value_or(defaultValue(key)) != text;
+    // Nothing is lost when the next start would show every value left.
+    return std::ranges::all_of(unstored_, [this](const auto& value) {
+        return storedText(file_, value.first).value_or(defaultValue(value.first)) == value.second;
+    });
 }
 
 StoreTrouble SettingsStore::trouble() const
@@ -244,23 +244,11 @@ QString SettingsStore::place() const
                            : QDir::toNativeSeparators(QFileInfo(file_).absolutePath());
 }
 
-// A lock taken through several writes is not coming free: stop waiting, and say so once.
-void SettingsStore::countLockTaken()
-{
-    if (++lockTakenTries_ < kLockTakenLimit)
-        return;
-    unwritable_ = true;
-    if (notice_)
-        notice_();
-}
-
 void SettingsStore::whenUnwritable(std::function<void()> notice) { notice_ = std::move(notice); }
 
-SettingsStore::Redirect::Redirect(const QString& configFolder) : previous_(redirectedFolder())
+SettingsStore::Redirect::Redirect(const QString& configFolder)
+    : folder_(redirectedFolder(), configFolder)
 {
-    redirectedFolder() = configFolder;
 }
-
-SettingsStore::Redirect::~Redirect() { redirectedFolder() = previous_; }
 
 }  // namespace settings

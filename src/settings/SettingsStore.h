@@ -3,6 +3,7 @@
 #include "SettingsKeys.h"
 
 #include <QFutureWatcher>
+#include <QScopedValueRollback>
 #include <QThreadPool>
 
 #include <functional>
@@ -47,12 +48,9 @@ public:
     class Redirect {
     public:
         explicit Redirect(const QString& configFolder);
-        ~Redirect();
-        Redirect(const Redirect&) = delete;
-        Redirect& operator=(const Redirect&) = delete;
 
     private:
-        QString previous_;
+        QScopedValueRollback<QString> folder_;
     };
 
     enum class WriteResult {
@@ -66,8 +64,6 @@ private:
     void startWrite();
     void finishWrite();
     void waitForWrites();
-    void countLockTaken();
-    bool lost(Key key, const QString& text) const;
 
     QString file_;  // empty for the registry
     std::map<Key, QString> unstored_;
