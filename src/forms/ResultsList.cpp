@@ -172,15 +172,10 @@ int ResultsList::rowCount() const { return int(model_->totalRowCount()); }
 
 qint64 ResultsList::textBytes() const { return model_->textBytes(); }
 
-void ResultsList::checkRow(int row) const
+void ResultsList::prepareRowAccess(int row) const
 {
     if (row < 1 || row > rowCount())
         throw core::RuntimeFailure(QStringLiteral("Index out of bounds"));
-}
-
-void ResultsList::prepareRowAccess(int row) const
-{
-    checkRow(row);
     model_->mergePending();
 }
 

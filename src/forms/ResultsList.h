@@ -87,7 +87,6 @@ protected:
 private:
     void paintWhiteUnderFrame();
     void fitRowHeightToFont();
-    void checkRow(int row) const;
     // Checks the row, then merges rows still waiting to be shown, so positions match the view.
     void prepareRowAccess(int row) const;
 
