@@ -79,13 +79,10 @@ std::vector<qsizetype> columnWidths(const results_list::ListSnapshot& list)
 void writeHeader(TextFileWriter& file, const results_list::ListSnapshot& list,
                  const std::vector<qsizetype>& widths)
 {
-    for (int c = 1; c <= list.columnCount(); ++c) {
-        const QString header = list.columnHeader(c);
-        file.append(header.toUtf8());
-        file.appendSpaces(widths[c - 1] - header.size());
-        file.append("\t");
-    }
-    file.append("\r\n");
+    QString line;
+    for (int c = 1; c <= list.columnCount(); ++c)
+        line += list.columnHeader(c).leftJustified(widths[c - 1]) + QLatin1Char('\t');
+    file.append((line + QStringLiteral("\r\n")).toUtf8());
 }
 
 // The bytes a line may take besides its cells' texts: the padding to the widths, the tabs

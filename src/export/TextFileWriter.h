@@ -37,11 +37,6 @@ public:
         if (!utf8.isEmpty())
             wrote(std::copy(utf8.begin(), utf8.end(), room(utf8.size())));
     }
-    void appendSpaces(qsizetype count)
-    {
-        if (count > 0)
-            wrote(std::fill_n(room(count), count, ' '));
-    }
     // Waits, yielding, for the buffers handed on; throws when one could not be written.
     void waitForWrites();
     // Writes what is left and puts the file in the target's place.
