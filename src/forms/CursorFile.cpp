@@ -2,10 +2,9 @@
 
 #include "RuntimeFailure.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 #include <QtEndian>
 
@@ -50,10 +49,8 @@ QByteArray cursorFileBytes(const QString& path)
 
 QCursor loadCursorFile(const QString& path)
 {
-    QByteArray bytes = cursorFileBytes(path);
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "cur");
-    const QImage image = reader.read();
+    const QByteArray bytes = cursorFileBytes(path);
+    const QImage image = QImage::fromData(bytes, "cur");
     if (image.isNull())
         throw core::RuntimeFailure(QStringLiteral("Invalid picture"));
     const QPoint hotspot = hotspotOf(bytes);
