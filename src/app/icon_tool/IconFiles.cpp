@@ -46,17 +46,11 @@ QByteArray point(const QPainterPath::Element& element)
 // CurveToDataElements, which is exactly SVG's "C" with its three points.
 QByteArray pathData(const QPainterPath& path)
 {
+    constexpr char kCommand[] = {'M', 'L', 'C', ' '};  // by QPainterPath::ElementType
     QByteArray data;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element element = path.elementAt(i);
-        if (element.isMoveTo())
-            data += 'M' + point(element);
-        else if (element.isLineTo())
-            data += 'L' + point(element);
-        else if (element.isCurveTo())
-            data += 'C' + point(element);
-        else
-            data += ' ' + point(element);
+        data += kCommand[element.type] + point(element);
     }
     return data;
 }
