@@ -156,8 +156,7 @@ void Form1::connectHandlers()
     forms::onClick(PushButton7, this, &Form1::PushButton7_Click);
     forms::onClick(PushButton9, this, &Form1::PushButton9_Click);
     connect(ListView1, &forms::ResultsList::DblClick, this, &Form1::ListView1_DblClick);
-    connect(ListView1, &forms::ResultsList::KeyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+    connect(ListView1, &forms::ResultsList::KeyDown, this, &Form1::ListView1_KeyDown);
 }
 
 // Every change of a field or option, the program's own included, is stored at once.

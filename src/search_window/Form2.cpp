@@ -111,8 +111,7 @@ void Form2::connectHandlers()
     forms::onClick(PushButton6, this, &Form2::PushButton6_Click);
     forms::onClick(PushButton7, this, &Form2::PushButton7_Click);
     connect(ListView1, &forms::ResultsList::DblClick, this, &Form2::ListView1_DblClick);
-    connect(ListView1, &forms::ResultsList::KeyDown, this,
-            [this](int key, Qt::KeyboardModifiers) { ListView1_KeyDown(key); });
+    connect(ListView1, &forms::ResultsList::KeyDown, this, &Form2::ListView1_KeyDown);
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { store_.write(settings::Key::SearchText, text); });
     Text1->installEventFilter(this);
