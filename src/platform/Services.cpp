@@ -10,13 +10,6 @@ Services& services()
     return registry;
 }
 
-ServicesOverride::ServicesOverride(const Services& replacement) : saved_(services())
-{
-    services() = replacement;
-}
-
-ServicesOverride::~ServicesOverride() { services() = saved_; }
-
 MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
     throwIfEnding();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QScopedValueRollback>
 #include <QString>
 
 // The desktop services the handlers call, through a registry: Qt-backed ones from start-up,
@@ -69,13 +70,10 @@ Services& services();
 // Replaces the registry for the lifetime of the guard (tests), restoring it afterwards.
 class ServicesOverride {
 public:
-    explicit ServicesOverride(const Services& replacement);
-    ~ServicesOverride();
-    ServicesOverride(const ServicesOverride&) = delete;
-    ServicesOverride& operator=(const ServicesOverride&) = delete;
+    explicit ServicesOverride(const Services& replacement) : saved_(services(), replacement) {}
 
 private:
-    Services saved_;
+    QScopedValueRollback<Services> saved_;
 };
 
 MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
