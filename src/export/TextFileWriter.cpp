@@ -2,6 +2,7 @@
 
 #include "RuntimeFailure.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -22,9 +23,7 @@ bool systemCodePageIsUtf8()
 {
     static const bool utf8 = [] {
         const QString probe = QStringLiteral(u"\u00e9\u4e2d\U0001F600");
-        QStringEncoder encoder(QStringConverter::System);
-        const QByteArray encoded = encoder(probe);
-        return encoded == probe.toUtf8();
+        return QByteArray(QStringEncoder(QStringConverter::System).encode(probe)) == probe.toUtf8();
     }();
     return utf8;
 }
@@ -65,12 +64,6 @@ void startWriteBack([[maybe_unused]] int handle)
 #endif
 }
 
-// Checked so that a missing folder says "Path not found" whatever error the system reports.
-bool folderExists(const QString& fileName)
-{
-    return QFileInfo(QFileInfo(fileName).absolutePath()).isDir();
-}
-
 // Replacing a folder, device, pipe or socket (or a link to one) would destroy it, and
 // /dev/full would seem written. A link to a regular file is followed and stays a link.
 void refuseIrregularTarget(const QString& fileName)
@@ -94,7 +87,8 @@ TextFileWriter::TextFileWriter(const QString& fileName)
     errno = 0;
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int systemError = errno;
-        if (!folderExists(fileName))
+        // A missing folder says "Path not found" whatever error the system reports.
+        if (!QFileInfo(fileName).absoluteDir().exists())
             throw core::RuntimeFailure(QStringLiteral("Path not found"));
         throw core::RuntimeFailure(failureDescription(systemError, file_.error()));
     }
@@ -105,15 +99,12 @@ void TextFileWriter::waitForWrites() { writing_.wait(); }
 void TextFileWriter::commit()
 {
     handOn();
-    writing_.start([this] { commitFile(); });
+    writing_.start([this] {
+        errno = 0;
+        if (!file_.commit())
+            throw core::RuntimeFailure(failureDescription(errno, file_.error()));
+    });
     writing_.wait();
-}
-
-void TextFileWriter::commitFile()
-{
-    errno = 0;
-    if (!file_.commit())
-        throw core::RuntimeFailure(failureDescription(errno, file_.error()));
 }
 
 void TextFileWriter::makeRoom(qsizetype bytes)

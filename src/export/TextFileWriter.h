@@ -47,7 +47,6 @@ private:
     void handOn();
     void write(QByteArrayView utf8);
     void writeBytes(QByteArrayView bytes);
-    void commitFile();
 
     std::vector<char> buffer_;  // being filled
     std::vector<char> spare_;   // being written, or free for the next turn
