@@ -13,8 +13,6 @@ constexpr Qt::CheckState kStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyC
 
 }  // namespace
 
-CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {}
-
 int CheckBox::value() const { return int(std::ranges::find(kStates, checkState()) - kStates); }
 
 void CheckBox::setValue(int value)

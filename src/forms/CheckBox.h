@@ -9,7 +9,7 @@ namespace forms {
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    CheckBox(const QString& caption, QWidget* parent);
+    using QCheckBox::QCheckBox;
 
     int value() const;
     // Throws core::RuntimeFailure("Invalid property value") for anything but 0, 1 or 2.
