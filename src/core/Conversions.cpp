@@ -40,6 +40,17 @@ ScannedNumber scanNumber(QStringView text)
     return {QLocale::c().toDouble(match.capturedView()), match.capturedLength()};
 }
 
+char* writeDigits(char* out, std::int32_t value, bool twoDigits)
+{
+    const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);
+    if (value < 0)
+        *out++ = '-';
+    if (twoDigits && magnitude < 10)
+        *out++ = '0';
+    constexpr int kMostDigits = kMostDecimalChars - 1;  // the sign is written already
+    return std::to_chars(out, out + kMostDigits, magnitude).ptr;
+}
+
 }  // namespace
 
 double leadingValue(const QString& text)
@@ -80,21 +91,6 @@ std::int32_t wholeNumber(const QString& text)
         throw RuntimeFailure(QStringLiteral("Type mismatch"));
     return roundToInt32(*value);
 }
-
-namespace {
-
-char* writeDigits(char* out, std::int32_t value, bool twoDigits)
-{
-    const std::int64_t magnitude = value < 0 ? -std::int64_t(value) : std::int64_t(value);
-    if (value < 0)
-        *out++ = '-';
-    if (twoDigits && magnitude < 10)
-        *out++ = '0';
-    constexpr int kMostDigits = kMostDecimalChars - 1;  // the sign is written already
-    return std::to_chars(out, out + kMostDigits, magnitude).ptr;
-}
-
-}  // namespace
 
 char* writePlainDecimal(char* out, std::int32_t value) { return writeDigits(out, value, false); }
 
