@@ -40,24 +40,21 @@ bool haveStream(DWORD handleId, FILE* stream)
     return (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED)
            && std::freopen("CONOUT$", "w", stream);
 }
+#endif
 
 void show(const QByteArray& text, FILE* stream)
 {
+#ifdef Q_OS_WIN
     const bool isError = stream == stderr;
-    if (haveStream(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, stream))
-        std::fputs(text.constData(), stream);
-    else
+    if (!haveStream(isError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, stream)) {
         MessageBoxA(nullptr, text.constData(), "Numorra",
                     isError ? MB_ICONERROR : MB_ICONINFORMATION);
-    std::fflush(stream);
-}
-#else
-void show(const QByteArray& text, FILE* stream)
-{
+        return;
+    }
+#endif
     std::fputs(text.constData(), stream);
     std::fflush(stream);
 }
-#endif
 
 // The command line before QApplication takes its own options out ("-platform" only tells
 // whether one is named). A word after one dash is one name, so "-reverse" is not "-v".
