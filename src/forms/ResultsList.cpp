@@ -120,7 +120,11 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     // Tab moves the focus on to the next control, as in any list box.
     setTabKeyNavigation(false);
 
-    paintWhiteUnderFrame();
+    // The view paints the white under its frame, not the viewport: at scales such as 125 % the
+    // viewport's edges, rounded out to whole pixels, cover the frame's right and bottom line.
+    viewport()->setAutoFillBackground(false);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     frameAbove_ = new FrameAbove(*this);
 
     verticalHeader()->hide();
@@ -130,15 +134,6 @@ ResultsList::ResultsList(QWidget* parent, results_list::DuplicateIndex index)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
-}
-
-// The view paints the white under its frame, not the viewport: at scales such as 125 % the
-// viewport's edges, rounded out to whole pixels, cover the frame's right and bottom line.
-void ResultsList::paintWhiteUnderFrame()
-{
-    viewport()->setAutoFillBackground(false);
-    setBackgroundRole(QPalette::Base);
-    setAutoFillBackground(true);
 }
 
 // One fixed height for all rows, so laying out a million rows never measures one.

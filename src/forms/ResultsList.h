@@ -85,7 +85,6 @@ protected:
                                                          const QEvent* event) const override;
 
 private:
-    void paintWhiteUnderFrame();
     void fitRowHeightToFont();
     // Checks the row, then merges rows still waiting to be shown, so positions match the view.
     void prepareRowAccess(int row) const;
