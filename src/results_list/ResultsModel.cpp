@@ -35,6 +35,19 @@ bool inIdOrder(const std::vector<RowId>& order)
     return true;
 }
 
+using OrderIt = std::vector<RowId>::const_iterator;
+
+// The first row of [from, end) greater than `id`, sought in doubling steps from `from`: the
+// rows of a sorted run land close together, so each search stays among rows just read.
+template <class Less>
+OrderIt upperBoundNear(OrderIt from, OrderIt end, RowId id, Less less)
+{
+    std::ptrdiff_t step = 1;
+    for (; end - from > step && !less(id, from[step]); step *= 2)
+        from += step;
+    return std::upper_bound(from, from + std::min(step, end - from), id, less);
+}
+
 // Inserts ids sorted by `less` (ties in the order they are to stand) into an order sorted by
 // it, each after the rows not greater. From the back, each row moves once in place: a second
 // vector's fresh pages cost more.
@@ -44,7 +57,7 @@ void insertSortedRun(std::vector<RowId>& order, const std::vector<RowId>& sorted
     std::vector<std::size_t> bounds(sortedIds.size());
     auto from = order.cbegin();
     for (std::size_t i = 0; i < sortedIds.size(); ++i) {
-        from = std::upper_bound(from, order.cend(), sortedIds[i], less);
+        from = upperBoundNear(from, order.cend(), sortedIds[i], less);
         bounds[i] = std::size_t(from - order.cbegin());
     }
     std::size_t unmoved = order.size();
@@ -164,7 +177,7 @@ auto ResultsModel::keyLess() const
 void ResultsModel::insertSortedBatch(std::vector<RowId> batch)
 {
     const auto less = keyLess();
-    std::stable_sort(batch.begin(), batch.end(), less);
+    batch = sortedByKey(batch);
     const auto upperBound = [&](RowId probe) {
         return std::upper_bound(order_.begin(), order_.end(), probe, less) - order_.begin();
     };
@@ -219,10 +232,12 @@ void ResultsModel::sortAllRows(std::vector<RowId> ids)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-std::vector<RowId> ResultsModel::sortedIds() const
+std::vector<RowId> ResultsModel::sortedByKey(const std::vector<RowId>& ids) const
 {
-    return sortedByFoldedKey(order_, [this](RowId id) { return sortKey(id); });
+    return sortedByFoldedKey(ids, [this](RowId id) { return sortKey(id); });
 }
+
+std::vector<RowId> ResultsModel::sortedIds() const { return sortedByKey(order_); }
 
 // A sorted list's pending rows count as out of place unmerged: merging would hold the window.
 bool ResultsModel::worthLayingOut() const

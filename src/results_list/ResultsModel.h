@@ -72,6 +72,7 @@ public:
 private:
     QByteArrayView sortKey(RowId id) const { return store_.columnText(id, sortColumn_); }
     auto keyLess() const;
+    std::vector<RowId> sortedByKey(const std::vector<RowId>& ids) const;
 
     void mergeBatch();
     void appendRangeAtOnce(RowId first, qsizetype count);
