@@ -8,7 +8,7 @@ namespace results_list {
 namespace {
 
 constexpr qint64 kMinIntervalMs = 16;
-constexpr qint64 kCostFactor = 4;
+constexpr qint64 kCostFactor = 8;
 
 }  // namespace
 

@@ -8,8 +8,8 @@
 
 namespace results_list {
 
-// Merges waiting rows when the event loop runs and the last merge is a frame, or four times
-// its cost, ago: a long run costs the view few layouts, and merging at most a fifth of the time.
+// Merges waiting rows when the event loop runs and the last merge is a frame, or eight times
+// its cost, ago: a long run costs the view few layouts, and merging at most a ninth of the time.
 class MergeSchedule {
 public:
     explicit MergeSchedule(std::function<void()> merge);
