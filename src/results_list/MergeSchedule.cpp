@@ -1,5 +1,7 @@
 #include "MergeSchedule.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <utility>
 
@@ -8,21 +10,22 @@ namespace results_list {
 namespace {
 
 constexpr qint64 kMinIntervalMs = 16;
+constexpr qint64 kMaxIntervalMs = 250;  // rows show within a quarter of a second
 constexpr qint64 kCostFactor = 8;
 
 }  // namespace
 
-MergeSchedule::MergeSchedule(std::function<void()> merge) : merge_(std::move(merge))
+MergeSchedule::MergeSchedule(std::function<void()> merge)
+    : merge_(std::move(merge)), intervalMs_(kMinIntervalMs)
 {
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, [this] { mergeNow(); });
-    clock_.start();
 }
 
 void MergeSchedule::request()
 {
     if (!timer_.isActive())
-        timer_.start(int(std::max<qint64>(0, nextDueMs_ - clock_.elapsed())));
+        timer_.start(int(intervalMs_));
 }
 
 void MergeSchedule::mergeNow()
@@ -31,7 +34,7 @@ void MergeSchedule::mergeNow()
     QElapsedTimer cost;
     cost.start();
     merge_();
-    nextDueMs_ = clock_.elapsed() + std::max(kMinIntervalMs, kCostFactor * cost.elapsed());
+    intervalMs_ = std::clamp(kCostFactor * cost.elapsed(), kMinIntervalMs, kMaxIntervalMs);
 }
 
 }  // namespace results_list

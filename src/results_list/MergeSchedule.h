@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -8,22 +7,22 @@
 
 namespace results_list {
 
-// Merges waiting rows when the event loop runs and the last merge is a frame, or eight times
-// its cost, ago: a long run costs the view few layouts, and merging at most a ninth of the time.
+// Merges waiting rows when the event loop runs, one interval after the first of them came: a
+// frame, or eight times the last merge's cost up to a quarter of a second. A long run costs
+// the view few layouts, and merging takes at most a ninth of the time.
 class MergeSchedule {
 public:
     explicit MergeSchedule(std::function<void()> merge);
 
     void request();
-    // Merges now and puts the next merge off by its cost.
+    // Merges now; the next merge waits eight times its cost.
     void mergeNow();
     void cancel() { timer_.stop(); }
 
 private:
     std::function<void()> merge_;
     QTimer timer_;
-    QElapsedTimer clock_;
-    qint64 nextDueMs_ = 0;
+    qint64 intervalMs_;
 };
 
 }  // namespace results_list
