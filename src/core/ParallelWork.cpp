@@ -24,13 +24,19 @@ QThreadPool& workers()
 
 }  // namespace
 
-void forEachStretch(qsizetype count,
-                    const std::function<void(qsizetype begin, qsizetype end)>& work)
+qsizetype stretchCount(qsizetype count)
 {
-    const qsizetype parts = std::clamp<qsizetype>(count / kShortestStretch, 1,
-                                                  std::max(QThread::idealThreadCount(), 1));
+    return std::clamp<qsizetype>(count / kShortestStretch, 1,
+                                 std::max(QThread::idealThreadCount(), 1));
+}
+
+void forEachStretch(
+    qsizetype count,
+    const std::function<void(qsizetype stretch, qsizetype begin, qsizetype end)>& work)
+{
+    const qsizetype parts = stretchCount(count);
     const auto stretch = [&](qsizetype part) {
-        work(count * part / parts, count * (part + 1) / parts);
+        work(part, count * part / parts, count * (part + 1) / parts);
     };
     std::vector<std::future<void>> others;
     for (qsizetype part = 1; part < parts; ++part) {

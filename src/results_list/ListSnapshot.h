@@ -7,8 +7,8 @@
 #include <QByteArrayView>
 #include <QStringList>
 
-#include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace results_list {
@@ -41,17 +41,19 @@ public:
     }
     // The longest cellLength() of the column (0 if none); `pause` runs before every 256th row.
     qsizetype longestCell(int column, const std::function<void()>& pause) const;
-    // itemValue(item text) per row, row r's at r - 1, read in storage order on several threads.
-    template <class ItemValue>
-    auto itemValues(const ItemValue& itemValue) const
+    // Copies of `visitor`, one for each stretch of rows, in stretch order; each is given its
+    // stretch's rows in list order as visitor(row, item text), stretches on several threads.
+    template <class Visitor>
+    std::vector<Visitor> visitItems(const Visitor& visitor) const
     {
-        using Value = decltype(itemValue(QByteArrayView()));
-        std::vector<Value> values(static_cast<std::size_t>(slotCount()));
-        core::forEachStretch(slotCount(), [&](qsizetype begin, qsizetype end) {
-            for (qsizetype slot = begin; slot < end; ++slot)
-                values[std::size_t(slot)] = itemValue(rows_.itemText(RowId(slot)));
+        std::vector<Visitor> visitors(std::size_t(core::stretchCount(rowCount())), visitor);
+        core::forEachStretch(rowCount(), [&](qsizetype stretch, qsizetype begin, qsizetype end) {
+            Visitor visit = visitor;  // its own copy: the others' may share its cache line
+            for (qsizetype row = begin + 1; row <= end; ++row)
+                visit(row, rows_.itemText(idOfRow(row)));
+            visitors[std::size_t(stretch)] = std::move(visit);
         });
-        return valuesOfRows(std::move(values));
+        return visitors;
     }
     bool storedInListOrder() const { return order_.empty() && rows_.idCount() == rowCount(); }
     // Bytes of all stored texts, removed rows' included: a free bound on any rows' texts.
@@ -69,18 +71,6 @@ private:
     // A results list appends rows of a snapshot by sharing its storage.
     friend class ResultsModel;
 
-    template <class Value>
-    std::vector<Value> valuesOfRows(std::vector<Value> ofSlots) const
-    {
-        if (order_.empty()) {
-            ofSlots.resize(std::size_t(rowCount()));
-            return ofSlots;
-        }
-        std::vector<Value> ofRows(static_cast<std::size_t>(rowCount()));
-        std::transform(order_.begin(), order_.end(), ofRows.begin(),
-                       [&](RowId id) { return ofSlots[id]; });
-        return ofRows;
-    }
     // The storage ids of rows given by number (from 1), in place.
     RowIds idsOfRows(RowIds rows) const;
     // Slots hold texts in storage order; those of rows removed before the snapshot show nowhere.

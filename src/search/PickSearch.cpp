@@ -87,21 +87,35 @@ private:
     bool foldRows_ = false;
 };
 
-// Terms a row holds and its text's size, taken while the text is at hand.
-struct RowMatch {
-    quint32 terms = 0;
-    quint32 textBytes = 0;
-};
+// How many terms each row holds, a byte a row: kMany stands for that many or more, counted
+// again when the row is listed (rarely: it takes that many terms).
+using HeldTerms = std::vector<quint8>;
+constexpr quint8 kMany = 255;
 
-FindCount countFinds(const std::vector<RowMatch>& matches)
-{
-    FindCount total;
-    for (const RowMatch& match : matches) {
-        total.finds += match.terms;
-        total.textBytes += qint64(match.terms) * match.textBytes;
+// Counts into `held` the terms of each row of a stretch, and adds up what its finds come to.
+class StretchCount {
+public:
+    StretchCount(const Terms& terms, bool asciiList, HeldTerms& held)
+        : terms_(&terms), asciiList_(asciiList), held_(held.data())
+    {
     }
-    return total;
-}
+
+    void operator()(qsizetype row, QByteArrayView text)
+    {
+        const quint32 held = terms_->countIn(text, asciiList_);
+        held_[row - 1] = quint8(std::min<quint32>(held, kMany));
+        count_.finds += held;
+        count_.textBytes += qint64(held) * text.size();
+    }
+
+    const FindCount& count() const { return count_; }
+
+private:
+    const Terms* terms_;
+    bool asciiList_;
+    quint8* held_;
+    FindCount count_;
+};
 
 }  // namespace
 
@@ -111,16 +125,23 @@ std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QSt
                                const AcceptFinds& accept)
 {
     const Terms terms(texts);
-    const std::vector<RowMatch> matches = rows.itemValues([&](QByteArrayView text) {
-        return RowMatch{terms.countIn(text, rows.allAscii()), quint32(text.size())};
-    });
-    const FindCount total = countFinds(matches);
+    HeldTerms held(std::size_t(rows.rowCount()));
+    FindCount total;
+    for (const StretchCount& stretch :
+         rows.visitItems(StretchCount(terms, rows.allAscii(), held))) {
+        total.finds += stretch.count().finds;
+        total.textBytes += stretch.count().textBytes;
+    }
     if (!accept(total))
         return std::nullopt;
     Finds found(std::size_t(total.finds));
     quint32* out = found.data();
-    for (std::size_t i = 0; i < matches.size(); ++i)
-        out = std::fill_n(out, matches[i].terms, quint32(i + 1));
+    for (qsizetype row = 1; row <= rows.rowCount(); ++row) {
+        const quint8 byte = held[std::size_t(row - 1)];
+        const quint32 times =
+            byte < kMany ? byte : terms.countIn(rows.cellUtf8(row, 1), rows.allAscii());
+        out = std::fill_n(out, times, quint32(row));
+    }
     return found;
 }
 

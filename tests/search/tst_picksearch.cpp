@@ -99,6 +99,10 @@ void TestPickSearch::search_data()
         << QStringList{QStringLiteral("1 2 39")} << "39" << QStringList{QStringLiteral("1 2 39")};
     QTest::newRow("sort text is not searched") << three << "sort" << QStringList();
     QTest::newRow("no rows") << QStringList() << "5" << QStringList();
+    QTest::newRow("more terms in a row than a byte counts")
+        << QStringList{QStringLiteral("1 2"), QStringLiteral("3")}
+        << QStringList(300, QStringLiteral("1")).join(u',')
+        << QStringList(300, QStringLiteral("1 2"));
     QStringList many;  // enough rows for the search to be shared between threads
     QStringList manyFound;
     for (int i = 0; i < 140000; ++i) {
