@@ -93,28 +93,19 @@ using HeldTerms = std::vector<quint8>;
 constexpr quint8 kMany = 255;
 
 // Counts into `held` the terms of each row of a stretch, and adds up what its finds come to.
-class StretchCount {
-public:
-    StretchCount(const Terms& terms, bool asciiList, HeldTerms& held)
-        : terms_(&terms), asciiList_(asciiList), held_(held.data())
-    {
-    }
+struct StretchCount {
+    const Terms* terms;
+    bool asciiList;
+    quint8* held;
+    FindCount count;
 
     void operator()(qsizetype row, QByteArrayView text)
     {
-        const quint32 held = terms_->countIn(text, asciiList_);
-        held_[row - 1] = quint8(std::min<quint32>(held, kMany));
-        count_.finds += held;
-        count_.textBytes += qint64(held) * text.size();
+        const quint32 termsHeld = terms->countIn(text, asciiList);
+        held[row - 1] = quint8(std::min<quint32>(termsHeld, kMany));
+        count.finds += termsHeld;
+        count.textBytes += qint64(termsHeld) * text.size();
     }
-
-    const FindCount& count() const { return count_; }
-
-private:
-    const Terms* terms_;
-    bool asciiList_;
-    quint8* held_;
-    FindCount count_;
 };
 
 }  // namespace
@@ -128,9 +119,9 @@ std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QSt
     HeldTerms held(std::size_t(rows.rowCount()));
     FindCount total;
     for (const StretchCount& stretch :
-         rows.visitItems(StretchCount(terms, rows.allAscii(), held))) {
-        total.finds += stretch.count().finds;
-        total.textBytes += stretch.count().textBytes;
+         rows.visitItems(StretchCount{&terms, rows.allAscii(), held.data(), {}})) {
+        total.finds += stretch.count.finds;
+        total.textBytes += stretch.count.textBytes;
     }
     if (!accept(total))
         return std::nullopt;
