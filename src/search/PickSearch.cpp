@@ -3,10 +3,10 @@
 #include "AsciiText.h"
 #include "ListSnapshot.h"
 
-#include <QByteArrayMatcher>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <functional>
 
 namespace search {
 
@@ -23,9 +23,10 @@ public:
           ascii_(core::isAscii(utf8_)),
           letters_(std::any_of(utf8_.begin(), utf8_.end(), core::isAsciiLetter)),
           small_(utf8_.toLower()),
-          matcher_(small_)
+          searcher_(small_.cbegin(), small_.cend())
     {
     }
+    Q_DISABLE_COPY_MOVE(Term)  // the searcher points into small_
 
     bool needsFoldedRows() const { return ascii_ && letters_; }
 
@@ -40,15 +41,13 @@ public:
     }
 
 private:
-    // std::search inline for a short term, as a call or skip table per short row costs more;
-    // Boyer-Moore for a long one, whose time grows with the text alone, not text times term.
+    // A single byte through memchr; a longer term through Boyer-Moore-Horspool, which skips
+    // ahead wherever a row's byte cannot end the term.
     bool holds(QByteArrayView text) const
     {
-        constexpr qsizetype kLongTerm = 16;
-        if (small_.size() > kLongTerm)
-            return matcher_.indexIn(text) >= 0;
-        return std::search(text.begin(), text.end(), small_.begin(), small_.end()) != text.end()
-               || small_.isEmpty();
+        if (small_.size() == 1)
+            return text.contains(small_.front());
+        return small_.isEmpty() || std::search(text.begin(), text.end(), searcher_) != text.end();
     }
 
     QString text_;
@@ -56,7 +55,7 @@ private:
     bool ascii_;
     bool letters_;
     QByteArray small_;  // the term's bytes, capitals made small
-    QByteArrayMatcher matcher_;
+    std::boyer_moore_horspool_searcher<QByteArray::const_iterator> searcher_;
 };
 
 class Terms {

@@ -75,6 +75,8 @@ void TestPickSearch::search_data()
         << QStringList{QStringLiteral("5 12 33"), QStringLiteral("5 12 33")};
     QTest::newRow("empty term matches every row")
         << three << "5," << QStringList{three[0], three[0], three[1], three[1], three[2]};
+    QTest::newRow("empty term in an empty row")
+        << QStringList{QString()} << "" << QStringList{QString()};
     QTest::newRow("space matches picks with a space")
         << QStringList{QStringLiteral("7"), QStringLiteral("1 2")} << " "
         << QStringList{QStringLiteral("1 2")};
