@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(terms.join(u',') == searchText && terms.size() == searchText.count(u',') + 1);
 
     const results_list::ListSnapshot rows = rowsFrom(input);
-    const search::Finds found = search::findPicks(rows, terms);
+    const search::Finds found = *search::findPicks(rows, terms);
     const std::vector<QByteArray> expected = plainSearch(rows, terms);
     FUZZ_CHECK(std::equal(found.begin(), found.end(), expected.begin(), expected.end(),
                           [&](quint32 row, const QByteArray& b) {

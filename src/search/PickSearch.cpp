@@ -122,7 +122,7 @@ std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QSt
         total.finds += stretch.count.finds;
         total.textBytes += stretch.count.textBytes;
     }
-    if (!accept(total))
+    if (accept && !accept(total))
         return std::nullopt;
     Finds found(std::size_t(total.finds));
     quint32* out = found.data();
@@ -133,11 +133,6 @@ std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QSt
         out = std::fill_n(out, times, quint32(row));
     }
     return found;
-}
-
-Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms)
-{
-    return *findPicks(rows, terms, [](const FindCount&) { return true; });
 }
 
 }  // namespace search

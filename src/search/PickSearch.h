@@ -29,10 +29,8 @@ struct FindCount {
 using AcceptFinds = std::function<bool(const FindCount&)>;
 
 // Rows whose item text holds a term (case-insensitively; an empty one is in every text), once
-// per term, in list order; listed only if `accept` agrees to their count, else nothing.
+// per term, in list order; listed unless `accept` is given and refuses their count.
 std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QStringList& terms,
-                               const AcceptFinds& accept);
-// The same, every find listed.
-Finds findPicks(const results_list::ListSnapshot& rows, const QStringList& terms);
+                               const AcceptFinds& accept = {});
 
 }  // namespace search

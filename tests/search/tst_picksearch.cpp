@@ -144,7 +144,7 @@ void TestPickSearch::search()
     QCOMPARE(itemTexts(list), results);
     list.appendItems(snapshot, finds);
     const results_list::ListSnapshot other = snapshotOf({QStringLiteral("other")});
-    list.appendItems(other, search::findPicks(other, search::searchTerms(QStringLiteral("o"))));
+    list.appendItems(other, *search::findPicks(other, search::searchTerms(QStringLiteral("o"))));
     QCOMPARE(itemTexts(list), results + results + QStringList(QStringLiteral("other")));
     QCOMPARE(list.verticalHeader()->count(), 2 * results.size() + 1);
 }
@@ -163,7 +163,9 @@ void TestPickSearch::removedAndSortedRows()
     list.removeAt(3);  // "5 6"
     const results_list::ListSnapshot snapshot = list.snapshot();
     QStringList out;
-    for (const quint32 row : search::findPicks(snapshot, search::searchTerms(QStringLiteral("5"))))
+    const search::Finds finds =
+        *search::findPicks(snapshot, search::searchTerms(QStringLiteral("5")));
+    for (const quint32 row : finds)
         out << snapshot.cell(row, 1);
     QCOMPARE(out, (QStringList{QStringLiteral("1 5"), QStringLiteral("9 15")}));
 
@@ -171,7 +173,7 @@ void TestPickSearch::removedAndSortedRows()
     results.addColumn(QStringLiteral("Results"));
     results.append(QStringLiteral("first"));
     results.appendItems(snapshot,
-                        search::findPicks(snapshot, search::searchTerms(QStringLiteral("5,1"))));
+                        *search::findPicks(snapshot, search::searchTerms(QStringLiteral("5,1"))));
     QCOMPARE(results.rowCount(), 5);
     QCOMPARE(results.itemText(1), QStringLiteral("first"));
     QCOMPARE(results.itemText(2), QStringLiteral("1 5"));
