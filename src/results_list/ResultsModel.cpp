@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 #include <unordered_map>
 #include <utility>
 
@@ -113,8 +112,8 @@ void ResultsModel::appendItems(const ListSnapshot& holder, RowIds rows)
         appendRangeAtOnce(first, end - first);
         return;
     }
-    const auto ids = std::views::iota(first, end);
-    pending_.insert(pending_.end(), ids.begin(), ids.end());
+    for (RowId id = first; id < end; ++id)
+        pending_.push_back(id);
     merges_.request();
 }
 
