@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QScopedValueRollback>
 #include <QString>
 
 // The desktop services the handlers call, through a registry: Qt-backed ones from start-up,
-// or a test's doubles through a ServicesOverride.
+// or a test's doubles put in place for the test's lifetime.
 namespace platform {
 
 enum class MsgButtons { Ok, YesNo };
@@ -66,15 +65,6 @@ struct Services {
 
 // The registry every handler reaches the services through.
 Services& services();
-
-// Replaces the registry for the lifetime of the guard (tests), restoring it afterwards.
-class ServicesOverride {
-public:
-    explicit ServicesOverride(const Services& replacement) : saved_(services(), replacement) {}
-
-private:
-    QScopedValueRollback<Services> saved_;
-};
 
 MsgAnswer msgBox(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
                  MsgIcon icon = MsgIcon::None);

@@ -18,6 +18,7 @@
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -194,7 +195,7 @@ void TestDesktop::waitingForAJobLetsEventsIn()
     } pump;
     platform::Services doubles;
     doubles.pump = &pump;
-    const platform::ServicesOverride installed(doubles);
+    const QScopedValueRollback installed(platform::services(), doubles);
     platform::BackgroundJob job;
     job.start([&] {
         const QDeadlineTimer patience(5000);

@@ -98,7 +98,8 @@ static platform::Services doublesOf(TestServices& t, platform::EventPump* realPu
 }
 
 TestServices::TestServices(platform::EventPump* realPump, platform::RandomSource* realRandom)
-    : override_(doublesOf(*this, realPump, realRandom)), settingsRedirect_(settingsFolder.path())
+    : override_(platform::services(), doublesOf(*this, realPump, realRandom)),
+      settingsRedirect_(settingsFolder.path())
 {
 }
 

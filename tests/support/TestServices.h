@@ -5,6 +5,7 @@
 #include "SettingsStore.h"
 
 #include <QList>
+#include <QScopedValueRollback>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -107,7 +108,7 @@ public:
     QString settingsFile() const;
 
 private:
-    platform::ServicesOverride override_;
+    QScopedValueRollback<platform::Services> override_;
     settings::SettingsStore::Redirect settingsRedirect_;
 };
 
