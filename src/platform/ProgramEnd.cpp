@@ -24,6 +24,4 @@ void endProgram()
     QCoreApplication::quit();
 }
 
-bool programEnding() { return services().programEnding; }
-
 }  // namespace platform

@@ -14,7 +14,6 @@ public:
 
 // Ends the program at once: every window goes and the event loop quits.
 void endProgram();
-bool programEnding();
 
 // Runs an event handler, absorbing the unwinding of a command cut off by endProgram().
 template <typename Handler>

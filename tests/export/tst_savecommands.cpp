@@ -507,7 +507,7 @@ void TestSaveCommands::closingMidSaveLeavesOldFile()
         },
         [] { platform::endProgram(); });
     s.run(mainWindow, s.path(QStringLiteral("picks.txt")));
-    QVERIFY(platform::programEnding());
+    QVERIFY(platform::services().programEnding);
     QCOMPARE(s.files(), before);
     QCOMPARE(s.messages(), QStringList{overwriteQuestion(s.path(QStringLiteral("picks.txt")))});
     QCOMPARE(s.barIdle(), !mainWindow);

@@ -551,7 +551,7 @@ void TestGenerate::closingDuringRunEndsAtOnce()
     w.services.pump.when([&] { return w.form.ListView1->rowCount() == 5; },
                          [&] { w.form.close(); });
     w.start();
-    QVERIFY(platform::programEnding());
+    QVERIFY(platform::services().programEnding);
     QVERIFY(w.messages().isEmpty());
     QVERIFY(w.parameters().picksMade < 1000);
     QVERIFY(!w.form.isVisible());

@@ -353,7 +353,7 @@ void TestForm1::closingEndsProgram()
     Form1 form;
     form.show();
     form.close();
-    QVERIFY(platform::programEnding());
+    QVERIFY(platform::services().programEnding);
     QVERIFY(!form.isVisible());
 }
 

@@ -198,7 +198,7 @@ void TestWindowExports::closeDuringSaveEndsTheProgram()
     w.services.pump.when([&] { return w.main.mousePointer() == forms::kHourglassPointer; },
                          [&] { QCoreApplication::postEvent(&w.main, new QCloseEvent); });
     w.main.PushButton6->click();
-    QVERIFY(platform::programEnding());
+    QVERIFY(platform::services().programEnding);
     QVERIFY(!w.main.isVisible());
     QVERIFY(w.services.messageBox.boxes.isEmpty());
     QCOMPARE(contentsOf(w.file).count("\r\n"), 3);

@@ -463,7 +463,7 @@ void TestForm2::closingMainWindowEndsBoth()
     Windows w;
     Form2* form = w.open();
     w.main.close();
-    QVERIFY(platform::programEnding());
+    QVERIFY(platform::services().programEnding);
     QVERIFY(!form->isVisible());
     QVERIFY(!w.main.isVisible());
 }
