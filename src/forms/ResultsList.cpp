@@ -222,11 +222,7 @@ void ResultsList::removeSelectedRow()
 
 void ResultsList::setSortKey(int key) { model_->setSortColumn(key); }
 
-int ResultsList::sortKey() const { return model_->sortColumn(); }
-
 void ResultsList::setSorted(bool sorted) { model_->setSorted(sorted); }
-
-bool ResultsList::sorted() const { return model_->isSorted(); }
 
 void ResultsList::sortWhileYielding()
 {

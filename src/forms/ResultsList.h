@@ -49,9 +49,7 @@ public:
     // Sort key k sorts by column k + 1. While sorting is on the rows stand in ascending
     // text order of that column: existing rows at once, appended rows as they come.
     void setSortKey(int key);
-    int sortKey() const;
     void setSorted(bool sorted);
-    bool sorted() const;
     // The next two work on a thread while the event queue is yielded to, so a long list does
     // not freeze the window; only for a command whose guard keeps the list from changing.
     // As setSorted(true), then layOutWhileYielding().

@@ -43,7 +43,6 @@ public:
 
     // Sorted: ascending folded order of the sort column, ties as they came; sorts at once.
     void setSortColumn(int column);
-    int sortColumn() const { return sortColumn_; }
     void setSorted(bool sorted);
     bool isSorted() const { return sorted_; }
     // Sorting on in two steps, for a caller sorting on another thread while the list cannot

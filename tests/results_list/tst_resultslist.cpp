@@ -276,7 +276,6 @@ void TestResultsList::changingTheSortKeyReorders()
     list.setSorted(true);
     QCOMPARE(itemTexts(list), (QStringList{"A", "b", "c", "a"}));
     list.setSortKey(0);
-    QCOMPARE(list.sortKey(), 0);
     QCOMPARE(itemTexts(list), (QStringList{"A", "a", "b", "c"}));
 }
 
@@ -381,20 +380,21 @@ void TestResultsList::matchesReferenceList()
     QStringList snapshotReference;
     for (int step = 0; step < growRows + steps; ++step) {
         const int kind = step < growRows ? Append : pickStep(random);
+        const bool sorted = list.model().isSorted();
         if (kind == Append) {
             const QString text = randomText();
             list.append(text, text);
             const auto place =
-                list.sorted() ? std::upper_bound(reference.begin(), reference.end(), text, keyLess)
-                              : reference.end();
+                sorted ? std::upper_bound(reference.begin(), reference.end(), text, keyLess)
+                       : reference.end();
             reference.insert(place, text);
         } else if (kind == Remove && !reference.isEmpty()) {
             const int row = std::uniform_int_distribution<int>(1, int(reference.size()))(random);
             list.removeAt(row);
             reference.removeAt(row - 1);
         } else if (kind == SwitchSorting) {
-            list.setSorted(!list.sorted());
-            if (list.sorted())
+            list.setSorted(!sorted);
+            if (!sorted)
                 std::stable_sort(reference.begin(), reference.end(), keyLess);
         } else if (kind == Clear) {
             list.clear();
