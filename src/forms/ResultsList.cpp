@@ -174,11 +174,7 @@ void ResultsList::prepareRowAccess(int row) const
     model_->mergePending();
 }
 
-QString ResultsList::itemText(int row) const
-{
-    prepareRowAccess(row);
-    return model_->text(row - 1, 0);
-}
+QString ResultsList::itemText(int row) const { return subItemText(row, 0); }
 
 QString ResultsList::subItemText(int row, int k) const
 {
