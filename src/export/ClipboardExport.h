@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 namespace forms {
 class ResultsList;
 }  // namespace forms

@@ -2,7 +2,6 @@
 
 #include "RuntimeFailure.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>

@@ -2,7 +2,6 @@
 
 #include "BackgroundJob.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QSaveFile>
 #include <QStringEncoder>
