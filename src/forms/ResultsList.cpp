@@ -160,7 +160,7 @@ QString ResultsList::columnHeader(int column) const
 {
     if (column < 1 || column > columnCount())
         throw core::RuntimeFailure(QStringLiteral("Index out of bounds"));
-    return model_->columnHeader(column - 1);
+    return model_->headerData(column - 1, Qt::Horizontal).toString();
 }
 
 int ResultsList::rowCount() const { return int(model_->totalRowCount()); }

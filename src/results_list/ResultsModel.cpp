@@ -86,8 +86,6 @@ void ResultsModel::addColumn(const QString& header)
     endInsertColumns();
 }
 
-QString ResultsModel::columnHeader(int column) const { return headers_.value(column); }
-
 void ResultsModel::appendRow(const QString& itemText, const QString& subItemText)
 {
     const RowId id = store_.add(itemText.toUtf8(), subItemText.toUtf8());

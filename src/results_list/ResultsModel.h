@@ -26,7 +26,6 @@ public:
     explicit ResultsModel(DuplicateIndex index, QObject* parent = nullptr);
 
     void addColumn(const QString& header);
-    QString columnHeader(int column) const;
 
     void appendRow(const QString& itemText, const QString& subItemText);
     void reserveTextBytes(qint64 bytes) { store_.reserveTextBytes(bytes); }
