@@ -30,7 +30,6 @@ public:
     explicit Lotto(MainWindowView& window);
 
     GenerationParameters& parameters() { return parameters_; }
-    const GenerationParameters& parameters() const { return parameters_; }
 
     void getNumbers();
     // Whether a row of the results list has exactly this pick text.
