@@ -5,10 +5,8 @@ namespace forms {
 ProgressBar::ProgressBar(QWidget* parent)
     : QProgressBar(parent), text_(QStringLiteral("Progress Bar"))
 {
-    setRange(0, 100);
     setValue(0);
     setFormat(QString());
-    setTextVisible(true);
     setAlignment(Qt::AlignCenter);
 }
 
