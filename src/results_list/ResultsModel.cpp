@@ -27,11 +27,8 @@ QString shownText(QByteArrayView utf8)
 
 bool inIdOrder(const std::vector<RowId>& order)
 {
-    for (std::size_t position = 0; position < order.size(); ++position) {
-        if (order[position] != RowId(position))
-            return false;
-    }
-    return true;
+    RowId expected = 0;
+    return std::ranges::all_of(order, [&expected](RowId id) { return id == expected++; });
 }
 
 using OrderIt = std::vector<RowId>::const_iterator;
