@@ -21,10 +21,9 @@ class Term {
 public:
     explicit Term(const QString& term)
         : text_(term),
-          utf8_(term.toUtf8()),
-          ascii_(core::isAscii(utf8_)),
-          letters_(std::any_of(utf8_.begin(), utf8_.end(), core::isAsciiLetter)),
-          small_(utf8_.toLower()),
+          small_(term.toUtf8().toLower()),
+          ascii_(core::isAscii(small_)),
+          letters_(std::any_of(small_.begin(), small_.end(), core::isAsciiLetter)),
           searcher_(small_.cbegin(), small_.cend())
     {
     }
@@ -53,17 +52,15 @@ private:
     }
 
     QString text_;
-    QByteArray utf8_;
+    QByteArray small_;  // the term's UTF-8 bytes, capitals made small
     bool ascii_;
     bool letters_;
-    QByteArray small_;  // the term's bytes, capitals made small
     std::boyer_moore_horspool_searcher<QByteArray::const_iterator> searcher_;
 };
 
-// Terms of ASCII bytes without letters, side by side in the 64 bits of one word and found
-// together in one pass over a row (Shift-And): bit k of the state is set while the bytes just
-// read equal a term's bytes up to the one at bit k. Several terms are found this way faster
-// than each on its own.
+// Terms of ASCII bytes without letters, side by side in the 64 bits of one word, found together
+// in one pass over a row (Shift-And), faster than each on its own: bit k of the state is set
+// while the bytes just read equal a term's bytes up to the one at bit k.
 class PackedTerms {
 public:
     // Whether the term was taken: it must be such a term, and fit beside those taken.
@@ -142,9 +139,8 @@ private:
     bool foldRows_ = false;
 };
 
-// How many terms each row holds, a byte a row: kMany stands for that many or more, counted
-// again when the row is listed (rarely: it takes that many terms).
-using HeldTerms = std::vector<quint8>;
+// How many terms each row holds is kept in a byte a row: kMany stands for that many or more,
+// counted again when the row is listed (rarely: it takes that many terms).
 constexpr quint8 kMany = 255;
 
 // Counts into `held` the terms of each row of a stretch, and adds up what its finds come to.
@@ -171,7 +167,7 @@ std::optional<Finds> findPicks(const results_list::ListSnapshot& rows, const QSt
                                const AcceptFinds& accept)
 {
     const Terms terms(texts);
-    HeldTerms held(std::size_t(rows.rowCount()));
+    std::vector<quint8> held(std::size_t(rows.rowCount()));
     FindCount total;
     for (const StretchCount& stretch :
          rows.visitItems(StretchCount{&terms, rows.allAscii(), held.data(), {}})) {
